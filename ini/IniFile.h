@@ -1,0 +1,46 @@
+#pragma once
+// Private-profile (INI) files as the platform keeps them: sections of key=value lines.
+// A file is read whole into memory, queried and changed there, and written back at
+// most once, so an operation over many keys opens the file once.
+//
+// Reading: section and key names match without regard to ASCII letter case; a value is
+// taken with surrounding blanks removed and one pair of enclosing double quotes stripped;
+// a missing file, section or key reads as the empty text; of duplicate sections or keys
+// the first wins. Writing a key replaces its value in place, adds a missing key at the end
+// of its section and a missing section at the end of the file; every other line stays
+// byte for byte as it was.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class IniFile {
+public:
+    IniFile() = default;
+    // Parses file contents (CR LF or LF line ends).
+    explicit IniFile(std::string_view contents);
+
+    // Reads the file at `path`; answers nothing when it cannot be read.
+    static std::optional<IniFile> read(const std::string& path);
+    // Reads the file at `path`, or starts an empty one when there is none.
+    static IniFile readOrEmpty(const std::string& path);
+
+    // The value of `key` in `section`, whole, or the empty text.
+    std::string value(std::string_view section, std::string_view key) const;
+    // Sets `key` in `section`; CR and LF inside the value become blanks.
+    void setValue(std::string_view section, std::string_view key, std::string_view value);
+
+    // The contents with CR LF line ends.
+    std::string contents() const;
+    // Writes the contents to `path` atomically: a new file beside it, flushed to disk,
+    // renamed over the old one; a missing folder of the file is created. Answers false
+    // (and leaves any old file as it was) on failure.
+    bool writeAtomically(const std::string& path) const;
+
+private:
+    struct Line {
+        std::string raw;  // the line as it stood, without its line end
+    };
+    std::vector<Line> lines_;
+};

@@ -1,0 +1,67 @@
+#pragma once
+// The one tournament of a run: its header, course copy and nine groups (CTournamentInfo,
+// the part a tournament file holds), plus the course table read at start-up.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "model/Records.h"
+
+inline constexpr std::string_view DefaultTournamentFile = "./Storage.ini";
+inline constexpr std::string_view DefaultConfigFile = "./config/TeebrookConfig.ini";
+
+struct CTournamentInfo {
+    int day = 0;
+    int month = 0;
+    int year = 0;
+    int numberOfGroups = 0;
+    std::string name;
+    std::string type;
+    CPitch pitch;
+    std::array<CPlayGroup, MaxGroups> groups;
+
+    // Date parts and group count to 0, name and type empty, the course copy and the
+    // nine groups cleared.
+    void clear();
+    // numberOfGroups limited to 0..9: the groups in use.
+    int groupsInUse() const;
+};
+
+class CTournament : public CTournamentInfo {
+public:
+    // Builds the empty tournament and reads the course table from `configPath`.
+    explicit CTournament(std::string configPath = std::string(DefaultConfigFile));
+    virtual ~CTournament();
+
+    std::array<CPitch, MaxPitches> pitches;
+    int numberOfPitches = 0;
+    // Entry i is the name of pitches[i] for i below numberOfPitches, taken at construction.
+    std::array<std::string, MaxPitches> PitchNames;
+    std::string tournamentFile;
+    std::string configFile;
+
+    // numberOfPitches limited to 0..100.
+    int pitchCount() const;
+    // Index of the last course named exactly `name`, or -1.
+    int findPitch(std::string_view name) const;
+    // Sets pitch.name and copies the course of that name, if the table has one.
+    void selectPitch(std::string_view name);
+    // The last player in use (group then player order) whose identity text equals `text`.
+    CPlayer* findPlayer(std::string_view text);
+    CPlayGroup* findPlayerGroup(std::string_view text);
+    // Sum of noOfPlayers (each limited to 0..9) over the groups in use.
+    int totalPlayers() const;
+    // Forgets the tournament file and clears the CTournamentInfo part; the course table stays.
+    void newTournament();
+
+    // Reads the course table from configFile (course table file).
+    void loadPitches();
+    // Writes the tournament file at `path`, atomically (a new file renamed over the old one);
+    // keys and sections the file held that this tournament does not write stay in place.
+    // Answers false, leaving the old file untouched, when the file cannot be written.
+    bool save(const std::string& path);
+    // Reads the tournament file at `path` into this tournament without clearing it first.
+    // Answers false and changes nothing when the file does not exist or cannot be read.
+    bool load(const std::string& path);
+};

@@ -1,0 +1,95 @@
+#pragma once
+// The plain records of a tournament: players, play groups and courses, and the fixed
+// tables that fill the screens' choice lists. All arrays are fixed-size; counts stored
+// in the records may hold anything a file gave them, so every loop over players or
+// tees goes through the limited counts (playerCount, teeCount).
+
+#include <array>
+#include <string>
+#include <string_view>
+
+inline constexpr int MaxGroups = 9;
+inline constexpr int MaxPlayers = 9;
+inline constexpr int MaxPitches = 100;
+inline constexpr int MaxTees = 5;
+inline constexpr int MaxHoles = 18;
+
+// Fixed tables. A list position on screen equals the index stored in the records.
+inline constexpr std::array<std::string_view, 4> ClassNames{"Dame", "Herre", "Junior", "Mixed"};
+inline constexpr std::array<std::string_view, 2> PlayFormNames{"Slagspill", "Stableford"};
+inline constexpr std::array<std::string_view, 5> AllowanceNames{"1/1", "3/4", "1/2", "1/4", "0"};
+inline constexpr std::array<float, 5> AllowanceFactors{1.0f, 0.75f, 0.5f, 0.25f, 0.0f};
+inline constexpr std::array<std::string_view, 3> TournamentTypes{"Singel", "Par", "Lag"};
+
+// Table entry at `index`, or the empty text when a damaged file gave an index outside the table.
+template <std::size_t N>
+std::string_view tableText(const std::array<std::string_view, N>& table, int index) {
+    return index >= 0 && index < static_cast<int>(N) ? table[index] : std::string_view{};
+}
+inline std::string_view className(int index) { return tableText(ClassNames, index); }
+inline std::string_view playFormName(int index) { return tableText(PlayFormNames, index); }
+inline std::string_view allowanceName(int index) { return tableText(AllowanceNames, index); }
+
+// The identity text of a player on screen and in lookups: first name, one blank, surname.
+std::string playerText(std::string_view firstName, std::string_view surName);
+
+struct CPlayer {
+    std::string firstName;
+    std::string surName;
+    std::string club;
+    float hcp = 0.0f;
+    float sh = 0.0f;
+    std::array<int, MaxHoles> results{};
+
+    void clear();
+    // Sum of all 18 results; saturates at the int range instead of overflowing.
+    int totalStrokes() const;
+    std::string text() const { return playerText(firstName, surName); }
+};
+
+struct CPitch {
+    std::string name;
+    int holes = 0;
+    int numberOfTees = 0;
+    std::array<int, MaxTees> slopeValue{};
+    std::array<int, MaxTees> parValue{};
+    std::array<float, MaxTees> pitchValue{};
+    std::array<std::string, MaxTees> teeName;
+    std::array<int, MaxHoles> par{};
+    std::array<int, MaxHoles> index{};
+
+    // Empty name and 18 holes; tees, par and index keep their values.
+    void clear();
+    // Sum of all 18 par values.
+    int totalPar() const;
+    // numberOfTees limited to 0..5, for loops over the tee arrays.
+    int teeCount() const;
+    // holes limited to 0..18, for loops over the hole arrays.
+    int holeCount() const;
+    // Name of tee `tee`, or the empty text for an index outside the arrays.
+    std::string_view teeNameAt(int tee) const;
+};
+
+struct CPlayGroup {
+    int groupClass = 0;
+    int playForm = 0;
+    float allowanceFactor = 0.0f;
+    int allowance = 0;
+    int noOfPlayers = 0;
+    int tee = 0;
+    std::string groupName;
+    std::array<CPlayer, MaxPlayers> players;
+
+    // Class, play form, allowance and player count to 0 and all nine players cleared;
+    // allowanceFactor, tee and groupName keep their values.
+    void clear();
+    // Copies first name, surname and hcp into the next free slot. A full group (or one
+    // whose count is out of range) is left unchanged and the answer is false.
+    bool addPlayer(const CPlayer& source);
+    // noOfPlayers limited to 0..9: the players that exist.
+    int playerCount() const;
+    // The player at 0-based position k in ascending order of total strokes, equal totals
+    // in registration order; k of 0 or less gives the first; none at or beyond the count.
+    const CPlayer* playerAtRank(int k) const;
+    CPlayer* playerAtRank(int k);
+};

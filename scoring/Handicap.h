@@ -1,0 +1,21 @@
+#pragma once
+// Playing handicap: the strokes a player receives on the group's tee.
+
+#include <string>
+
+inline constexpr double MaxHandicap = 54.0;
+// The single-precision float nearest to 1/113 (bits 0x3C10FDBC).
+extern const float SlopeFactor;
+inline constexpr const char* HandicapLimitMessage = "Verdien vil bli begrenset oppad til 54.";
+
+struct LimitedHandicap {
+    float value;   // the handicap index to store
+    bool limited;  // true when the typed value was above 54
+};
+
+// Limits a parsed handicap index to 54; the comparison is made before narrowing to float.
+LimitedHandicap limitHandicap(double value);
+// hcp x slope x SlopeFactor + courseRating - parFigure, evaluated in double, narrowed once.
+float playingHandicap(float hcp, int slope, float courseRating, int parFigure);
+// "%.0f" of sh, an exact half rounded away from zero; -0.28 shows "-0".
+std::string formatPlayingHandicap(float sh);

@@ -1,0 +1,166 @@
+#include "text/Text.h"
+
+#include <algorithm>
+#include <array>
+#include <cfloat>
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+
+namespace text {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::size_t skipBlanks(std::string_view value, std::size_t pos) {
+    while (pos < value.size() && isBlank(value[pos])) ++pos;
+    return pos;
+}
+
+// Reads an optionally signed run of digits at `pos`; answers false when no digit is there.
+bool readIntAt(std::string_view value, std::size_t& pos, int& result) {
+    std::size_t p = pos;
+    bool negative = false;
+    if (p < value.size() && (value[p] == '+' || value[p] == '-')) negative = value[p++] == '-';
+    if (p >= value.size() || !isDigit(value[p])) return false;
+    long long magnitude = 0;
+    const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
+    for (; p < value.size() && isDigit(value[p]); ++p) {
+        magnitude = std::min(limit, magnitude * 10 + (value[p] - '0'));
+    }
+    result = static_cast<int>(negative ? -magnitude : magnitude);
+    pos = p;
+    return true;
+}
+
+}  // namespace
+
+std::string cut(std::string_view value, std::size_t maxLength) {
+    return std::string(value.substr(0, std::min(value.size(), maxLength)));
+}
+
+int readInt(std::string_view value) {
+    std::size_t pos = skipBlanks(value, 0);
+    int result = 0;
+    return readIntAt(value, pos, result) ? result : 0;
+}
+
+double readDecimal(std::string_view value) {
+    std::size_t p = skipBlanks(value, 0);
+    bool negative = false;
+    if (p < value.size() && (value[p] == '+' || value[p] == '-')) negative = value[p++] == '-';
+    const std::size_t start = p;
+    while (p < value.size() && isDigit(value[p])) ++p;
+    bool anyDigit = p > start;
+    if (p < value.size() && value[p] == '.') {
+        ++p;
+        const std::size_t fraction = p;
+        while (p < value.size() && isDigit(value[p])) ++p;
+        anyDigit = anyDigit || p > fraction;
+    }
+    if (!anyDigit) return 0.0;
+    if (p < value.size() && (value[p] == 'e' || value[p] == 'E')) {
+        std::size_t e = p + 1;
+        if (e < value.size() && (value[e] == '+' || value[e] == '-')) ++e;
+        if (e < value.size() && isDigit(value[e])) {
+            while (e < value.size() && isDigit(value[e])) ++e;
+            p = e;
+        }
+    }
+    double result = 0.0;
+    const auto [end, error] = std::from_chars(value.data() + start, value.data() + p, result,
+                                              std::chars_format::general);
+    (void)end;
+    if (error == std::errc::result_out_of_range) {
+        // Too large saturates; too small is zero. Tell them apart by the exponent's sign.
+        const std::string_view digits = value.substr(start, p - start);
+        const auto ePos = digits.find_first_of("eE");
+        const bool tiny = ePos != std::string_view::npos && ePos + 1 < digits.size() && digits[ePos + 1] == '-';
+        result = tiny ? 0.0 : DBL_MAX;
+    } else if (error != std::errc()) {
+        result = 0.0;
+    }
+    return negative ? -result : result;
+}
+
+int scanInts(std::string_view value, int* out, int capacity) {
+    int count = 0;
+    std::size_t pos = 0;
+    while (count < capacity) {
+        pos = skipBlanks(value, pos);
+        int number = 0;
+        if (!readIntAt(value, pos, number)) break;
+        out[count++] = number;
+    }
+    return count;
+}
+
+float toFloat(double value) {
+    if (std::isnan(value)) return 0.0f;
+    if (value > FLT_MAX) return FLT_MAX;
+    if (value < -FLT_MAX) return -FLT_MAX;
+    return static_cast<float>(value);
+}
+
+std::string formatInt(long long value) {
+    std::array<char, 24> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::string formatFixed(double value, int decimals) {
+    if (std::isnan(value)) return "nan";
+    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
+    decimals = std::clamp(decimals, 0, 17);
+
+    // The value's 17 significant digits and its decimal exponent: d.dddddddddddddddde+XX.
+    std::array<char, 40> buffer{};
+    const auto printed = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+                                       std::chars_format::scientific, 16);
+    const std::string_view sci(buffer.data(), printed.ptr - buffer.data());
+    std::string digits;
+    digits.reserve(17);
+    for (char c : sci.substr(0, sci.find('e'))) {
+        if (isDigit(c)) digits += c;
+    }
+    const int exponent = readInt(sci.substr(sci.find('e') + 1));
+
+    // Digits kept: those before the point (exponent + 1) and the decimals.
+    const int kept = exponent + 1 + decimals;
+    std::string rounded;  // the kept digits, standing for the value times 10^decimals
+    if (kept < 0 || (value == 0.0)) {
+        rounded = "0";
+    } else {
+        const bool roundUp = kept < static_cast<int>(digits.size()) && digits[kept] >= '5';
+        rounded = digits.substr(0, std::min<std::size_t>(kept, digits.size()));
+        rounded.append(kept > static_cast<int>(digits.size()) ? kept - digits.size() : 0, '0');
+        if (rounded.empty()) rounded = "0";
+        if (roundUp) {
+            int i = static_cast<int>(rounded.size()) - 1;
+            for (; i >= 0 && rounded[i] == '9'; --i) rounded[i] = '0';
+            if (i >= 0) ++rounded[i];
+            else rounded.insert(rounded.begin(), '1');
+        }
+    }
+    if (static_cast<int>(rounded.size()) <= decimals) {
+        rounded.insert(rounded.begin(), decimals + 1 - rounded.size(), '0');
+    }
+    std::string result = std::signbit(value) ? "-" : "";
+    result += rounded.substr(0, rounded.size() - decimals);
+    if (decimals > 0) {
+        result += '.';
+        result += rounded.substr(rounded.size() - decimals);
+    }
+    return result;
+}
+
+std::string withoutLineBreaks(std::string_view value) {
+    std::string result(value);
+    std::replace_if(result.begin(), result.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return result;
+}
+
+}  // namespace text

@@ -1,0 +1,24 @@
+#include "ui/MessageBox.h"
+
+#include <QMessageBox>
+
+namespace {
+bool recordingMessages = false;
+QStringList recordedMessages;
+}  // namespace
+
+QString MessageBox::title() { return QStringLiteral("Fernhill"); }
+
+void MessageBox::warning(QWidget* parent, const QString& text) {
+    if (recordingMessages) {
+        recordedMessages.append(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, title(), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void MessageBox::setRecording(bool recording) { recordingMessages = recording; }
+bool MessageBox::isRecording() { return recordingMessages; }
+QStringList MessageBox::recorded() { return recordedMessages; }
+void MessageBox::clearRecorded() { recordedMessages.clear(); }

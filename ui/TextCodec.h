@@ -1,0 +1,11 @@
+#pragma once
+// The one place where the model's Windows-1252 texts meet Qt's Unicode strings.
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+// Windows-1252 bytes to a QString.
+QString toQString(std::string_view cp1252);
+// A QString to Windows-1252 bytes; characters the code page lacks become '?'.
+std::string fromQString(const QString& text);
