@@ -1,0 +1,82 @@
+#include "model/Records.h"
+
+#include <algorithm>
+#include <climits>
+#include <numeric>
+
+std::string playerText(std::string_view firstName, std::string_view surName) {
+    std::string result;
+    result.reserve(firstName.size() + 1 + surName.size());
+    result.append(firstName).append(1, ' ').append(surName);
+    return result;
+}
+
+void CPlayer::clear() {
+    firstName.clear();
+    surName.clear();
+    club.clear();
+    hcp = 0.0f;
+    sh = 0.0f;
+    results.fill(0);
+}
+
+int CPlayer::totalStrokes() const {
+    const long long sum = std::accumulate(results.begin(), results.end(), 0LL);
+    return static_cast<int>(std::clamp<long long>(sum, INT_MIN, INT_MAX));
+}
+
+void CPitch::clear() {
+    name.clear();
+    holes = 18;
+}
+
+int CPitch::totalPar() const {
+    const long long sum = std::accumulate(par.begin(), par.end(), 0LL);
+    return static_cast<int>(std::clamp<long long>(sum, INT_MIN, INT_MAX));
+}
+
+int CPitch::teeCount() const { return std::clamp(numberOfTees, 0, MaxTees); }
+
+int CPitch::holeCount() const { return std::clamp(holes, 0, MaxHoles); }
+
+std::string_view CPitch::teeNameAt(int tee) const {
+    return tee >= 0 && tee < MaxTees ? std::string_view(teeName[tee]) : std::string_view{};
+}
+
+void CPlayGroup::clear() {
+    groupClass = 0;
+    playForm = 0;
+    allowance = 0;
+    noOfPlayers = 0;
+    for (CPlayer& player : players) player.clear();
+}
+
+bool CPlayGroup::addPlayer(const CPlayer& source) {
+    if (noOfPlayers < 0 || noOfPlayers >= MaxPlayers) return false;
+    CPlayer& slot = players[noOfPlayers];
+    slot.firstName = source.firstName;
+    slot.surName = source.surName;
+    slot.hcp = source.hcp;
+    ++noOfPlayers;
+    return true;
+}
+
+int CPlayGroup::playerCount() const { return std::clamp(noOfPlayers, 0, MaxPlayers); }
+
+const CPlayer* CPlayGroup::playerAtRank(int k) const {
+    const int n = playerCount();
+    if (k >= n) return nullptr;
+    // A stable sort by total strokes: equal totals keep registration order.
+    std::array<int, MaxPlayers> order{};
+    std::array<int, MaxPlayers> totals{};
+    for (int i = 0; i < n; ++i) {
+        order[i] = i;
+        totals[i] = players[i].totalStrokes();
+    }
+    std::stable_sort(order.begin(), order.begin() + n, [&](int a, int b) { return totals[a] < totals[b]; });
+    return &players[order[std::max(k, 0)]];
+}
+
+CPlayer* CPlayGroup::playerAtRank(int k) {
+    return const_cast<CPlayer*>(std::as_const(*this).playerAtRank(k));
+}

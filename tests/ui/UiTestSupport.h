@@ -1,0 +1,32 @@
+#pragma once
+// Shared support for the GUI tests: a clean tournament per case, and answering nested
+// modal screens without a person.
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+#include <gtest/gtest.h>
+
+#include "app/CTournamentApp.h"
+#include "ui/MessageBox.h"
+
+// The course table every GUI test runs on (written to config/ before the app starts).
+// Course 1 "Testbanen": 18 holes, par 4 everywhere but holes 3, 8, 12, 16 (par 3) and
+// 5, 14 (par 5), three tees; course 2 "Kortbanen": 9 holes, one tee.
+extern const char* const UiTestCourseTable;
+
+// Gives every case a fresh tournament (all records as at start-up, course table kept)
+// and an empty list of recorded messages.
+class UiTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    CTournament& tournament() { return theTournament(); }
+};
+
+// Runs `action` on the next modal widget that opens (polling the event loop), e.g. to
+// fill and close a nested screen opened by exec(). The GUI tests' CTest timeout catches a
+// screen nobody closes.
+void onNextModal(std::function<void(QWidget*)> action);
