@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdlib>
-#include <memory>
 
 const char* const UiTestCourseTable =
     "[NumberOfPitches]\r\nNumber=2\r\n"
@@ -36,17 +35,22 @@ void UiTest::TearDown() {
     }
 }
 
+namespace {
+void pollForModal(std::function<void(QWidget*)> action, int triesLeft) {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        action(modal);
+        return;
+    }
+    if (triesLeft > 0) {
+        QTimer::singleShot(10, [action = std::move(action), triesLeft]() mutable {
+            pollForModal(std::move(action), triesLeft - 1);
+        });
+    }
+}
+}  // namespace
+
 void onNextModal(std::function<void(QWidget*)> action) {
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [action = std::move(action), poll]() {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            action(modal);
-            *poll = nullptr;  // break the self-reference
-            return;
-        }
-        QTimer::singleShot(10, [poll]() { if (*poll) (*poll)(); });
-    };
-    QTimer::singleShot(0, [poll]() { if (*poll) (*poll)(); });
+    QTimer::singleShot(0, [action = std::move(action)]() mutable { pollForModal(std::move(action), 1000); });
 }
 
 int main(int argc, char** argv) {
