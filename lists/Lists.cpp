@@ -9,8 +9,9 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 12> MonthNames{"Januar", "Februar", "Mars",      "April",   "Mai",      "Juni",
-                                                      "Juli",   "August",  "September", "Oktober", "November", "Desember"};
+constexpr std::array<std::string_view, 12> MonthNames{"Januar",    "Februar", "Mars",     "April",
+                                                      "Mai",       "Juni",    "Juli",     "August",
+                                                      "September", "Oktober", "November", "Desember"};
 
 // Both lists are built in memory and written in one go; every line ends in CR LF
 // whatever the platform, so the file is written in binary mode.

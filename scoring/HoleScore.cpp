@@ -28,11 +28,17 @@ int playerPoints(const CPlayer& player) {
 
 Rgb holeScoreColour(int result, int par) {
     switch (static_cast<long long>(result) - par) {
-    case -2: return TwoUnderParColour;
-    case -1: return OneUnderParColour;
-    case 0: return ParColour;
-    case 1: return OneOverParColour;
-    case 2: return TwoOverParColour;
-    default: return OtherScoreColour;
+        case -2:
+            return TwoUnderParColour;
+        case -1:
+            return OneUnderParColour;
+        case 0:
+            return ParColour;
+        case 1:
+            return OneOverParColour;
+        case 2:
+            return TwoOverParColour;
+        default:
+            return OtherScoreColour;
     }
 }

@@ -80,9 +80,7 @@ TEST(HoleScoreColour, ColourValues) {
     EXPECT_EQ(EmptyCellColour, (Rgb{0xC0, 0xC0, 0xC0}));
 }
 
-TEST(HoleScoreColour, UnplayedHoleWithoutParIsLevel) {
-    EXPECT_EQ(holeScoreColour(0, 0), ParColour);
-}
+TEST(HoleScoreColour, UnplayedHoleWithoutParIsLevel) { EXPECT_EQ(holeScoreColour(0, 0), ParColour); }
 
 TEST(HoleScoreColour, ExtremeDifferencesDoNotWrap) {
     // In int arithmetic these differences would wrap to -1, 1 and 2.

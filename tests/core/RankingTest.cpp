@@ -68,8 +68,7 @@ TEST(Ranking, EmptyGroupHasNobody) {
 TEST(Ranking, CountOutsideTheArrayStaysInside) {
     CPlayGroup group = groupWithTotals({72, 70, 71, 69, 75, 74, 73, 77, 76});
     group.noOfPlayers = 12;
-    EXPECT_EQ(rankedPositions(group, 13),
-              (std::vector<int>{3, 1, 2, 0, 6, 5, 4, 8, 7, -1, -1, -1, -1}));
+    EXPECT_EQ(rankedPositions(group, 13), (std::vector<int>{3, 1, 2, 0, 6, 5, 4, 8, 7, -1, -1, -1, -1}));
     group.noOfPlayers = -3;
     EXPECT_EQ(group.playerAtRank(0), nullptr);
     EXPECT_EQ(group.playerAtRank(-3), nullptr);
