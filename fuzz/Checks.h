@@ -29,20 +29,38 @@ inline void require(const std::string& found) {
     std::abort();
 }
 
-// A folder of its own for the files one fuzz process writes.
-inline const std::string& scratchDir() {
-    static const std::string dir = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "teebrook-fuzz-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) std::abort();
-        return pattern;
-    }();
-    return dir;
-}
+// A folder of its own for the files one fuzz process writes, removed at exit; in memory
+// where the machine has /dev/shm, since every input is written and saved (with a flush to
+// disk) at least once.
+class ScratchDir {
+public:
+    ScratchDir() {
+        std::error_code error;
+        const std::filesystem::path base = std::filesystem::is_directory("/dev/shm", error)
+                                               ? std::filesystem::path("/dev/shm")
+                                               : std::filesystem::temp_directory_path();
+        path_ = (base / "teebrook-fuzz-XXXXXX").string();
+        if (!mkdtemp(path_.data())) std::abort();
+    }
+    ~ScratchDir() {
+        std::error_code error;
+        std::filesystem::remove_all(path_, error);
+    }
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
 
 inline bool writeFile(const std::string& path, std::string_view contents) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
     return static_cast<bool>(out);
+}
+
+inline const std::string& scratchDir() {
+    static const ScratchDir dir;
+    return dir.path();
 }
 
 // Section and key names that a file's own lines mention: "[name]" headers and the text
@@ -93,7 +111,8 @@ inline std::string checkIniFile(std::string_view contents) {
 
     // Set a value taken from the input itself, in a section the file may or may not hold.
     IniFile changed(contents);
-    const std::string section = names.sections.front();
+    // Names, like values, are written with their line breaks as blanks.
+    const std::string section = text::withoutLineBreaks(names.sections.front());
     const std::string value(contents.substr(0, std::min<std::size_t>(contents.size(), 60)));
     changed.setValue(section, "FuzzKey", value);
     const std::string expected = text::withoutLineBreaks(value);

@@ -60,6 +60,14 @@ std::string_view valueOf(std::string_view line) {
     return value;
 }
 
+// A value that reading would change, one with blanks at its ends or with enclosing quotes
+// of its own, is written inside a pair of quotes, which reading strips again.
+std::string storedValue(std::string value) {
+    const bool blankAtEnd = !value.empty() && (isBlank(value.front()) || isBlank(value.back()));
+    const bool enclosedInQuotes = value.size() >= 2 && value.front() == '"' && value.back() == '"';
+    return blankAtEnd || enclosedInQuotes ? "\"" + value + "\"" : value;
+}
+
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
@@ -126,7 +134,9 @@ const std::string* IniFile::findKey(const Section& section, std::string_view key
 std::string IniFile::value(std::string_view section, std::string_view key) const {
     const Section* found = findSection(section);
     const std::string* line = found ? findKey(*found, key) : nullptr;
-    return line ? std::string(valueOf(*line)) : std::string();
+    // A lone CR inside a line would be written back as a blank; read it as one, so a value
+    // reads the same before and after a save.
+    return line ? text::withoutLineBreaks(valueOf(*line)) : std::string();
 }
 
 void IniFile::addKey(Section& section, std::string_view key, std::string_view value) {
@@ -143,7 +153,7 @@ void IniFile::addKey(Section& section, std::string_view key, std::string_view va
 void IniFile::setValue(std::string_view section, std::string_view key, std::string_view value) {
     const std::string sectionName = text::withoutLineBreaks(section);
     const std::string keyName = text::withoutLineBreaks(key);
-    const std::string newValue = text::withoutLineBreaks(value);
+    const std::string newValue = storedValue(text::withoutLineBreaks(value));
 
     Section* target = findSection(sectionName);
     if (!target) {
