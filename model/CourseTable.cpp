@@ -28,9 +28,7 @@ void readHoleList(const IniFile& file, std::string_view section, std::string_vie
     text::scanInts(file.value(section, key), holes.data(), MaxHoles);
 }
 
-std::string numbered(std::string_view word, int number) {
-    return std::string(word) + text::formatInt(number);
-}
+std::string numbered(std::string_view word, int number) { return std::string(word) + text::formatInt(number); }
 
 void readTee(const IniFile& file, std::string_view section, int tee, CPitch& row) {
     const int j = tee + 1;

@@ -78,8 +78,8 @@ TEST_F(CourseTableTest, ReadsEveryFieldOfEveryCourse) {
 }
 
 TEST_F(CourseTableTest, TheCountDecidesWhichCoursesAreRead) {
-    const std::string courses = lines({"[Pitches]", "Pitch1=En", "Pitch2=To", "[Pitch1]", "Holes=18", "[Pitch2]",
-                                       "Holes=9"});
+    const std::string courses = lines(
+        {"[Pitches]", "Pitch1=En", "Pitch2=To", "[Pitch1]", "Holes=18", "[Pitch2]", "Holes=9"});
     EXPECT_EQ(read(courses).numberOfPitches, 0);
     const CTournament one = read(lines({"[NumberOfPitches]", "Number=1"}) + courses);
     EXPECT_EQ(one.numberOfPitches, 1);
@@ -89,19 +89,19 @@ TEST_F(CourseTableTest, TheCountDecidesWhichCoursesAreRead) {
 }
 
 TEST_F(CourseTableTest, SectionsGoByPositionNotByName) {
-    const CTournament tournament = read(lines({"[NumberOfPitches]", "Number=1", "[Pitches]", "Pitch1=Sola",
-                                               "[Sola]", "Holes=9", "[pitch1]", "holes=18"}));
+    const CTournament tournament = read(lines(
+        {"[NumberOfPitches]", "Number=1", "[Pitches]", "Pitch1=Sola", "[Sola]", "Holes=9", "[pitch1]", "holes=18"}));
     EXPECT_EQ(tournament.pitches[0].holes, 18);
 }
 
 TEST_F(CourseTableTest, TextsAreCutButHoleListsAreReadWhole) {
     const std::string longName(60, 'N');
-    const CTournament tournament = read(lines({
-        "[NumberOfPitches]", "Number=1", "[Pitches]", ("Pitch1=" + longName).c_str(), "[Pitch1]",
-        // 18 two-digit numbers take 53 characters.
-        "Par=10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 27",
-        "Index=1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18", "NumberOfTees=1",
-        ("Tee1=" + std::string(50, 'T')).c_str()}));
+    const CTournament tournament = read(
+        lines({"[NumberOfPitches]", "Number=1", "[Pitches]", ("Pitch1=" + longName).c_str(), "[Pitch1]",
+               // 18 two-digit numbers take 53 characters.
+               "Par=10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 27",
+               "Index=1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18", "NumberOfTees=1",
+               ("Tee1=" + std::string(50, 'T')).c_str()}));
     const CPitch& course = tournament.pitches[0];
     EXPECT_EQ(course.name, std::string(49, 'N'));
     EXPECT_EQ(tournament.PitchNames[0], std::string(49, 'N'));
@@ -131,16 +131,16 @@ TEST_F(CourseTableTest, CountsBeyondTheTableAreKeptWithinIt) {
     EXPECT_EQ(tournament.pitches[99].teeName[4], "Fem");
 
     EXPECT_EQ(read(lines({"[NumberOfPitches]", "Number=-5", "[Pitches]", "Pitch1=En"})).numberOfPitches, 0);
-    const CTournament negativeTees =
-        read(lines({"[NumberOfPitches]", "Number=1", "[Pitch1]", "NumberOfTees=-1", "Tee1=Ingen"}));
+    const CTournament negativeTees = read(
+        lines({"[NumberOfPitches]", "Number=1", "[Pitch1]", "NumberOfTees=-1", "Tee1=Ingen"}));
     EXPECT_EQ(negativeTees.pitches[0].numberOfTees, 0);
     EXPECT_EQ(negativeTees.pitches[0].teeName[0], "");
 }
 
 TEST_F(CourseTableTest, NonNumericAndDamagedValuesReadAsZero) {
-    const CTournament tournament =
-        read(lines({"[NumberOfPitches]", "Number= 2 courses", "[Pitches]", "Pitch1=En", "[Pitch1]", "Holes=many",
-                    "Par=4 x 5", "Index=", "NumberOfTees=1", "SlopeValue1=-", "ParValue1=99999999999999"}));
+    const CTournament tournament = read(
+        lines({"[NumberOfPitches]", "Number= 2 courses", "[Pitches]", "Pitch1=En", "[Pitch1]", "Holes=many",
+               "Par=4 x 5", "Index=", "NumberOfTees=1", "SlopeValue1=-", "ParValue1=99999999999999"}));
     EXPECT_EQ(tournament.numberOfPitches, 2);
     const CPitch& course = tournament.pitches[0];
     EXPECT_EQ(course.holes, 0);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <csignal>
+#include <filesystem>
 #include <random>
 
 #include <sys/resource.h>
@@ -30,8 +30,8 @@ TEST(IniReading, NamesMatchWithoutRegardToLetterCase) {
 }
 
 TEST(IniReading, ValuesLoseSurroundingBlanksAndOnePairOfQuotes) {
-    const IniFile file(lines({"[S]", "  Plain  =  two words  ", "Quoted=\" inside \"", "Twice=\"\"x\"\"",
-                              "Half=\"open", "Lone=\"", "Empty=", "Tabbed=\t7\t", "Eq=a=b"}));
+    const IniFile file(lines({"[S]", "  Plain  =  two words  ", "Quoted=\" inside \"", "Twice=\"\"x\"\"", "Half=\"open",
+                              "Lone=\"", "Empty=", "Tabbed=\t7\t", "Eq=a=b"}));
     EXPECT_EQ(file.value("S", "Plain"), "two words");
     EXPECT_EQ(file.value("S", "Quoted"), " inside ");
     EXPECT_EQ(file.value("S", "Twice"), "\"x\"");
@@ -61,8 +61,8 @@ TEST(IniReading, FirstOfDuplicateSectionsAndKeysWins) {
 }
 
 TEST(IniReading, CommentsLinesWithoutEqualsAndKeysBeforeAnySectionAreNoKeys) {
-    const IniFile file(lines({"Loose=1", "[S]", ";Key=commented", "  ; Other=2", "Key", "Key=real", "[Broken",
-                              "In=broken"}));
+    const IniFile file(
+        lines({"Loose=1", "[S]", ";Key=commented", "  ; Other=2", "Key", "Key=real", "[Broken", "In=broken"}));
     EXPECT_EQ(file.value("S", "Loose"), "");
     EXPECT_EQ(file.value("S", ";Key"), "");
     EXPECT_EQ(file.value("S", "Key"), "real");

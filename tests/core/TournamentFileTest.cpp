@@ -17,10 +17,13 @@ std::string lines(std::initializer_list<std::string_view> all) {
 }
 
 const std::string CourseTable = lines({
-    "[NumberOfPitches]", "Number=2", "[Pitches]", "Pitch1=Bjaavann", "Pitch2=Sola", "[Pitch1]", "Holes=18",
-    "Par=4 4 3 5 4 4 3 5 4 4 4 3 5 4 4 3 5 4", "NumberOfTees=2", "Tee1=Gul", "SlopeValue1=131", "ParValue1=72",
-    "PitchValue1=71.3", "Tee2=Blå", "SlopeValue2=124", "ParValue2=71", "PitchValue2=69.8", "[Pitch2]", "Holes=9",
-    "NumberOfTees=1", "Tee1=Hvit"});
+    "[NumberOfPitches]", "Number=2", "[Pitches]",       "Pitch1=Bjaavann",
+    "Pitch2=Sola",       "[Pitch1]", "Holes=18",        "Par=4 4 3 5 4 4 3 5 4 4 4 3 5 4 4 3 5 4",
+    "NumberOfTees=2",    "Tee1=Gul", "SlopeValue1=131", "ParValue1=72",
+    "PitchValue1=71.3",  "Tee2=Blå", "SlopeValue2=124", "ParValue2=71",
+    "PitchValue2=69.8",  "[Pitch2]", "Holes=9",         "NumberOfTees=1",
+    "Tee1=Hvit",
+});
 
 CPlayer player(std::string first, std::string sur, std::string club, float hcp, float sh) {
     CPlayer result;
@@ -151,8 +154,8 @@ void fillFullTournament(CTournament& tournament) {
         group.noOfPlayers = MaxPlayers;
         for (int p = 0; p < MaxPlayers; ++p) {
             CPlayer& one = group.players[p];
-            one = player("Bj\xF8rn" + std::to_string(p), "\xC6r\xE5s" + std::to_string(g), "Klubb", static_cast<float>((g * 9 + p) / 10.0),
-                         54.0f - p);
+            one = player("Bj\xF8rn" + std::to_string(p), "\xC6r\xE5s" + std::to_string(g), "Klubb",
+                         static_cast<float>((g * 9 + p) / 10.0), 54.0f - p);
             for (int h = 0; h < MaxHoles; ++h) one.results[h] = 10 + (g + p + h) % 90;
         }
     }
@@ -198,7 +201,7 @@ TEST_F(TournamentFileTest, PlayingHandicapIsStoredWithOneDecimal) {
 }
 
 TEST_F(TournamentFileTest, SaveOverAFileKeepsItsOtherKeysSectionsAndComments) {
-    const std::string path = folder.write("data/Sommercup.ini", lines({
+    const std::string contents = lines({
         "; written by hand",
         "[Tournament]",
         "Day = 1",
@@ -212,11 +215,12 @@ TEST_F(TournamentFileTest, SaveOverAFileKeepsItsOtherKeysSectionsAndComments) {
         "Group=2",
         "NoOfPlayers=1",
         "FirstName1=Gammel",
-    }));
+    });
+    const std::string path = folder.write("data/Sommercup.ini", contents);
     CTournament tournament(configPath());
     fillTwoGroups(tournament);
     ASSERT_TRUE(tournament.save(path));
-    EXPECT_EQ(TempFolder::read(path), lines({
+    const std::string expected = lines({
         "; written by hand",
         "[Tournament]",
         "Day = 14",
@@ -262,7 +266,8 @@ TEST_F(TournamentFileTest, SaveOverAFileKeepsItsOtherKeysSectionsAndComments) {
         "NoOfPlayers=0",
         "GroupName=",
         "Tee=0",
-    }));
+    });
+    EXPECT_EQ(TempFolder::read(path), expected);
 }
 
 TEST_F(TournamentFileTest, FewerGroupsOverAFileOfMoreLeaveTheOldSectionsUnread) {
@@ -289,11 +294,19 @@ TEST_F(TournamentFileTest, LoadKeepsWhatTheFileDoesNotReach) {
     CTournament tournament(configPath());
     fillFullTournament(tournament);
     tournament.pitch.holes = 27;
-    const std::string path = folder.write("data/t.ini", lines({
-        "[Tournament]", "NumberOfGroups=2", "[Pitch]", "Name=Ukjent bane",
-        "[PlayGroup1]", "NoOfPlayers=1", "Results1=4 5 3",
-        "[PlayGroup2]", "HCP=2", "NoOfPlayers=0",
-    }));
+    const std::string contents = lines({
+        "[Tournament]",
+        "NumberOfGroups=2",
+        "[Pitch]",
+        "Name=Ukjent bane",
+        "[PlayGroup1]",
+        "NoOfPlayers=1",
+        "Results1=4 5 3",
+        "[PlayGroup2]",
+        "HCP=2",
+        "NoOfPlayers=0",
+    });
+    const std::string path = folder.write("data/t.ini", contents);
     ASSERT_TRUE(tournament.load(path));
     EXPECT_EQ(tournament.numberOfGroups, 2);
     EXPECT_EQ(tournament.name, "");
@@ -307,10 +320,10 @@ TEST_F(TournamentFileTest, LoadKeepsWhatTheFileDoesNotReach) {
     EXPECT_EQ(first.results[2], 3);
     EXPECT_EQ(first.results[3], 10 + 3);
     EXPECT_EQ(first.firstName, "");
-    EXPECT_EQ(tournament.groups[0].players[1].firstName, "Bj\xF8rn" "1");
+    EXPECT_EQ(tournament.groups[0].players[1].firstName, std::string("Bj\xF8rn") + "1");
     EXPECT_EQ(tournament.groups[1].allowanceFactor, 0.5f);
     EXPECT_EQ(tournament.groups[5].noOfPlayers, 9);
-    EXPECT_EQ(tournament.groups[5].players[8].surName, "\xC6r\xE5s" "5");
+    EXPECT_EQ(tournament.groups[5].players[8].surName, std::string("\xC6r\xE5s") + "5");
 }
 
 TEST_F(TournamentFileTest, LoadOfAMissingOrUnreadableFileChangesNothing) {
@@ -329,13 +342,19 @@ TEST_F(TournamentFileTest, LoadOfAMissingOrUnreadableFileChangesNothing) {
 
 TEST_F(TournamentFileTest, AllowanceOutsideTheTableIsTakenAsTheFirst) {
     CTournament tournament(configPath());
-    const std::string path = folder.write("data/t.ini", lines({
-        "[Tournament]", "NumberOfGroups=4",
-        "[PlayGroup1]", "HCP=2",
-        "[PlayGroup2]", "HCP=7",
-        "[PlayGroup3]", "HCP=-1",
-        "[PlayGroup4]", "HCP=4",
-    }));
+    const std::string contents = lines({
+        "[Tournament]",
+        "NumberOfGroups=4",
+        "[PlayGroup1]",
+        "HCP=2",
+        "[PlayGroup2]",
+        "HCP=7",
+        "[PlayGroup3]",
+        "HCP=-1",
+        "[PlayGroup4]",
+        "HCP=4",
+    });
+    const std::string path = folder.write("data/t.ini", contents);
     ASSERT_TRUE(tournament.load(path));
     EXPECT_EQ(tournament.groups[0].allowanceFactor, 0.5f);
     EXPECT_EQ(tournament.groups[1].allowance, 0);
@@ -361,12 +380,21 @@ TEST_F(TournamentFileTest, LineBreaksInTextsAreWrittenAsBlanks) {
 
 TEST_F(TournamentFileTest, HostileCountsAreStoredButIndexOnlyTheRecords) {
     CTournament tournament(configPath());
-    const std::string path = folder.write("data/t.ini", lines({
-        "[Tournament]", "NumberOfGroups=99999",
-        "[PlayGroup1]", "NoOfPlayers=-5", "FirstName1=Ikke",
-        "[PlayGroup2]", "NoOfPlayers=50", "Tee=12", "FirstName9=Ni", "FirstName10=Ti",
-        "[PlayGroup10]", "NoOfPlayers=3",
-    }));
+    const std::string contents = lines({
+        "[Tournament]",
+        "NumberOfGroups=99999",
+        "[PlayGroup1]",
+        "NoOfPlayers=-5",
+        "FirstName1=Ikke",
+        "[PlayGroup2]",
+        "NoOfPlayers=50",
+        "Tee=12",
+        "FirstName9=Ni",
+        "FirstName10=Ti",
+        "[PlayGroup10]",
+        "NoOfPlayers=3",
+    });
+    const std::string path = folder.write("data/t.ini", contents);
     ASSERT_TRUE(tournament.load(path));
     EXPECT_EQ(tournament.numberOfGroups, 99999);
     EXPECT_EQ(tournament.groups[0].noOfPlayers, -5);
@@ -385,12 +413,22 @@ TEST_F(TournamentFileTest, HostileCountsAreStoredButIndexOnlyTheRecords) {
 TEST_F(TournamentFileTest, OverlongAndNonNumericValuesAreCutOrReadAsZero) {
     CTournament tournament(configPath());
     const std::string longText(300, 'x');
-    const std::string path = folder.write("data/t.ini", lines({
-        "[Tournament]", "Day=fjorten", "Month=6.5", "Year=99999999999999",
-        ("Name=" + longText).c_str(), "NumberOfGroups=1x",
-        "[PlayGroup1]", "NoOfPlayers=1", ("GroupName=" + longText).c_str(), "Group=abc",
-        "HCP1=12,5", "SH1=-", ("Results1=" + std::string(200, '9') + " 4").c_str(),
-    }));
+    const std::string contents = lines({
+        "[Tournament]",
+        "Day=fjorten",
+        "Month=6.5",
+        "Year=99999999999999",
+        ("Name=" + longText).c_str(),
+        "NumberOfGroups=1x",
+        "[PlayGroup1]",
+        "NoOfPlayers=1",
+        ("GroupName=" + longText).c_str(),
+        "Group=abc",
+        "HCP1=12,5",
+        "SH1=-",
+        ("Results1=" + std::string(200, '9') + " 4").c_str(),
+    });
+    const std::string path = folder.write("data/t.ini", contents);
     ASSERT_TRUE(tournament.load(path));
     EXPECT_EQ(tournament.day, 0);
     EXPECT_EQ(tournament.month, 6);
