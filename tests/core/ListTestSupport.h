@@ -3,30 +3,19 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <initializer_list>
-#include <iterator>
-#include <random>
 #include <string>
 
+#include "TempFolder.h"
 #include "model/CTournament.h"
 
 class ListTest : public ::testing::Test {
 protected:
     // The course table path lies in a folder that does not exist, so the table stays empty.
-    ListTest() : tournament((folder / "config" / "none.ini").string()) {}
-    ~ListTest() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
-    }
+    ListTest() : tournament(folder.file("config/none.ini")) {}
 
-    std::string pathOf(const std::string& fileName) const { return (folder / fileName).string(); }
-
-    static std::string readBytes(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
+    std::string pathOf(std::string_view fileName) const { return folder.file(fileName); }
+    static std::string readBytes(const std::string& path) { return TempFolder::read(path); }
 
     void setHeader(const std::string& name, int day, int month, int year) {
         tournament.name = name;
@@ -54,13 +43,6 @@ protected:
         return player;
     }
 
-    static std::filesystem::path makeFolder() {
-        std::random_device random;
-        auto folder = std::filesystem::temp_directory_path() / ("teebrook-lists-" + std::to_string(random()));
-        std::filesystem::create_directories(folder);
-        return folder;
-    }
-
-    const std::filesystem::path folder = makeFolder();
+    const TempFolder folder;
     CTournament tournament;
 };

@@ -45,7 +45,7 @@ TEST_F(ResultList, GroupsRankedByTotalStrokesOverTheCourseHoles) {
     // A stroke beyond the course's holes counts in the ranking but not in the bracketed sum.
     addPlayer(second, "Anne", "Lie", {4, 4}).results[17] = 9;
     addPlayer(second, "Siri", "Moe", {6, 6});
-    addGroup(1, 0);  // a group without players
+    addGroup(1, 0);                                             // a group without players
     addPlayer(tournament.groups[3], "Ola", "Utenfor", {1, 1});  // beyond the groups in use
 
     const std::string expected = Rule +
@@ -100,9 +100,7 @@ TEST_F(ResultList, CourseWithoutHolesPrintsOnlyTheSum) {
                                  Rule +
                                  "Gruppe     : Dame\r\n"
                                  "Spilleform : Slagspill\r\n" +
-                                 Rule +
-                                 "1:Kari Nordmann (0)\r\n" +
-                                 Rule +
+                                 Rule + "1:Kari Nordmann (0)\r\n" + Rule +
                                  "\r\n"
                                  "\r\n";
     EXPECT_EQ(written(), expected);
@@ -159,6 +157,6 @@ TEST_F(ResultList, WritingTwiceReplacesTheFile) {
 
 TEST_F(ResultList, UnwritablePathAnswersFalse) {
     EXPECT_FALSE(writeResultList(tournament, pathOf("no-such-folder/list.txt")));
-    EXPECT_FALSE(writeResultList(tournament, folder.string()));
+    EXPECT_FALSE(writeResultList(tournament, folder.path().string()));
     EXPECT_FALSE(writeResultList(tournament, ""));
 }

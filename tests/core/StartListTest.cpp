@@ -37,7 +37,10 @@ TEST_F(StartList, GroupsWithTheirPlayersInRegistrationOrder) {
     setHeader("V\xE5rcup", 1, 3, 2011);  // Windows-1252 bytes are written as stored
     CPlayGroup& mixed = addGroup(3, 1);
     addPlayer(mixed, "Kari", "Nordmann", {5, 4});
-    addPlayer(mixed, "\xC5se", "\xD8" "deg\xE5rd", {3});
+    addPlayer(mixed, "\xC5se",
+              "\xD8"
+              "deg\xE5rd",
+              {3});
     addPlayer(mixed, "Per", "Hansen");
     addGroup(1, 0);  // no players yet
     // A group beyond the groups in use is not printed.
@@ -54,7 +57,8 @@ TEST_F(StartList, GroupsWithTheirPlayersInRegistrationOrder) {
                                  "Spilleform:Stableford\r\n" +
                                  Rule +
                                  "1:Kari Nordmann\r\n"
-                                 "2:\xC5se \xD8" "deg\xE5rd\r\n"
+                                 "2:\xC5se \xD8"
+                                 "deg\xE5rd\r\n"
                                  "3:Per Hansen\r\n" +
                                  Rule + Rule +
                                  "Gruppe:Herre\r\n"
@@ -76,9 +80,7 @@ TEST_F(StartList, ValuesOutsideTheTablesPrintAsEmptyOrAsNumbers) {
                                  Rule +
                                  "Gruppe:\r\n"
                                  "Spilleform:\r\n" +
-                                 Rule +
-                                 "1:Kari Nordmann\r\n" +
-                                 Rule;
+                                 Rule + "1:Kari Nordmann\r\n" + Rule;
     EXPECT_EQ(readBytes(pathOf("c.txt")), expected);
 }
 
@@ -121,7 +123,7 @@ TEST_F(StartList, WritingTwiceReplacesTheFile) {
 
 TEST_F(StartList, UnwritablePathAnswersFalse) {
     EXPECT_FALSE(writeStartList(tournament, pathOf("no-such-folder/list.txt")));
-    EXPECT_FALSE(writeStartList(tournament, folder.string()));
+    EXPECT_FALSE(writeStartList(tournament, folder.path().string()));
     EXPECT_FALSE(writeStartList(tournament, ""));
-    EXPECT_FALSE(std::filesystem::exists(folder / "no-such-folder"));
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "no-such-folder"));
 }
