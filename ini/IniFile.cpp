@@ -150,6 +150,18 @@ std::string IniFile::value(std::string_view section, std::string_view key) const
     return line >= 0 ? std::string(valueOf(found->lines[line])) : std::string();
 }
 
+std::string IniFile::textValue(std::string_view section, std::string_view key) const {
+    return text::cut(value(section, key));
+}
+
+int IniFile::intValue(std::string_view section, std::string_view key) const {
+    return text::readInt(textValue(section, key));
+}
+
+float IniFile::decimalValue(std::string_view section, std::string_view key) const {
+    return text::toFloat(text::readDecimal(textValue(section, key)));
+}
+
 void IniFile::addKey(Section& section, std::string_view key, std::string_view value) {
     // At the end of the section, but before the blank lines that part it from the next one.
     std::size_t position = section.lines.size();

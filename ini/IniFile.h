@@ -31,6 +31,11 @@ public:
 
     // The value of `key` in `section`, whole, or the empty text.
     std::string value(std::string_view section, std::string_view key) const;
+    // Values as the model's files take them: the first 49 characters of the value, as text,
+    // as a leading integer and as a decimal narrowed to a float.
+    std::string textValue(std::string_view section, std::string_view key) const;
+    int intValue(std::string_view section, std::string_view key) const;
+    float decimalValue(std::string_view section, std::string_view key) const;
     // Sets `key` in `section`; CR and LF inside the value become blanks.
     void setValue(std::string_view section, std::string_view key, std::string_view value);
 
