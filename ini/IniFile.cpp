@@ -1,5 +1,6 @@
 #include "ini/IniFile.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -236,7 +237,7 @@ bool writeAll(int fd, std::string_view data) {
 
 // Creates a new file with a name of its own in `folder`; answers its descriptor or -1.
 int createTempFile(const fs::path& folder, const fs::path& target, std::string& tempPath) {
-    static unsigned counter = 0;
+    static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string name = "." + target.filename().string() + ".tmp" + text::formatInt(::getpid()) + "-" +
                                  text::formatInt(++counter);
