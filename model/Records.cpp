@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <numeric>
+#include <utility>
 
 std::string playerText(std::string_view firstName, std::string_view surName) {
     std::string result;
