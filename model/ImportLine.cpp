@@ -134,10 +134,11 @@ ImportCounts importPitches(std::string_view contents, std::span<CPitch> table) {
 }
 
 std::optional<std::string> readImportFile(const std::string& path) {
-    // Only a regular file: a directory (an empty typed name) or a device would never end.
+    const std::filesystem::path utf8Path(std::u8string(path.begin(), path.end()));
+    // Only a regular file: a directory (an empty typed name) cannot be read, a device may never end.
     std::error_code error;
-    if (!std::filesystem::is_regular_file(std::filesystem::path(path), error)) return std::nullopt;
-    std::ifstream file(path, std::ios::binary);
+    if (!std::filesystem::is_regular_file(utf8Path, error)) return std::nullopt;
+    std::ifstream file(utf8Path, std::ios::binary);
     if (!file) return std::nullopt;
     std::string contents{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     if (file.bad()) return std::nullopt;
