@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class IniFile {
@@ -39,8 +40,22 @@ public:
     bool writeAtomically(const std::string& path) const;
 
 private:
-    struct Line {
-        std::string raw;  // the line as it stood, without its line end
+    // One section: its header line and the lines up to the next header. Keys map from
+    // their lower-case name to the first line of that name, so lookups stay fast in
+    // large files and later duplicates are never seen.
+    struct Section {
+        std::string header;
+        std::vector<std::string> lines;
+        std::unordered_map<std::string, std::size_t> keys;
     };
-    std::vector<Line> lines_;
+
+    void addLine(std::string_view line);
+    Section* findSection(std::string_view name);
+    const Section* findSection(std::string_view name) const;
+    static const std::string* findKey(const Section& section, std::string_view key);
+    static void addKey(Section& section, std::string_view key, std::string_view value);
+
+    std::vector<std::string> preamble_;  // lines before the first section
+    std::vector<Section> sections_;
+    std::unordered_map<std::string, std::size_t> sectionIndex_;  // lower-case name -> first section
 };

@@ -66,7 +66,8 @@ int CPlayGroup::playerCount() const { return std::clamp(noOfPlayers, 0, MaxPlaye
 
 const CPlayer* CPlayGroup::playerAtRank(int k) const {
     const int n = playerCount();
-    if (k >= n) return nullptr;
+    // An empty group has nobody at any position, also at the "first" one that k < 0 asks for.
+    if (n == 0 || k >= n) return nullptr;
     // A stable sort by total strokes: equal totals keep registration order.
     std::array<int, MaxPlayers> order{};
     std::array<int, MaxPlayers> totals{};

@@ -1,0 +1,249 @@
+#include "ini/IniFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "text/Text.h"
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+// Section and key names compare without regard to ASCII letter case.
+std::string lowered(std::string_view name) {
+    std::string result(name);
+    for (char& c : result) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return result;
+}
+
+// "[name]" gives the name; a header without its closing bracket runs to the line end.
+std::string_view headerName(std::string_view line) {
+    std::string_view inner = trimmed(line).substr(1);
+    return trimmed(inner.substr(0, inner.find(']')));
+}
+
+bool isHeader(std::string_view line) {
+    const std::string_view text = trimmed(line);
+    return !text.empty() && text.front() == '[';
+}
+
+// The key of a "key=value" line; nothing for comments, blank lines and lines without '='.
+std::optional<std::string_view> keyOf(std::string_view line) {
+    const std::string_view text = trimmed(line);
+    if (text.empty() || text.front() == ';') return std::nullopt;
+    const std::size_t equals = text.find('=');
+    if (equals == std::string_view::npos) return std::nullopt;
+    return trimmed(text.substr(0, equals));
+}
+
+// The value of a key line: blanks around it removed, one pair of enclosing quotes stripped.
+std::string_view valueOf(std::string_view line) {
+    std::string_view value = trimmed(line.substr(line.find('=') + 1));
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+        value = value.substr(1, value.size() - 2);
+    }
+    return value;
+}
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+}  // namespace
+
+IniFile::IniFile(std::string_view contents) {
+    // A line feed ends a line; a carriage return in front of it belongs to the line end.
+    while (!contents.empty()) {
+        const std::size_t end = contents.find('\n');
+        std::string_view line = contents.substr(0, end);
+        if (end != std::string_view::npos && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+        addLine(line);
+        contents.remove_prefix(end == std::string_view::npos ? contents.size() : end + 1);
+    }
+}
+
+void IniFile::addLine(std::string_view line) {
+    if (isHeader(line)) {
+        sectionIndex_.emplace(lowered(headerName(line)), sections_.size());
+        sections_.push_back(Section{std::string(line), {}, {}});
+        return;
+    }
+    if (sections_.empty()) {
+        preamble_.emplace_back(line);
+        return;
+    }
+    Section& section = sections_.back();
+    if (const auto key = keyOf(line)) section.keys.emplace(lowered(*key), section.lines.size());
+    section.lines.emplace_back(line);
+}
+
+std::optional<IniFile> IniFile::read(const std::string& path) {
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    if (!file) return std::nullopt;
+    std::string contents;
+    char buffer[65536];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) contents.append(buffer, got);
+    // A folder opens but does not read; any read error means the file is not known.
+    if (std::ferror(file.get())) return std::nullopt;
+    return IniFile(contents);
+}
+
+IniFile IniFile::readOrEmpty(const std::string& path) {
+    std::optional<IniFile> file = read(path);
+    return file ? std::move(*file) : IniFile();
+}
+
+IniFile::Section* IniFile::findSection(std::string_view name) {
+    return const_cast<Section*>(std::as_const(*this).findSection(name));
+}
+
+const IniFile::Section* IniFile::findSection(std::string_view name) const {
+    const auto found = sectionIndex_.find(lowered(trimmed(name)));
+    return found == sectionIndex_.end() ? nullptr : &sections_[found->second];
+}
+
+const std::string* IniFile::findKey(const Section& section, std::string_view key) {
+    const auto found = section.keys.find(lowered(trimmed(key)));
+    return found == section.keys.end() ? nullptr : &section.lines[found->second];
+}
+
+std::string IniFile::value(std::string_view section, std::string_view key) const {
+    const Section* found = findSection(section);
+    const std::string* line = found ? findKey(*found, key) : nullptr;
+    return line ? std::string(valueOf(*line)) : std::string();
+}
+
+void IniFile::addKey(Section& section, std::string_view key, std::string_view value) {
+    // At the end of the section, but before the blank lines that part it from the next one.
+    std::size_t position = section.lines.size();
+    while (position > 0 && trimmed(section.lines[position - 1]).empty()) --position;
+    std::string line;
+    line.reserve(key.size() + 1 + value.size());
+    line.append(key).append(1, '=').append(value);
+    section.lines.insert(section.lines.begin() + static_cast<std::ptrdiff_t>(position), std::move(line));
+    section.keys.emplace(lowered(trimmed(key)), position);
+}
+
+void IniFile::setValue(std::string_view section, std::string_view key, std::string_view value) {
+    const std::string sectionName = text::withoutLineBreaks(section);
+    const std::string keyName = text::withoutLineBreaks(key);
+    const std::string newValue = text::withoutLineBreaks(value);
+
+    Section* target = findSection(sectionName);
+    if (!target) {
+        sectionIndex_.emplace(lowered(trimmed(sectionName)), sections_.size());
+        sections_.push_back(Section{"[" + sectionName + "]", {}, {}});
+        target = &sections_.back();
+    }
+    const auto found = target->keys.find(lowered(trimmed(keyName)));
+    if (found == target->keys.end()) {
+        addKey(*target, keyName, newValue);
+        return;
+    }
+    // Keep the key as the file spells it, and the blanks after '=', so an unchanged
+    // value leaves the line byte for byte as it was.
+    std::string& line = target->lines[found->second];
+    std::size_t valueStart = line.find('=') + 1;
+    while (valueStart < line.size() && isBlank(line[valueStart])) ++valueStart;
+    if (std::string_view(line).substr(valueStart) == newValue) return;
+    line.resize(valueStart);
+    line += newValue;
+}
+
+std::string IniFile::contents() const {
+    std::size_t size = 0;
+    for (const std::string& line : preamble_) size += line.size() + 2;
+    for (const Section& section : sections_) {
+        size += section.header.size() + 2;
+        for (const std::string& line : section.lines) size += line.size() + 2;
+    }
+    std::string result;
+    result.reserve(size);
+    const auto append = [&result](const std::string& line) { result.append(line).append("\r\n"); };
+    for (const std::string& line : preamble_) append(line);
+    for (const Section& section : sections_) {
+        append(section.header);
+        for (const std::string& line : section.lines) append(line);
+    }
+    return result;
+}
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool writeAll(int fd, std::string_view data) {
+    while (!data.empty()) {
+        const ssize_t written = ::write(fd, data.data(), data.size());
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// Creates a new file with a name of its own in `folder`; answers its descriptor or -1.
+int createTempFile(const fs::path& folder, const fs::path& target, std::string& tempPath) {
+    static unsigned counter = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string name = "." + target.filename().string() + ".tmp" + text::formatInt(::getpid()) + "-" +
+                                 text::formatInt(++counter);
+        tempPath = (folder / name).string();
+        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+// Makes the rename itself durable; file systems that cannot sync a folder are left as they are.
+void syncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace
+
+bool IniFile::writeAtomically(const std::string& path) const {
+    const fs::path target(path);
+    if (target.filename().empty()) return false;
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    std::error_code error;
+    fs::create_directories(folder, error);
+    if (error) return false;
+
+    std::string tempPath;
+    const int fd = createTempFile(folder, target, tempPath);
+    if (fd < 0) return false;
+    // A replaced file keeps its permissions.
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) ::fchmod(fd, old.st_mode & 07777);
+
+    bool written = writeAll(fd, contents()) && ::fsync(fd) == 0;
+    written = ::close(fd) == 0 && written;
+    if (!written || ::rename(tempPath.c_str(), path.c_str()) != 0) {
+        ::unlink(tempPath.c_str());
+        return false;
+    }
+    syncFolder(folder);
+    return true;
+}

@@ -1,0 +1,123 @@
+// Saving and reopening a tournament file: the header, the course name and the groups
+// with their players, in one read and at most one write of the file.
+
+#include <filesystem>
+
+#include "ini/IniFile.h"
+#include "model/CTournament.h"
+#include "text/Text.h"
+
+namespace {
+
+std::string numbered(std::string_view word, int number) {
+    return std::string(word) + text::formatInt(number);
+}
+
+std::string resultsText(const std::array<int, MaxHoles>& results) {
+    std::string line;
+    for (int hole = 0; hole < MaxHoles; ++hole) {
+        if (hole > 0) line += ' ';
+        line += text::formatInt(results[hole]);
+    }
+    return line;
+}
+
+void writePlayer(IniFile& file, const std::string& section, int number, const CPlayer& player) {
+    file.setValue(section, numbered("FirstName", number), player.firstName);
+    file.setValue(section, numbered("SurName", number), player.surName);
+    file.setValue(section, numbered("Club", number), player.club);
+    file.setValue(section, numbered("HCP", number), text::formatFixed1(player.hcp));
+    file.setValue(section, numbered("SH", number), text::formatFixed1(player.sh));
+    file.setValue(section, numbered("Results", number), resultsText(player.results));
+}
+
+void writeGroup(IniFile& file, int number, const CPlayGroup& group) {
+    const std::string section = numbered("PlayGroup", number);
+    file.setValue(section, "Group", text::formatInt(group.groupClass));
+    file.setValue(section, "PlayForm", text::formatInt(group.playForm));
+    file.setValue(section, "HCP", text::formatInt(group.allowance));
+    file.setValue(section, "NoOfPlayers", text::formatInt(group.noOfPlayers));
+    file.setValue(section, "GroupName", group.groupName);
+    file.setValue(section, "Tee", text::formatInt(group.tee));
+    for (int p = 0; p < group.playerCount(); ++p) writePlayer(file, section, p + 1, group.players[p]);
+}
+
+// Values are taken up to their first 49 characters; the score lists are read whole.
+std::string textValue(const IniFile& file, std::string_view section, std::string_view key) {
+    return text::cut(file.value(section, key));
+}
+
+int intValue(const IniFile& file, std::string_view section, std::string_view key) {
+    return text::readInt(textValue(file, section, key));
+}
+
+float decimalValue(const IniFile& file, std::string_view section, std::string_view key) {
+    return text::toFloat(text::readDecimal(textValue(file, section, key)));
+}
+
+void readPlayer(const IniFile& file, const std::string& section, int number, CPlayer& player) {
+    player.firstName = textValue(file, section, numbered("FirstName", number));
+    player.surName = textValue(file, section, numbered("SurName", number));
+    player.club = textValue(file, section, numbered("Club", number));
+    player.hcp = decimalValue(file, section, numbered("HCP", number));
+    player.sh = decimalValue(file, section, numbered("SH", number));
+    // Holes beyond the numbers present keep their scores.
+    text::scanInts(file.value(section, numbered("Results", number)), player.results.data(), MaxHoles);
+}
+
+// An allowance outside the table is taken as the first entry, so the factor can be looked up.
+int allowanceIndex(int allowance) {
+    return allowance >= 0 && allowance < static_cast<int>(AllowanceFactors.size()) ? allowance : 0;
+}
+
+void readGroup(const IniFile& file, int number, CPlayGroup& group) {
+    const std::string section = numbered("PlayGroup", number);
+    group.groupClass = intValue(file, section, "Group");
+    group.playForm = intValue(file, section, "PlayForm");
+    group.allowance = allowanceIndex(intValue(file, section, "HCP"));
+    group.allowanceFactor = AllowanceFactors[group.allowance];
+    group.noOfPlayers = intValue(file, section, "NoOfPlayers");
+    group.groupName = textValue(file, section, "GroupName");
+    group.tee = intValue(file, section, "Tee");
+    for (int p = 0; p < group.playerCount(); ++p) readPlayer(file, section, p + 1, group.players[p]);
+}
+
+}  // namespace
+
+bool CTournament::save(const std::string& path) {
+    tournamentFile = path;
+    // Keys and sections this tournament does not write stay in the file, so a file that
+    // is there but cannot be read is not overwritten.
+    std::optional<IniFile> existing = IniFile::read(path);
+    std::error_code error;
+    if (!existing && std::filesystem::exists(path, error)) return false;
+    IniFile file = existing ? std::move(*existing) : IniFile();
+
+    file.setValue("Tournament", "Day", text::formatInt(day));
+    file.setValue("Tournament", "Month", text::formatInt(month));
+    file.setValue("Tournament", "Year", text::formatInt(year));
+    file.setValue("Tournament", "Name", name);
+    file.setValue("Tournament", "Type", type);
+    file.setValue("Tournament", "NumberOfGroups", text::formatInt(numberOfGroups));
+    file.setValue("Pitch", "Name", pitch.name);
+    for (int g = 0; g < groupsInUse(); ++g) writeGroup(file, g + 1, groups[g]);
+    return file.writeAtomically(path);
+}
+
+bool CTournament::load(const std::string& path) {
+    const std::optional<IniFile> read = IniFile::read(path);
+    if (!read) return false;
+    const IniFile& file = *read;
+    tournamentFile = path;
+
+    day = intValue(file, "Tournament", "Day");
+    month = intValue(file, "Tournament", "Month");
+    year = intValue(file, "Tournament", "Year");
+    name = textValue(file, "Tournament", "Name");
+    type = textValue(file, "Tournament", "Type");
+    numberOfGroups = intValue(file, "Tournament", "NumberOfGroups");
+    selectPitch(textValue(file, "Pitch", "Name"));
+    // Groups and players beyond the counts read keep what they held.
+    for (int g = 0; g < groupsInUse(); ++g) readGroup(file, g + 1, groups[g]);
+    return true;
+}

@@ -1,0 +1,24 @@
+#include "scoring/Handicap.h"
+
+#include <bit>
+
+#include "text/Text.h"
+
+// Slightly below 1/113; the float narrowing at the end of playingHandicap brings
+// results for slope 113 back to the whole handicap index.
+const float SlopeFactor = std::bit_cast<float>(0x3C10FDBCu);
+
+LimitedHandicap limitHandicap(double value) {
+    // Compared before narrowing, so 54.00000001 is limited although it narrows to 54.0f.
+    if (value > MaxHandicap) return {static_cast<float>(MaxHandicap), true};
+    return {text::toFloat(value), false};
+}
+
+float playingHandicap(float hcp, int slope, float courseRating, int parFigure) {
+    // Left to right in double, narrowed once: the stored figures depend on this order.
+    const double sh = static_cast<double>(hcp) * slope * static_cast<double>(SlopeFactor) +
+                      static_cast<double>(courseRating) - parFigure;
+    return text::toFloat(sh);
+}
+
+std::string formatPlayingHandicap(float sh) { return text::formatFixed0(sh); }
