@@ -3,8 +3,7 @@
 #include "app/CTournamentApp.h"
 #include "model/ImportLine.h"
 
-CImportPlayersDlg::CImportPlayersDlg(QWidget* parent)
-    : CImportFileDlg(QStringLiteral("Importer spillere"), parent) {}
+CImportPlayersDlg::CImportPlayersDlg(QWidget* parent) : CImportFileDlg(QStringLiteral("Importer spillere"), parent) {}
 
 // Group A whatever the number of groups; a line that finds no free row or cannot be read
 // adds nothing, and the organiser is told how many lines were left out.

@@ -3,9 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <filesystem>
-#include <fstream>
-#include <random>
+
+#include "TempFolder.h"
 
 namespace {
 
@@ -67,9 +66,7 @@ TEST(PlayerLine, LineWithoutAllItsFieldsGivesNothing) {
     EXPECT_FALSE(parsePlayerLine("Kari Nordmann +-5"));
 }
 
-TEST(PlayerLine, NameWithABlankPutsAWordWhereTheNumberShouldBe) {
-    EXPECT_FALSE(parsePlayerLine("Anne Marie Berg 20"));
-}
+TEST(PlayerLine, NameWithABlankPutsAWordWhereTheNumberShouldBe) { EXPECT_FALSE(parsePlayerLine("Anne Marie Berg 20")); }
 
 TEST(PlayerLine, NumbersBeyondTheIntRangeSaturate) {
     EXPECT_EQ(parsePlayerLine("A B 99999999999999999999")->hcp, INT_MAX);
@@ -163,16 +160,9 @@ TEST(PitchImport, FillsTheTableInOrderAndStopsWhenItIsFull) {
 }
 
 TEST(ImportFile, ReadsTheBytesOfARegularFileOnly) {
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / ("teebrook_import_" + std::to_string(std::random_device{}()));
-    std::filesystem::create_directories(dir);
-    const std::string path = (dir / "spillere æ.txt").string();
-    {
-        std::ofstream file(path, std::ios::binary);
-        file << "Kari Nordmann 18\r\n";
-    }
+    const TempFolder folder;
+    const std::string path = folder.write("spillere æ.txt", "Kari Nordmann 18\r\n");
     EXPECT_EQ(readImportFile(path), std::optional<std::string>("Kari Nordmann 18\r\n"));
-    EXPECT_FALSE(readImportFile(dir.string() + "/"));
-    EXPECT_FALSE(readImportFile((dir / "mangler.txt").string()));
-    std::filesystem::remove_all(dir);
+    EXPECT_FALSE(readImportFile(folder.path().string() + "/"));
+    EXPECT_FALSE(readImportFile(folder.file("mangler.txt")));
 }
