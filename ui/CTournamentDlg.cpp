@@ -22,6 +22,7 @@
 #include "ui/CChoiceList.h"
 #include "ui/CCreateGroupsDlg.h"
 #include "ui/CRegisterAllGroupsDlg.h"
+#include "ui/CSetupDlg.h"
 #include "ui/FieldText.h"
 #include "ui/MessageBox.h"
 #include "ui/TextCodec.h"
@@ -372,7 +373,10 @@ void CTournamentDlg::startTournament() {
 void CTournamentDlg::openActiveTournament() {}
 
 // Opens the setup screen; the button stays disabled, so this runs only when it is enabled.
-void CTournamentDlg::openSetup() {}
+void CTournamentDlg::openSetup() {
+    CSetupDlg dialog(this);
+    dialog.exec();
+}
 
 void CTournamentDlg::showAbout() {
     CAboutDlg dialog(this);

@@ -12,6 +12,7 @@
 #include "ui/CSavePitchesDlg.h"
 #include "ui/CSavePlayersDlg.h"
 #include "ui/CSetupDlg.h"
+#include "ui/CTournamentDlg.h"
 
 namespace {
 
@@ -70,6 +71,22 @@ TEST_F(SetupDlgTest, ShowsThePlayerAndCourseButtonsAndOkAsDefault) {
     for (const auto& [name, text] : texts) EXPECT_EQ(button(&setup, name)->text(), QString::fromUtf8(text)) << name;
     EXPECT_EQ(setup.findChildren<QPushButton*>().size(), 8);
     EXPECT_TRUE(button(&setup, "okButton")->isDefault());
+}
+
+TEST_F(SetupDlgTest, MainWindowKeepsItsButtonDisabledButItsCommandOpensTheScreen) {
+    CTournamentDlg mainWindow;
+    QPushButton* setupButton = button(&mainWindow, "setupButton");
+    setupButton->click();
+    EXPECT_FALSE(setupButton->isEnabled());
+
+    setupButton->setEnabled(true);
+    QString opened;
+    onNextModal([&opened](QWidget* modal) {
+        opened = modal->windowTitle();
+        button(modal, "cancelButton")->click();
+    });
+    setupButton->click();
+    EXPECT_EQ(opened, QStringLiteral("Oppsett..."));
 }
 
 TEST_F(SetupDlgTest, OkAndCancelCloseTheScreen) {
