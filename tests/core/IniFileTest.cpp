@@ -77,6 +77,13 @@ TEST(IniReading, LineEndsOfAnyKindAndWindows1252Bytes) {
     EXPECT_EQ(latin.value("Spiller", "Navn"), "Bj\xF8rn \xC6r\xE5");
 }
 
+TEST(IniReading, AByteOrderMarkIsNoPartOfTheFirstSection) {
+    const std::string original = "\xEF\xBB\xBF" + lines({"[NumberOfPitches]", "Number=2"});
+    IniFile file(original);
+    EXPECT_EQ(file.value("NumberOfPitches", "Number"), "2");
+    EXPECT_EQ(file.contents(), original);
+}
+
 TEST(IniReading, ContentsKeepEveryLineAndEndThemInCrLf) {
     const std::string original = lines({"; top comment", "", "[S]", "  Key = value ", "junk line", "", "[T]"});
     EXPECT_EQ(IniFile(original).contents(), original);
