@@ -244,9 +244,11 @@ bool writeAll(int fd, std::string_view data) {
 // Creates a new file with a name of its own in `folder`; answers its descriptor or -1.
 int createTempFile(const fs::path& folder, const fs::path& target, std::string& tempPath) {
     static std::atomic<unsigned> counter{0};
+    // Part of the file's name, short enough that the temporary name stays within the
+    // limit of a name even when the file's own name nearly reaches it.
+    const std::string base = text::cut(target.filename().string(), 200);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string name = "." + target.filename().string() + ".tmp" + text::formatInt(::getpid()) + "-" +
-                                 text::formatInt(++counter);
+        const std::string name = "." + base + ".tmp" + text::formatInt(::getpid()) + "-" + text::formatInt(++counter);
         tempPath = (folder / name).string();
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;

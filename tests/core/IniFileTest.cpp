@@ -166,6 +166,15 @@ TEST(IniFileOnDisk, WritingCreatesMissingFoldersAndLeavesNoTemporaryFile) {
     EXPECT_EQ(entries, 1);
 }
 
+TEST(IniFileOnDisk, AFileNameNearTheLimitOfANameCanBeWritten) {
+    TempFolder folder;
+    IniFile file;
+    file.setValue("S", "Key", "1");
+    const std::string path = folder.file(std::string(250, 'n') + ".ini");
+    ASSERT_TRUE(file.writeAtomically(path));
+    EXPECT_EQ(TempFolder::read(path), lines({"[S]", "Key=1"}));
+}
+
 TEST(IniFileOnDisk, AFailedWriteAnswersFalseAndLeavesTheOldFile) {
     TempFolder folder;
     IniFile file;
