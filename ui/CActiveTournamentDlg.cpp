@@ -59,6 +59,12 @@ void setFieldText(QLineEdit* field, const QString& value) {
     if (field->text() != value) field->setText(value);
 }
 
+// A cell repaints whenever its colour is set, so an unchanged colour is left alone.
+void setCellColour(CColorEdit* cell, Rgb colour) {
+    const QColor wanted = toQColor(colour);
+    if (cell->backgroundColor() != wanted) cell->setBackgroundColor(wanted);
+}
+
 void setLabelText(QLabel* label, const QString& value) {
     if (label->text() != value) label->setText(value);
 }
@@ -72,9 +78,26 @@ QLineEdit* readOnlyField(QWidget* parent, const QString& objectName, int width) 
     return field;
 }
 
+// A leaderboard field: frameless and filled from the palette in one block, so the board
+// reads as a table and a changed field repaints itself alone, not what lies beneath it.
+void makeBoardCell(QLineEdit* field) {
+    field->setStyle(paletteHonouringStyle());
+    field->setFrame(false);
+    field->setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QLineEdit* boardField(QWidget* parent, const QString& objectName, int width, Qt::Alignment alignment) {
+    QLineEdit* field = readOnlyField(parent, objectName, width);
+    makeBoardCell(field);
+    field->setAlignment(alignment);
+    return field;
+}
+
 QLabel* centredLabel(QWidget* parent, const QString& text, const QString& objectName = QString()) {
     auto* label = new QLabel(text, parent);
     label->setAlignment(Qt::AlignCenter);
+    // Keeps neighbouring headings such as "HCP: 3/4" and "Tildelte slag" apart.
+    label->setContentsMargins(3, 0, 3, 0);
     if (!objectName.isEmpty()) label->setObjectName(objectName);
     return label;
 }
@@ -159,12 +182,12 @@ void CActiveTournamentDlg::buildLeaderboard(QGridLayout* grid) {
         const int gridRow = RowFirstBoard + r;
         const QString n = QString::number(r);
         grid->addWidget(centredLabel(parent, QString::number(r + 1)), gridRow, ColCaption);
-        row.player = readOnlyField(parent, QStringLiteral("boardPlayer") + n, PlayerWidth);
-        row.groupClass = readOnlyField(parent, QStringLiteral("boardClass") + n, FigureWidth + 12);
-        row.hcp = readOnlyField(parent, QStringLiteral("boardHcp") + n, FigureWidth);
-        row.received = readOnlyField(parent, QStringLiteral("boardReceived") + n, FigureWidth);
-        row.total = readOnlyField(parent, QStringLiteral("boardTotal") + n, FigureWidth);
-        row.points = readOnlyField(parent, QStringLiteral("boardPoints") + n, FigureWidth);
+        row.player = boardField(parent, QStringLiteral("boardPlayer") + n, PlayerWidth, Qt::AlignLeft);
+        row.groupClass = boardField(parent, QStringLiteral("boardClass") + n, FigureWidth + 12, Qt::AlignCenter);
+        row.hcp = boardField(parent, QStringLiteral("boardHcp") + n, FigureWidth, Qt::AlignCenter);
+        row.received = boardField(parent, QStringLiteral("boardReceived") + n, FigureWidth, Qt::AlignCenter);
+        row.total = boardField(parent, QStringLiteral("boardTotal") + n, FigureWidth, Qt::AlignCenter);
+        row.points = boardField(parent, QStringLiteral("boardPoints") + n, FigureWidth, Qt::AlignCenter);
         grid->addWidget(row.player, gridRow, ColPlayer);
         grid->addWidget(row.groupClass, gridRow, ColClass, Qt::AlignHCenter);
         grid->addWidget(row.hcp, gridRow, ColHcp, Qt::AlignHCenter);
@@ -176,6 +199,7 @@ void CActiveTournamentDlg::buildLeaderboard(QGridLayout* grid) {
             cell->setObjectName(QStringLiteral("boardCell%1_%2").arg(r).arg(i));
             cell->setReadOnly(true);
             cell->setFocusPolicy(Qt::NoFocus);
+            makeBoardCell(cell);
             cell->setAlignment(Qt::AlignCenter);
             cell->setFixedWidth(HoleCellWidth);
             row.cells[i] = cell;
@@ -327,7 +351,7 @@ void CActiveTournamentDlg::showBoardRow(BoardRow& row, const CPlayer* player, co
         }
         for (CColorEdit* cell : row.cells) {
             setFieldText(cell, QString());
-            cell->setBackgroundColor(toQColor(EmptyCellColour));
+            setCellColour(cell, EmptyCellColour);
         }
         return;
     }
@@ -340,7 +364,7 @@ void CActiveTournamentDlg::showBoardRow(BoardRow& row, const CPlayer* player, co
     setFieldText(row.points, number(playerPoints(*player)));
     for (int i = 0; i < MaxHoles; ++i) {
         setFieldText(row.cells[i], number(player->results[i]));
-        row.cells[i]->setBackgroundColor(toQColor(holeScoreColour(player->results[i], tournament.pitch.par[i])));
+        setCellColour(row.cells[i], holeScoreColour(player->results[i], tournament.pitch.par[i]));
     }
 }
 
