@@ -1,5 +1,6 @@
 #include "ini/IniFile.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -16,6 +17,8 @@ namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
+char lowerCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 std::string_view trimmed(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
@@ -25,9 +28,7 @@ std::string_view trimmed(std::string_view text) {
 // Section and key names compare without regard to ASCII letter case.
 std::string lowered(std::string_view name) {
     std::string result(name);
-    for (char& c : result) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
+    for (char& c : result) c = lowerCase(c);
     return result;
 }
 
@@ -60,6 +61,21 @@ std::string_view valueOf(std::string_view line) {
     return value;
 }
 
+// FNV-1a over the lower-case name.
+std::uint32_t nameHash(std::string_view name) {
+    std::uint32_t hash = 2166136261u;
+    for (char c : name) hash = (hash ^ static_cast<unsigned char>(lowerCase(c))) * 16777619u;
+    return hash;
+}
+
+bool sameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lowerCase(a[i]) != lowerCase(b[i])) return false;
+    }
+    return true;
+}
+
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
@@ -88,7 +104,9 @@ void IniFile::addLine(std::string_view line) {
         return;
     }
     Section& section = sections_.back();
-    if (const auto key = keyOf(line)) section.keys.emplace(lowered(*key), section.lines.size());
+    if (const auto key = keyOf(line)) {
+        section.keys.push_back({nameHash(*key), static_cast<std::uint32_t>(section.lines.size())});
+    }
     section.lines.emplace_back(line);
 }
 
@@ -118,15 +136,31 @@ const IniFile::Section* IniFile::findSection(std::string_view name) const {
     return found == sectionIndex_.end() ? nullptr : &sections_[found->second];
 }
 
-const std::string* IniFile::findKey(const Section& section, std::string_view key) {
-    const auto found = section.keys.find(lowered(trimmed(key)));
-    return found == section.keys.end() ? nullptr : &section.lines[found->second];
+std::ptrdiff_t IniFile::findKey(const Section& section, std::string_view key) {
+    key = trimmed(key);
+    const std::uint32_t hash = nameHash(key);
+    for (const KeyRef& ref : section.keys) {
+        if (ref.hash == hash && sameName(*keyOf(section.lines[ref.line]), key)) return ref.line;
+    }
+    return -1;
 }
 
 std::string IniFile::value(std::string_view section, std::string_view key) const {
     const Section* found = findSection(section);
-    const std::string* line = found ? findKey(*found, key) : nullptr;
-    return line ? std::string(valueOf(*line)) : std::string();
+    const std::ptrdiff_t line = found ? findKey(*found, key) : -1;
+    return line >= 0 ? std::string(valueOf(found->lines[line])) : std::string();
+}
+
+std::string IniFile::textValue(std::string_view section, std::string_view key) const {
+    return text::cut(value(section, key));
+}
+
+int IniFile::intValue(std::string_view section, std::string_view key) const {
+    return text::readInt(textValue(section, key));
+}
+
+float IniFile::decimalValue(std::string_view section, std::string_view key) const {
+    return text::toFloat(text::readDecimal(textValue(section, key)));
 }
 
 void IniFile::addKey(Section& section, std::string_view key, std::string_view value) {
@@ -137,7 +171,8 @@ void IniFile::addKey(Section& section, std::string_view key, std::string_view va
     line.reserve(key.size() + 1 + value.size());
     line.append(key).append(1, '=').append(value);
     section.lines.insert(section.lines.begin() + static_cast<std::ptrdiff_t>(position), std::move(line));
-    section.keys.emplace(lowered(trimmed(key)), position);
+    // Every line after the new one is blank, so no other key moves.
+    section.keys.push_back({nameHash(trimmed(key)), static_cast<std::uint32_t>(position)});
 }
 
 void IniFile::setValue(std::string_view section, std::string_view key, std::string_view value) {
@@ -151,14 +186,14 @@ void IniFile::setValue(std::string_view section, std::string_view key, std::stri
         sections_.push_back(Section{"[" + sectionName + "]", {}, {}});
         target = &sections_.back();
     }
-    const auto found = target->keys.find(lowered(trimmed(keyName)));
-    if (found == target->keys.end()) {
+    const std::ptrdiff_t found = findKey(*target, keyName);
+    if (found < 0) {
         addKey(*target, keyName, newValue);
         return;
     }
     // Keep the key as the file spells it, and the blanks after '=', so an unchanged
     // value leaves the line byte for byte as it was.
-    std::string& line = target->lines[found->second];
+    std::string& line = target->lines[found];
     std::size_t valueStart = line.find('=') + 1;
     while (valueStart < line.size() && isBlank(line[valueStart])) ++valueStart;
     if (std::string_view(line).substr(valueStart) == newValue) return;
@@ -202,7 +237,7 @@ bool writeAll(int fd, std::string_view data) {
 
 // Creates a new file with a name of its own in `folder`; answers its descriptor or -1.
 int createTempFile(const fs::path& folder, const fs::path& target, std::string& tempPath) {
-    static unsigned counter = 0;
+    static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string name = "." + target.filename().string() + ".tmp" + text::formatInt(::getpid()) + "-" +
                                  text::formatInt(++counter);

@@ -10,6 +10,8 @@
 // of its section and a missing section at the end of the file; every other line stays
 // byte for byte as it was.
 
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +31,11 @@ public:
 
     // The value of `key` in `section`, whole, or the empty text.
     std::string value(std::string_view section, std::string_view key) const;
+    // Values as the model's files take them: the first 49 characters of the value, as text,
+    // as a leading integer and as a decimal narrowed to a float.
+    std::string textValue(std::string_view section, std::string_view key) const;
+    int intValue(std::string_view section, std::string_view key) const;
+    float decimalValue(std::string_view section, std::string_view key) const;
     // Sets `key` in `section`; CR and LF inside the value become blanks.
     void setValue(std::string_view section, std::string_view key, std::string_view value);
 
@@ -40,19 +47,25 @@ public:
     bool writeAtomically(const std::string& path) const;
 
 private:
-    // One section: its header line and the lines up to the next header. Keys map from
-    // their lower-case name to the first line of that name, so lookups stay fast in
-    // large files and later duplicates are never seen.
+    // A key line of a section: the hash of its lower-case name and its position. Lookups
+    // compare the hashes in file order, so the first of duplicate keys is found, and no
+    // name is copied for them.
+    struct KeyRef {
+        std::uint32_t hash;
+        std::uint32_t line;
+    };
+    // One section: its header line and the lines up to the next header.
     struct Section {
         std::string header;
         std::vector<std::string> lines;
-        std::unordered_map<std::string, std::size_t> keys;
+        std::vector<KeyRef> keys;
     };
 
     void addLine(std::string_view line);
     Section* findSection(std::string_view name);
     const Section* findSection(std::string_view name) const;
-    static const std::string* findKey(const Section& section, std::string_view key);
+    // Position of the first line of `key` in `section`, or -1.
+    static std::ptrdiff_t findKey(const Section& section, std::string_view key);
     static void addKey(Section& section, std::string_view key, std::string_view value);
 
     std::vector<std::string> preamble_;  // lines before the first section

@@ -9,9 +9,7 @@
 
 namespace {
 
-std::string numbered(std::string_view word, int number) {
-    return std::string(word) + text::formatInt(number);
-}
+std::string numbered(std::string_view word, int number) { return std::string(word) + text::formatInt(number); }
 
 std::string resultsText(const std::array<int, MaxHoles>& results) {
     std::string line;
@@ -42,26 +40,14 @@ void writeGroup(IniFile& file, int number, const CPlayGroup& group) {
     for (int p = 0; p < group.playerCount(); ++p) writePlayer(file, section, p + 1, group.players[p]);
 }
 
-// Values are taken up to their first 49 characters; the score lists are read whole.
-std::string textValue(const IniFile& file, std::string_view section, std::string_view key) {
-    return text::cut(file.value(section, key));
-}
-
-int intValue(const IniFile& file, std::string_view section, std::string_view key) {
-    return text::readInt(textValue(file, section, key));
-}
-
-float decimalValue(const IniFile& file, std::string_view section, std::string_view key) {
-    return text::toFloat(text::readDecimal(textValue(file, section, key)));
-}
-
 void readPlayer(const IniFile& file, const std::string& section, int number, CPlayer& player) {
-    player.firstName = textValue(file, section, numbered("FirstName", number));
-    player.surName = textValue(file, section, numbered("SurName", number));
-    player.club = textValue(file, section, numbered("Club", number));
-    player.hcp = decimalValue(file, section, numbered("HCP", number));
-    player.sh = decimalValue(file, section, numbered("SH", number));
-    // Holes beyond the numbers present keep their scores.
+    player.firstName = file.textValue(section, numbered("FirstName", number));
+    player.surName = file.textValue(section, numbered("SurName", number));
+    player.club = file.textValue(section, numbered("Club", number));
+    player.hcp = file.decimalValue(section, numbered("HCP", number));
+    player.sh = file.decimalValue(section, numbered("SH", number));
+    // Other values are cut at 49 characters; the score list is read whole, so eighteen
+    // two-digit scores come back. Holes beyond the numbers present keep their scores.
     text::scanInts(file.value(section, numbered("Results", number)), player.results.data(), MaxHoles);
 }
 
@@ -72,13 +58,13 @@ int allowanceIndex(int allowance) {
 
 void readGroup(const IniFile& file, int number, CPlayGroup& group) {
     const std::string section = numbered("PlayGroup", number);
-    group.groupClass = intValue(file, section, "Group");
-    group.playForm = intValue(file, section, "PlayForm");
-    group.allowance = allowanceIndex(intValue(file, section, "HCP"));
+    group.groupClass = file.intValue(section, "Group");
+    group.playForm = file.intValue(section, "PlayForm");
+    group.allowance = allowanceIndex(file.intValue(section, "HCP"));
     group.allowanceFactor = AllowanceFactors[group.allowance];
-    group.noOfPlayers = intValue(file, section, "NoOfPlayers");
-    group.groupName = textValue(file, section, "GroupName");
-    group.tee = intValue(file, section, "Tee");
+    group.noOfPlayers = file.intValue(section, "NoOfPlayers");
+    group.groupName = file.textValue(section, "GroupName");
+    group.tee = file.intValue(section, "Tee");
     for (int p = 0; p < group.playerCount(); ++p) readPlayer(file, section, p + 1, group.players[p]);
 }
 
@@ -110,13 +96,13 @@ bool CTournament::load(const std::string& path) {
     const IniFile& file = *read;
     tournamentFile = path;
 
-    day = intValue(file, "Tournament", "Day");
-    month = intValue(file, "Tournament", "Month");
-    year = intValue(file, "Tournament", "Year");
-    name = textValue(file, "Tournament", "Name");
-    type = textValue(file, "Tournament", "Type");
-    numberOfGroups = intValue(file, "Tournament", "NumberOfGroups");
-    selectPitch(textValue(file, "Pitch", "Name"));
+    day = file.intValue("Tournament", "Day");
+    month = file.intValue("Tournament", "Month");
+    year = file.intValue("Tournament", "Year");
+    name = file.textValue("Tournament", "Name");
+    type = file.textValue("Tournament", "Type");
+    numberOfGroups = file.intValue("Tournament", "NumberOfGroups");
+    selectPitch(file.textValue("Pitch", "Name"));
     // Groups and players beyond the counts read keep what they held.
     for (int g = 0; g < groupsInUse(); ++g) readGroup(file, g + 1, groups[g]);
     return true;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "model/CTournament.h"
 #include "TempFolder.h"
+#include "model/CTournament.h"
 
 namespace {
 

@@ -2,7 +2,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QAbstractItemView>
 #include <QTemporaryDir>
+#include <QTest>
 #include <cstdlib>
 
 const char* const UiTestCourseTable =
@@ -47,15 +49,41 @@ void pollForModal(std::function<void(QWidget*)> action, int triesLeft) {
         });
     }
 }
+void pollForPopup(std::function<void(QWidget*)> action, int triesLeft) {
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        action(popup);
+        return;
+    }
+    if (triesLeft > 0) {
+        QTimer::singleShot(10, [action = std::move(action), triesLeft]() mutable {
+            pollForPopup(std::move(action), triesLeft - 1);
+        });
+    }
+}
 }  // namespace
+
+void onNextPopup(std::function<void(QWidget*)> action) {
+    QTimer::singleShot(0, [action = std::move(action)]() mutable { pollForPopup(std::move(action), 1000); });
+}
 
 void onNextModal(std::function<void(QWidget*)> action) {
     QTimer::singleShot(0, [action = std::move(action)]() mutable { pollForModal(std::move(action), 1000); });
 }
 
+void pickEntry(QComboBox* list, int index) {
+    list->showPopup();
+    QAbstractItemView* view = list->view();
+    const QRect entry = view->visualRect(view->model()->index(index, list->modelColumn()));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, entry.center());
+    if (view->isVisible()) list->hidePopup();
+}
+
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Numbers must read and show the same under a locale with a decimal comma. CTest's
+    // ENVIRONMENT list loses every entry after the first, so the locale is set here too.
+    if (!std::getenv("LC_ALL")) setenv("LC_ALL", "nb_NO.UTF-8", 1);
 
     // Each run works in a temporary working directory holding the test course table.
     QTemporaryDir workDir;

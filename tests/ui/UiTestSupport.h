@@ -3,6 +3,7 @@
 // modal screens without a person.
 
 #include <QApplication>
+#include <QComboBox>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -30,3 +31,17 @@ protected:
 // fill and close a nested screen opened by exec(). The GUI tests' CTest timeout catches a
 // screen nobody closes.
 void onNextModal(std::function<void(QWidget*)> action);
+
+// Runs `action` on the next popup widget that opens, e.g. a context menu shown with exec().
+void onNextPopup(std::function<void(QWidget*)> action);
+
+// The child of `parent` with the given object name; the case fails when there is none.
+template <class T>
+T* childNamed(const QWidget* parent, const QString& name) {
+    T* child = parent->findChild<T*>(name);
+    EXPECT_NE(child, nullptr) << "no child named " << name.toStdString();
+    return child;
+}
+
+// Picks entry `index` of a choice list the way a user does: opens its list and clicks the entry.
+void pickEntry(QComboBox* list, int index);

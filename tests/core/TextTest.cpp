@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <climits>
+#include <clocale>
+#include <cmath>
+
+#include "text/Text.h"
+
+TEST(NumberShowing, ExactHalvesRoundAwayFromZero) {
+    EXPECT_EQ(text::formatFixed1(12.25), "12.3");
+    EXPECT_EQ(text::formatFixed1(17.46f), "17.5");
+    EXPECT_EQ(text::formatFixed1(-12.25), "-12.3");
+    EXPECT_EQ(text::formatFixed0(0.5), "1");
+    EXPECT_EQ(text::formatFixed0(2.5), "3");
+    EXPECT_EQ(text::formatFixed0(-2.5), "-3");
+    EXPECT_EQ(text::formatFixed0(1.4999), "1");
+}
+
+TEST(NumberShowing, SmallNegativesKeepTheirSign) {
+    EXPECT_EQ(text::formatFixed0(-0.28), "-0");
+    EXPECT_EQ(text::formatFixed1(-0.04), "-0.0");
+    EXPECT_EQ(text::formatFixed1(0.0), "0.0");
+}
+
+TEST(NumberShowing, WholeNumbersAndCarries) {
+    EXPECT_EQ(text::formatInt(0), "0");
+    EXPECT_EQ(text::formatInt(-17), "-17");
+    EXPECT_EQ(text::formatInt(INT_MIN), "-2147483648");
+    EXPECT_EQ(text::formatFixed1(9.96), "10.0");
+    EXPECT_EQ(text::formatFixed1(99.95), "100.0");
+    EXPECT_EQ(text::formatFixed1(54), "54.0");
+}
+
+TEST(NumberReading, IntegersTakeTheLeadingDigitsAndSaturate) {
+    EXPECT_EQ(text::readInt("  42abc"), 42);
+    EXPECT_EQ(text::readInt("+7"), 7);
+    EXPECT_EQ(text::readInt("-13 14"), -13);
+    EXPECT_EQ(text::readInt(""), 0);
+    EXPECT_EQ(text::readInt("-"), 0);
+    EXPECT_EQ(text::readInt("abc"), 0);
+    EXPECT_EQ(text::readInt("2147483647"), INT_MAX);
+    EXPECT_EQ(text::readInt("2147483648"), INT_MAX);
+    EXPECT_EQ(text::readInt("99999999999999999999999"), INT_MAX);
+    EXPECT_EQ(text::readInt("-2147483648"), INT_MIN);
+    EXPECT_EQ(text::readInt("-99999999999999999999999"), INT_MIN);
+}
+
+TEST(NumberReading, DecimalsStopAtACommaAndKnowNoSpecialWords) {
+    EXPECT_DOUBLE_EQ(text::readDecimal("71.3"), 71.3);
+    EXPECT_DOUBLE_EQ(text::readDecimal("71,3"), 71.0);
+    EXPECT_DOUBLE_EQ(text::readDecimal(" -.5x"), -0.5);
+    EXPECT_DOUBLE_EQ(text::readDecimal("1e2"), 100.0);
+    EXPECT_DOUBLE_EQ(text::readDecimal("2.5E-1"), 0.25);
+    EXPECT_DOUBLE_EQ(text::readDecimal("3e"), 3.0);
+    EXPECT_DOUBLE_EQ(text::readDecimal("inf"), 0.0);
+    EXPECT_DOUBLE_EQ(text::readDecimal("nan"), 0.0);
+    EXPECT_DOUBLE_EQ(text::readDecimal("0x10"), 0.0);
+    EXPECT_DOUBLE_EQ(text::readDecimal("."), 0.0);
+    EXPECT_DOUBLE_EQ(text::readDecimal("1e999"), DBL_MAX);
+    EXPECT_DOUBLE_EQ(text::readDecimal("-1e999"), -DBL_MAX);
+    EXPECT_DOUBLE_EQ(text::readDecimal("1e-999"), 0.0);
+    EXPECT_EQ(text::toFloat(text::readDecimal("1e300")), FLT_MAX);
+    EXPECT_EQ(text::toFloat(std::nan("")), 0.0f);
+}
+
+TEST(NumberReading, ScanIntsFillsOnlyTheNumbersPresent) {
+    int values[5] = {9, 9, 9, 9, 9};
+    EXPECT_EQ(text::scanInts("4 5\t3", values, 5), 3);
+    EXPECT_EQ(values[2], 3);
+    EXPECT_EQ(values[3], 9);
+    EXPECT_EQ(text::scanInts("1,2", values, 5), 1);
+    EXPECT_EQ(text::scanInts("x 1", values, 5), 0);
+    EXPECT_EQ(text::scanInts("1 2 3 4 5 6 7", values, 5), 5);
+    EXPECT_EQ(values[4], 5);
+}
+
+TEST(Texts, CutKeepsFortyNineCharactersAndLineBreaksBecomeBlanks) {
+    EXPECT_EQ(text::cut(std::string(60, 'x')), std::string(49, 'x'));
+    EXPECT_EQ(text::cut("kort"), "kort");
+    EXPECT_EQ(text::withoutLineBreaks("a\r\nb\nc"), "a  b c");
+}
+
+// Qt switches the C library to the user's locale; with a decimal comma, the figures in
+// files and on screen must come out the same.
+TEST(NumbersUnderADecimalCommaLocale, ReadAndShowAsInTheCLocale) {
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "nb_NO.UTF-8")) GTEST_SKIP() << "nb_NO.UTF-8 locale not installed";
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    EXPECT_EQ(text::formatFixed1(12.25), "12.3");
+    EXPECT_EQ(text::formatFixed0(-2.5), "-3");
+    EXPECT_EQ(text::formatInt(-1234567), "-1234567");
+    EXPECT_DOUBLE_EQ(text::readDecimal("71.3"), 71.3);
+    EXPECT_DOUBLE_EQ(text::readDecimal("71,3"), 71.0);
+    EXPECT_EQ(text::readInt("1234567"), 1234567);
+    std::setlocale(LC_ALL, previous.c_str());
+}

@@ -1,0 +1,495 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <clocale>
+#include <filesystem>
+#include <random>
+
+#include "TempFolder.h"
+#include "model/CTournament.h"
+
+namespace {
+
+std::string lines(std::initializer_list<std::string_view> all) {
+    std::string result;
+    for (std::string_view line : all) result.append(line).append("\r\n");
+    return result;
+}
+
+const std::string CourseTable = lines({
+    "[NumberOfPitches]", "Number=2", "[Pitches]",       "Pitch1=Bjaavann",
+    "Pitch2=Sola",       "[Pitch1]", "Holes=18",        "Par=4 4 3 5 4 4 3 5 4 4 4 3 5 4 4 3 5 4",
+    "NumberOfTees=2",    "Tee1=Gul", "SlopeValue1=131", "ParValue1=72",
+    "PitchValue1=71.3",  "Tee2=Blå", "SlopeValue2=124", "ParValue2=71",
+    "PitchValue2=69.8",  "[Pitch2]", "Holes=9",         "NumberOfTees=1",
+    "Tee1=Hvit",
+});
+
+CPlayer player(std::string first, std::string sur, std::string club, float hcp, float sh) {
+    CPlayer result;
+    result.firstName = std::move(first);
+    result.surName = std::move(sur);
+    result.club = std::move(club);
+    result.hcp = hcp;
+    result.sh = sh;
+    return result;
+}
+
+// Two groups: the first with two players, the second empty.
+void fillTwoGroups(CTournament& tournament) {
+    tournament.day = 14;
+    tournament.month = 6;
+    tournament.year = 2025;
+    tournament.name = "Sommercup";
+    tournament.type = "Singel";
+    tournament.numberOfGroups = 2;
+    tournament.selectPitch("Bjaavann");
+    CPlayGroup& first = tournament.groups[0];
+    first.groupClass = 1;
+    first.playForm = 1;
+    first.allowance = 1;
+    first.allowanceFactor = 0.75f;
+    first.groupName = "Herrer A";
+    first.tee = 1;
+    first.noOfPlayers = 2;
+    first.players[0] = player("Ola", "Nordmann", "Sola GK", 12.25f, 17.46f);
+    first.players[0].results = {4, 5, 3, 4, 4, 5, 3, 4, 4, 5, 3, 4, 4, 5, 3, 4, 4, 5};
+    first.players[1] = player("Kari", "Holm", "", 0.5f, -2.5f);
+}
+
+const std::string TwoGroupsFile = lines({
+    "[Tournament]",
+    "Day=14",
+    "Month=6",
+    "Year=2025",
+    "Name=Sommercup",
+    "Type=Singel",
+    "NumberOfGroups=2",
+    "[Pitch]",
+    "Name=Bjaavann",
+    "[PlayGroup1]",
+    "Group=1",
+    "PlayForm=1",
+    "HCP=1",
+    "NoOfPlayers=2",
+    "GroupName=Herrer A",
+    "Tee=1",
+    "FirstName1=Ola",
+    "SurName1=Nordmann",
+    "Club1=Sola GK",
+    "HCP1=12.3",
+    "SH1=17.5",
+    "Results1=4 5 3 4 4 5 3 4 4 5 3 4 4 5 3 4 4 5",
+    "FirstName2=Kari",
+    "SurName2=Holm",
+    "Club2=",
+    "HCP2=0.5",
+    "SH2=-2.5",
+    "Results2=0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0",
+    "[PlayGroup2]",
+    "Group=0",
+    "PlayForm=0",
+    "HCP=0",
+    "NoOfPlayers=0",
+    "GroupName=",
+    "Tee=0",
+});
+
+class TournamentFileTest : public ::testing::Test {
+protected:
+    std::string configPath() const { return folder.file("config/TeebrookConfig.ini"); }
+    void SetUp() override { folder.write("config/TeebrookConfig.ini", CourseTable); }
+    TempFolder folder;
+};
+
+// Every field the tournament file holds, for the groups and players in use.
+void expectSameFileFields(const CTournament& a, const CTournament& b) {
+    EXPECT_EQ(a.day, b.day);
+    EXPECT_EQ(a.month, b.month);
+    EXPECT_EQ(a.year, b.year);
+    EXPECT_EQ(a.name, b.name);
+    EXPECT_EQ(a.type, b.type);
+    EXPECT_EQ(a.numberOfGroups, b.numberOfGroups);
+    EXPECT_EQ(a.pitch.name, b.pitch.name);
+    for (int g = 0; g < a.groupsInUse(); ++g) {
+        SCOPED_TRACE("group " + std::to_string(g + 1));
+        const CPlayGroup& x = a.groups[g];
+        const CPlayGroup& y = b.groups[g];
+        EXPECT_EQ(x.groupClass, y.groupClass);
+        EXPECT_EQ(x.playForm, y.playForm);
+        EXPECT_EQ(x.allowance, y.allowance);
+        EXPECT_EQ(x.allowanceFactor, y.allowanceFactor);
+        EXPECT_EQ(x.noOfPlayers, y.noOfPlayers);
+        EXPECT_EQ(x.groupName, y.groupName);
+        EXPECT_EQ(x.tee, y.tee);
+        for (int p = 0; p < x.playerCount(); ++p) {
+            SCOPED_TRACE("player " + std::to_string(p + 1));
+            EXPECT_EQ(x.players[p].firstName, y.players[p].firstName);
+            EXPECT_EQ(x.players[p].surName, y.players[p].surName);
+            EXPECT_EQ(x.players[p].club, y.players[p].club);
+            EXPECT_EQ(x.players[p].hcp, y.players[p].hcp);
+            EXPECT_EQ(x.players[p].sh, y.players[p].sh);
+            EXPECT_EQ(x.players[p].results, y.players[p].results);
+        }
+    }
+}
+
+// Nine full groups, every player with a name of Norwegian letters and 18 scores of two digits.
+void fillFullTournament(CTournament& tournament) {
+    tournament.day = 31;
+    tournament.month = 12;
+    tournament.year = 2026;
+    tournament.name = "Nyttårscup";
+    tournament.type = "Lag";
+    tournament.numberOfGroups = MaxGroups;
+    tournament.selectPitch("Sola");
+    for (int g = 0; g < MaxGroups; ++g) {
+        CPlayGroup& group = tournament.groups[g];
+        group.groupClass = g % 4;
+        group.playForm = g % 2;
+        group.allowance = g % 5;
+        group.allowanceFactor = AllowanceFactors[group.allowance];
+        group.groupName = "Gruppe " + std::string(1, static_cast<char>('A' + g));
+        group.tee = g % 2;
+        group.noOfPlayers = MaxPlayers;
+        for (int p = 0; p < MaxPlayers; ++p) {
+            CPlayer& one = group.players[p];
+            one = player("Bj\xF8rn" + std::to_string(p), "\xC6r\xE5s" + std::to_string(g), "Klubb",
+                         static_cast<float>((g * 9 + p) / 10.0), 54.0f - p);
+            for (int h = 0; h < MaxHoles; ++h) one.results[h] = 10 + (g + p + h) % 90;
+        }
+    }
+}
+
+}  // namespace
+
+TEST_F(TournamentFileTest, SaveWritesTheSectionsKeysOrderAndFormats) {
+    CTournament tournament(configPath());
+    fillTwoGroups(tournament);
+    const std::string path = folder.file("data/Sommercup.ini");
+    ASSERT_TRUE(tournament.save(path));
+    EXPECT_EQ(tournament.tournamentFile, path);
+    EXPECT_EQ(TempFolder::read(path), TwoGroupsFile);
+}
+
+TEST_F(TournamentFileTest, SavedAndLoadedTournamentIsEqualInEveryFieldTheFileHolds) {
+    CTournament saved(configPath());
+    fillFullTournament(saved);
+    const std::string path = folder.file("data/full.ini");
+    ASSERT_TRUE(saved.save(path));
+    CTournament loaded(configPath());
+    ASSERT_TRUE(loaded.load(path));
+    EXPECT_EQ(loaded.tournamentFile, path);
+    expectSameFileFields(saved, loaded);
+    // The course comes from the course table by name.
+    EXPECT_EQ(loaded.pitch.holes, 9);
+    EXPECT_EQ(loaded.pitch.teeName[0], "Hvit");
+    // Eighteen two-digit scores are more than 49 characters and still come back whole.
+    EXPECT_EQ(loaded.groups[8].players[8].results[17], saved.groups[8].players[8].results[17]);
+}
+
+TEST_F(TournamentFileTest, PlayingHandicapIsStoredWithOneDecimal) {
+    CTournament tournament(configPath());
+    fillTwoGroups(tournament);
+    const std::string path = folder.file("data/t.ini");
+    ASSERT_TRUE(tournament.save(path));
+    CTournament loaded(configPath());
+    ASSERT_TRUE(loaded.load(path));
+    EXPECT_EQ(loaded.groups[0].players[0].sh, 17.5f);
+    EXPECT_EQ(loaded.groups[0].players[0].hcp, 12.3f);
+    EXPECT_EQ(loaded.groups[0].players[1].sh, -2.5f);
+}
+
+TEST_F(TournamentFileTest, SaveOverAFileKeepsItsOtherKeysSectionsAndComments) {
+    const std::string contents = lines({
+        "; written by hand",
+        "[Tournament]",
+        "Day = 1",
+        "Sponsor=Sparebanken",
+        "Name=Sommercup",
+        "",
+        "[Notes]",
+        "Weather=\"sol og vind\"",
+        "",
+        "[PlayGroup3]",
+        "Group=2",
+        "NoOfPlayers=1",
+        "FirstName1=Gammel",
+    });
+    const std::string path = folder.write("data/Sommercup.ini", contents);
+    CTournament tournament(configPath());
+    fillTwoGroups(tournament);
+    ASSERT_TRUE(tournament.save(path));
+    const std::string expected = lines({
+        "; written by hand",
+        "[Tournament]",
+        "Day = 14",
+        "Sponsor=Sparebanken",
+        "Name=Sommercup",
+        "Month=6",
+        "Year=2025",
+        "Type=Singel",
+        "NumberOfGroups=2",
+        "",
+        "[Notes]",
+        "Weather=\"sol og vind\"",
+        "",
+        "[PlayGroup3]",
+        "Group=2",
+        "NoOfPlayers=1",
+        "FirstName1=Gammel",
+        "[Pitch]",
+        "Name=Bjaavann",
+        "[PlayGroup1]",
+        "Group=1",
+        "PlayForm=1",
+        "HCP=1",
+        "NoOfPlayers=2",
+        "GroupName=Herrer A",
+        "Tee=1",
+        "FirstName1=Ola",
+        "SurName1=Nordmann",
+        "Club1=Sola GK",
+        "HCP1=12.3",
+        "SH1=17.5",
+        "Results1=4 5 3 4 4 5 3 4 4 5 3 4 4 5 3 4 4 5",
+        "FirstName2=Kari",
+        "SurName2=Holm",
+        "Club2=",
+        "HCP2=0.5",
+        "SH2=-2.5",
+        "Results2=0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0",
+        "[PlayGroup2]",
+        "Group=0",
+        "PlayForm=0",
+        "HCP=0",
+        "NoOfPlayers=0",
+        "GroupName=",
+        "Tee=0",
+    });
+    EXPECT_EQ(TempFolder::read(path), expected);
+}
+
+TEST_F(TournamentFileTest, FewerGroupsOverAFileOfMoreLeaveTheOldSectionsUnread) {
+    CTournament five(configPath());
+    fillFullTournament(five);
+    five.numberOfGroups = 5;
+    const std::string path = folder.file("data/t.ini");
+    ASSERT_TRUE(five.save(path));
+    CTournament three(configPath());
+    fillFullTournament(three);
+    three.numberOfGroups = 3;
+    ASSERT_TRUE(three.save(path));
+    const std::string contents = TempFolder::read(path);
+    EXPECT_NE(contents.find("[PlayGroup5]"), std::string::npos);
+
+    CTournament loaded(configPath());
+    ASSERT_TRUE(loaded.load(path));
+    EXPECT_EQ(loaded.numberOfGroups, 3);
+    EXPECT_EQ(loaded.groups[3].noOfPlayers, 0);
+    EXPECT_EQ(loaded.totalPlayers(), 27);
+}
+
+TEST_F(TournamentFileTest, LoadKeepsWhatTheFileDoesNotReach) {
+    CTournament tournament(configPath());
+    fillFullTournament(tournament);
+    tournament.pitch.holes = 27;
+    const std::string contents = lines({
+        "[Tournament]",
+        "NumberOfGroups=2",
+        "[Pitch]",
+        "Name=Ukjent bane",
+        "[PlayGroup1]",
+        "NoOfPlayers=1",
+        "Results1=4 5 3",
+        "[PlayGroup2]",
+        "HCP=2",
+        "NoOfPlayers=0",
+    });
+    const std::string path = folder.write("data/t.ini", contents);
+    ASSERT_TRUE(tournament.load(path));
+    EXPECT_EQ(tournament.numberOfGroups, 2);
+    EXPECT_EQ(tournament.name, "");
+    // An unknown course keeps the earlier course data under the new name.
+    EXPECT_EQ(tournament.pitch.name, "Ukjent bane");
+    EXPECT_EQ(tournament.pitch.holes, 27);
+    EXPECT_EQ(tournament.pitch.teeName[0], "Hvit");
+    // Holes 4..18 keep their scores; players and groups beyond the counts stay in memory.
+    const CPlayer& first = tournament.groups[0].players[0];
+    EXPECT_EQ(first.results[0], 4);
+    EXPECT_EQ(first.results[2], 3);
+    EXPECT_EQ(first.results[3], 10 + 3);
+    EXPECT_EQ(first.firstName, "");
+    EXPECT_EQ(tournament.groups[0].players[1].firstName, std::string("Bj\xF8rn") + "1");
+    EXPECT_EQ(tournament.groups[1].allowanceFactor, 0.5f);
+    EXPECT_EQ(tournament.groups[5].noOfPlayers, 9);
+    EXPECT_EQ(tournament.groups[5].players[8].surName, std::string("\xC6r\xE5s") + "5");
+}
+
+TEST_F(TournamentFileTest, LoadOfAMissingOrUnreadableFileChangesNothing) {
+    CTournament tournament(configPath());
+    fillTwoGroups(tournament);
+    tournament.tournamentFile = "./data/before.ini";
+    EXPECT_FALSE(tournament.load(folder.file("data/missing.ini")));
+    std::filesystem::create_directories(folder.file("data/folder.ini"));
+    EXPECT_FALSE(tournament.load(folder.file("data/folder.ini")));
+    EXPECT_EQ(tournament.tournamentFile, "./data/before.ini");
+    CTournament expected(configPath());
+    fillTwoGroups(expected);
+    expectSameFileFields(tournament, expected);
+    EXPECT_EQ(tournament.pitch.slopeValue[1], 124);
+}
+
+TEST_F(TournamentFileTest, AllowanceOutsideTheTableIsTakenAsTheFirst) {
+    CTournament tournament(configPath());
+    const std::string contents = lines({
+        "[Tournament]",
+        "NumberOfGroups=4",
+        "[PlayGroup1]",
+        "HCP=2",
+        "[PlayGroup2]",
+        "HCP=7",
+        "[PlayGroup3]",
+        "HCP=-1",
+        "[PlayGroup4]",
+        "HCP=4",
+    });
+    const std::string path = folder.write("data/t.ini", contents);
+    ASSERT_TRUE(tournament.load(path));
+    EXPECT_EQ(tournament.groups[0].allowanceFactor, 0.5f);
+    EXPECT_EQ(tournament.groups[1].allowance, 0);
+    EXPECT_EQ(tournament.groups[1].allowanceFactor, 1.0f);
+    EXPECT_EQ(tournament.groups[2].allowance, 0);
+    EXPECT_EQ(tournament.groups[3].allowanceFactor, 0.0f);
+}
+
+TEST_F(TournamentFileTest, LineBreaksInTextsAreWrittenAsBlanks) {
+    CTournament tournament(configPath());
+    fillTwoGroups(tournament);
+    tournament.name = "Sommer\r\ncup";
+    tournament.groups[0].players[0].club = "Sola\nGK";
+    const std::string path = folder.file("data/t.ini");
+    ASSERT_TRUE(tournament.save(path));
+    CTournament loaded(configPath());
+    ASSERT_TRUE(loaded.load(path));
+    EXPECT_EQ(loaded.name, "Sommer  cup");
+    EXPECT_EQ(loaded.groups[0].players[0].club, "Sola GK");
+    EXPECT_EQ(loaded.numberOfGroups, 2);
+    EXPECT_EQ(loaded.groups[0].players[1].surName, "Holm");
+}
+
+TEST_F(TournamentFileTest, HostileCountsAreStoredButIndexOnlyTheRecords) {
+    CTournament tournament(configPath());
+    const std::string contents = lines({
+        "[Tournament]",
+        "NumberOfGroups=99999",
+        "[PlayGroup1]",
+        "NoOfPlayers=-5",
+        "FirstName1=Ikke",
+        "[PlayGroup2]",
+        "NoOfPlayers=50",
+        "Tee=12",
+        "FirstName9=Ni",
+        "FirstName10=Ti",
+        "[PlayGroup10]",
+        "NoOfPlayers=3",
+    });
+    const std::string path = folder.write("data/t.ini", contents);
+    ASSERT_TRUE(tournament.load(path));
+    EXPECT_EQ(tournament.numberOfGroups, 99999);
+    EXPECT_EQ(tournament.groups[0].noOfPlayers, -5);
+    EXPECT_EQ(tournament.groups[0].players[0].firstName, "");
+    EXPECT_EQ(tournament.groups[1].noOfPlayers, 50);
+    EXPECT_EQ(tournament.groups[1].tee, 12);
+    EXPECT_EQ(tournament.groups[1].players[8].firstName, "Ni");
+    EXPECT_EQ(tournament.totalPlayers(), 9);
+    // Saving it again writes nine groups at most, and the counts as they stand.
+    ASSERT_TRUE(tournament.save(path));
+    CTournament again(configPath());
+    ASSERT_TRUE(again.load(path));
+    expectSameFileFields(tournament, again);
+}
+
+TEST_F(TournamentFileTest, OverlongAndNonNumericValuesAreCutOrReadAsZero) {
+    CTournament tournament(configPath());
+    const std::string longText(300, 'x');
+    const std::string contents = lines({
+        "[Tournament]",
+        "Day=fjorten",
+        "Month=6.5",
+        "Year=99999999999999",
+        ("Name=" + longText).c_str(),
+        "NumberOfGroups=1x",
+        "[PlayGroup1]",
+        "NoOfPlayers=1",
+        ("GroupName=" + longText).c_str(),
+        "Group=abc",
+        "HCP1=12,5",
+        "SH1=-",
+        ("Results1=" + std::string(200, '9') + " 4").c_str(),
+    });
+    const std::string path = folder.write("data/t.ini", contents);
+    ASSERT_TRUE(tournament.load(path));
+    EXPECT_EQ(tournament.day, 0);
+    EXPECT_EQ(tournament.month, 6);
+    EXPECT_EQ(tournament.year, INT_MAX);
+    EXPECT_EQ(tournament.name, std::string(49, 'x'));
+    EXPECT_EQ(tournament.numberOfGroups, 1);
+    EXPECT_EQ(tournament.groups[0].groupName, std::string(49, 'x'));
+    EXPECT_EQ(tournament.groups[0].groupClass, 0);
+    EXPECT_EQ(tournament.groups[0].players[0].hcp, 12.0f);
+    EXPECT_EQ(tournament.groups[0].players[0].sh, 0.0f);
+    EXPECT_EQ(tournament.groups[0].players[0].results[0], INT_MAX);
+    EXPECT_EQ(tournament.groups[0].players[0].results[1], 4);
+}
+
+TEST_F(TournamentFileTest, BinaryJunkLoadsWithoutACrash) {
+    std::mt19937 random(2026);
+    for (int round = 0; round < 20; ++round) {
+        std::string junk = lines({"[Tournament]", "NumberOfGroups=9", "[PlayGroup1]", "NoOfPlayers=9"});
+        for (int i = 0; i < 4096; ++i) junk += static_cast<char>(random());
+        const std::string path = folder.write("data/junk.ini", junk);
+        CTournament tournament(configPath());
+        ASSERT_TRUE(tournament.load(path));
+        EXPECT_EQ(tournament.numberOfGroups, 9);
+        EXPECT_TRUE(tournament.save(path));
+    }
+}
+
+TEST_F(TournamentFileTest, SaveCreatesAMissingFolder) {
+    CTournament tournament(configPath());
+    fillTwoGroups(tournament);
+    const std::string path = folder.file("new/data/Sommercup.ini");
+    ASSERT_TRUE(tournament.save(path));
+    EXPECT_EQ(TempFolder::read(path), TwoGroupsFile);
+}
+
+TEST_F(TournamentFileTest, SaveToAPlaceThatCannotBeWrittenAnswersFalseAndKeepsTheOldFile) {
+    CTournament tournament(configPath());
+    fillTwoGroups(tournament);
+    folder.write("data", "a plain file where the folder should be");
+    EXPECT_FALSE(tournament.save(folder.file("data/Sommercup.ini")));
+    EXPECT_EQ(TempFolder::read(folder.file("data")), "a plain file where the folder should be");
+    // A file that is there but cannot be read is not replaced by one without its keys.
+    std::filesystem::create_directories(folder.file("other/Sommercup.ini/inside"));
+    EXPECT_FALSE(tournament.save(folder.file("other/Sommercup.ini")));
+    EXPECT_TRUE(std::filesystem::is_directory(folder.file("other/Sommercup.ini/inside")));
+}
+
+// Qt switches the C library to the user's locale; files must come out the same under it.
+TEST_F(TournamentFileTest, FilesAreTheSameUnderADecimalCommaLocale) {
+    CTournament tournament(configPath());
+    fillTwoGroups(tournament);
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "nb_NO.UTF-8")) GTEST_SKIP() << "nb_NO.UTF-8 locale not installed";
+    const std::string path = folder.file("data/Sommercup.ini");
+    const bool saved = tournament.save(path);
+    CTournament loaded(configPath());
+    const bool read = loaded.load(path);
+    std::setlocale(LC_ALL, previous.c_str());
+    ASSERT_TRUE(saved);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(TempFolder::read(path), TwoGroupsFile);
+    EXPECT_EQ(loaded.pitch.pitchValue[0], 71.3f);
+    EXPECT_EQ(loaded.groups[0].players[0].hcp, 12.3f);
+}

@@ -1,0 +1,430 @@
+// The main window "Fernhill": header fields, the file and list commands, the refusals and
+// the ways into the other screens.
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <clocale>
+#include <memory>
+
+#include "UiTestSupport.h"
+#include "ui/CChoiceList.h"
+#include "ui/CTournamentDlg.h"
+
+namespace {
+
+class MainWindow : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        window = std::make_unique<CTournamentDlg>();
+        window->show();
+    }
+    void TearDown() override {
+        window.reset();
+        UiTest::TearDown();
+    }
+
+    QLineEdit* edit(const char* name) { return childNamed<QLineEdit>(window.get(), QString::fromLatin1(name)); }
+    CChoiceList* list(const char* name) { return childNamed<CChoiceList>(window.get(), QString::fromLatin1(name)); }
+    QPushButton* button(const char* name) { return childNamed<QPushButton>(window.get(), QString::fromLatin1(name)); }
+    void type(const char* field, const QString& text) { QTest::keyClicks(edit(field), text); }
+    void press(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+    QStringList messages() const { return MessageBox::recorded(); }
+
+    // Date, name, type and number of groups filled in as the organiser does.
+    void fillHeader(const QString& name, const QString& groups) {
+        type("dayEdit", QStringLiteral("1"));
+        type("monthEdit", QStringLiteral("3"));
+        type("yearEdit", QStringLiteral("2011"));
+        type("nameEdit", name);
+        pickEntry(list("typeList"), 0);
+        type("groupCountEdit", groups);
+    }
+
+    std::unique_ptr<CTournamentDlg> window;
+};
+
+
+}  // namespace
+
+TEST_F(MainWindow, OpensWithEmptyFieldsFilledListsAndSetupDisabled) {
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Fernhill"));
+    EXPECT_FALSE(window->windowIcon().isNull());
+    for (const char* name : {"dayEdit", "monthEdit", "yearEdit", "nameEdit", "groupCountEdit", "ratingEdit",
+                             "slopeEdit", "courseParEdit", "holesEdit"}) {
+        EXPECT_TRUE(edit(name)->text().isEmpty()) << name;
+    }
+    CChoiceList* types = list("typeList");
+    ASSERT_EQ(types->count(), 3);
+    EXPECT_EQ(types->itemText(0), QStringLiteral("Singel"));
+    EXPECT_EQ(types->itemText(2), QStringLiteral("Lag"));
+    EXPECT_EQ(types->currentIndex(), -1);
+    CChoiceList* courses = list("courseList");
+    ASSERT_EQ(courses->count(), 2);
+    EXPECT_EQ(courses->itemText(0), QStringLiteral("Testbanen"));
+    EXPECT_EQ(courses->currentText(), QString());
+    EXPECT_FALSE(button("setupButton")->isEnabled());
+    EXPECT_EQ(button("setupButton")->text(), QStringLiteral("Oppsett..."));
+}
+
+TEST_F(MainWindow, TypedHeaderIsStoredAtEveryKeystroke) {
+    type("dayEdit", QStringLiteral("1"));
+    EXPECT_EQ(tournament().day, 1);
+    type("dayEdit", QStringLiteral("7"));
+    EXPECT_EQ(tournament().day, 17);
+    type("monthEdit", QStringLiteral("5"));
+    type("yearEdit", QStringLiteral("2026"));
+    type("nameEdit", QStringLiteral("Vårcup Ø"));
+    EXPECT_EQ(tournament().month, 5);
+    EXPECT_EQ(tournament().year, 2026);
+    EXPECT_EQ(tournament().name, "V\xE5rcup \xD8");
+}
+
+TEST_F(MainWindow, DateFieldsTakeDigitsOnly) {
+    type("dayEdit", QStringLiteral("1x2-"));
+    EXPECT_EQ(edit("dayEdit")->text(), QStringLiteral("12"));
+    EXPECT_EQ(tournament().day, 12);
+}
+
+TEST_F(MainWindow, GroupCountReadsLeadingNumberAndClearedFieldStoresZero) {
+    type("groupCountEdit", QStringLiteral("3 grupper"));
+    EXPECT_EQ(tournament().numberOfGroups, 3);
+    edit("groupCountEdit")->selectAll();
+    QTest::keyClick(edit("groupCountEdit"), Qt::Key_Backspace);
+    EXPECT_EQ(tournament().numberOfGroups, 0);
+    type("groupCountEdit", QStringLiteral("-2"));
+    EXPECT_EQ(tournament().numberOfGroups, -2);
+    edit("groupCountEdit")->clear();
+    type("groupCountEdit", QStringLiteral("12"));
+    EXPECT_EQ(tournament().numberOfGroups, 12);
+}
+
+TEST_F(MainWindow, PickingACourseSelectsItAndShowsItsFirstTee) {
+    pickEntry(list("courseList"), 0);
+    EXPECT_EQ(tournament().pitch.name, "Testbanen");
+    EXPECT_EQ(tournament().pitch.numberOfTees, 3);
+    EXPECT_EQ(edit("ratingEdit")->text(), QStringLiteral("70.4"));
+    EXPECT_EQ(edit("slopeEdit")->text(), QStringLiteral("128"));
+    EXPECT_EQ(edit("courseParEdit")->text(), QStringLiteral("72"));
+    EXPECT_EQ(edit("holesEdit")->text(), QStringLiteral("18"));
+
+    pickEntry(list("courseList"), 1);
+    EXPECT_EQ(tournament().pitch.name, "Kortbanen");
+    EXPECT_EQ(edit("ratingEdit")->text(), QStringLiteral("35.2"));
+    EXPECT_EQ(edit("holesEdit")->text(), QStringLiteral("9"));
+}
+
+TEST_F(MainWindow, ArrowKeysPickTypesAndTypedTextPicksNothing) {
+    CChoiceList* types = list("typeList");
+    QTest::keyClick(types, Qt::Key_Down);
+    EXPECT_EQ(tournament().type, "Singel");
+    QTest::keyClick(types, Qt::Key_Down);
+    EXPECT_EQ(tournament().type, "Par");
+
+    // Typing an entry's text and finishing the edit is not a pick.
+    window->findChild<QLineEdit*>(QStringLiteral("nameEdit"))->setFocus();
+    types->lineEdit()->clear();
+    QTest::keyClicks(types->lineEdit(), QStringLiteral("Lag"));
+    QTest::keyClick(types->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(tournament().type, "Par");
+    EXPECT_EQ(types->count(), 3);
+
+    CChoiceList* courses = list("courseList");
+    QTest::keyClicks(courses->lineEdit(), QStringLiteral("Kortbanen"));
+    QTest::keyClick(courses->lineEdit(), Qt::Key_Enter);
+    edit("nameEdit")->setFocus();
+    EXPECT_EQ(tournament().pitch.name, "");
+    EXPECT_TRUE(edit("holesEdit")->text().isEmpty());
+    EXPECT_EQ(courses->count(), 2);
+}
+
+TEST_F(MainWindow, FileCommandsRefuseAnEmptyName) {
+    press("openButton");
+    press("saveButton");
+    press("startListButton");
+    const QString message = QStringLiteral("Skriv inn et Konkuransenavn.");
+    EXPECT_EQ(messages(), QStringList({message, message, message}));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("_StartListe.txt")));
+}
+
+TEST_F(MainWindow, FileCommandsRefuseNamesThatCannotNameAFile) {
+    const QString message = QStringLiteral("Konkurransenavnet kan ikke brukes som filnavn.");
+    for (const QString& name : {QStringLiteral("a/b"), QStringLiteral("a\\b"), QStringLiteral("."),
+                                QStringLiteral(".."), QStringLiteral("tab\there")}) {
+        edit("nameEdit")->setText(name);
+        MessageBox::clearRecorded();
+        press("saveButton");
+        press("startListButton");
+        press("openButton");
+        EXPECT_EQ(messages(), QStringList({message, message, message})) << name.toStdString();
+    }
+    EXPECT_EQ(tournament().name, "tab\there");
+    EXPECT_FALSE(QDir(QStringLiteral("data")).exists(QStringLiteral("a")));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("a/b_StartListe.txt")));
+}
+
+TEST_F(MainWindow, OpeningANameWithoutFileReportsItAndChangesNothing) {
+    fillHeader(QStringLiteral("Finnes ikke"), QStringLiteral("2"));
+    press("openButton");
+    EXPECT_EQ(messages(), QStringList{QStringLiteral("Finner ingen lagret turnering med dette navnet.")});
+    EXPECT_EQ(edit("nameEdit")->text(), QStringLiteral("Finnes ikke"));
+    EXPECT_EQ(edit("dayEdit")->text(), QStringLiteral("1"));
+    EXPECT_EQ(tournament().name, "Finnes ikke");
+    EXPECT_EQ(tournament().numberOfGroups, 2);
+    EXPECT_EQ(tournament().year, 2011);
+}
+
+TEST_F(MainWindow, SavedTournamentOpensAgainAndFillsTheForm) {
+    fillHeader(QStringLiteral("Høstpokal"), QStringLiteral("2"));
+    pickEntry(list("courseList"), 1);
+    press("saveButton");
+    EXPECT_TRUE(messages().isEmpty());
+    EXPECT_TRUE(QFile::exists(QStringLiteral("data/Høstpokal.ini")));
+
+    press("newButton");
+    EXPECT_EQ(edit("dayEdit")->text(), QStringLiteral("0"));
+    EXPECT_EQ(edit("groupCountEdit")->text(), QStringLiteral("0"));
+    EXPECT_TRUE(edit("nameEdit")->text().isEmpty());
+    EXPECT_TRUE(list("courseList")->currentText().isEmpty());
+    EXPECT_EQ(edit("holesEdit")->text(), QStringLiteral("18"));
+    // Clearing the course copy leaves its first tee in place.
+    EXPECT_EQ(edit("ratingEdit")->text(), QStringLiteral("35.2"));
+    EXPECT_EQ(tournament().name, "");
+
+    type("nameEdit", QStringLiteral("Høstpokal"));
+    press("openButton");
+    EXPECT_TRUE(messages().isEmpty());
+    EXPECT_EQ(tournament().day, 1);
+    EXPECT_EQ(tournament().month, 3);
+    EXPECT_EQ(tournament().numberOfGroups, 2);
+    EXPECT_EQ(tournament().type, "Singel");
+    EXPECT_EQ(edit("yearEdit")->text(), QStringLiteral("2011"));
+    EXPECT_EQ(edit("groupCountEdit")->text(), QStringLiteral("2"));
+    EXPECT_EQ(list("typeList")->currentText(), QStringLiteral("Singel"));
+    EXPECT_EQ(list("typeList")->currentIndex(), -1);
+    EXPECT_EQ(list("courseList")->currentText(), QStringLiteral("Kortbanen"));
+    EXPECT_EQ(edit("holesEdit")->text(), QStringLiteral("9"));
+    EXPECT_EQ(edit("slopeEdit")->text(), QStringLiteral("120"));
+}
+
+TEST_F(MainWindow, OpenedFileStoringAnotherNameShowsTheStoredName) {
+    QDir().mkpath(QStringLiteral("data"));
+    QFile file(QStringLiteral("data/Gammelt navn.ini"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Tournament]\r\nDay=4\r\nMonth=6\r\nYear=2025\r\nName=Sommercup\r\nType=Lag\r\nNumberOfGroups=0\r\n");
+    file.close();
+    type("nameEdit", QStringLiteral("Gammelt navn"));
+    press("openButton");
+    EXPECT_EQ(edit("nameEdit")->text(), QStringLiteral("Sommercup"));
+    EXPECT_EQ(tournament().name, "Sommercup");
+    EXPECT_EQ(edit("dayEdit")->text(), QStringLiteral("4"));
+}
+
+TEST_F(MainWindow, RefreshRunsHandlersOfFieldsThatAlreadyShowTheValue) {
+    // The name field already shows what the file holds; the refresh must still store it.
+    QDir().mkpath(QStringLiteral("data"));
+    QFile file(QStringLiteral("data/Samme.ini"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Tournament]\r\nDay=2\r\nName=Samme\r\nNumberOfGroups=3\r\n");
+    file.close();
+    type("nameEdit", QStringLiteral("Samme"));
+    type("groupCountEdit", QStringLiteral("3"));
+    tournament().name = "annet";
+    tournament().numberOfGroups = 7;
+    press("openButton");
+    EXPECT_EQ(tournament().name, "Samme");
+    EXPECT_EQ(tournament().numberOfGroups, 3);
+}
+
+TEST_F(MainWindow, FailedSaveAndStartListAreReported) {
+    // A name longer than a file name may be cannot be written.
+    type("nameEdit", QString(300, QLatin1Char('x')));
+    press("saveButton");
+    press("startListButton");
+    EXPECT_EQ(messages(), QStringList({QStringLiteral("Turneringen kunne ikke lagres."),
+                                       QStringLiteral("Startlisten kunne ikke skrives.")}));
+}
+
+TEST_F(MainWindow, NameWithBlanksGoesToFilesOfExactlyThatText) {
+    fillHeader(QStringLiteral("Cup med  to blanke "), QStringLiteral("0"));
+    press("saveButton");
+    press("startListButton");
+    EXPECT_TRUE(messages().isEmpty());
+    EXPECT_TRUE(QFile::exists(QStringLiteral("data/Cup med  to blanke .ini")));
+    EXPECT_TRUE(QFile::exists(QStringLiteral("Cup med  to blanke _StartListe.txt")));
+}
+
+TEST_F(MainWindow, ScreenButtonsRefuseUntilTheirFieldsAreFilled) {
+    press("createGroupsButton");
+    press("registerButton");
+    press("playButton");
+    EXPECT_EQ(messages(), QStringList({QStringLiteral("Fyll inn de andre feltene før du legger inn gruppene."),
+                                       QStringLiteral("Fyll inn de andre feltene først."),
+                                       QStringLiteral("Du må legge inn data for en turnering.")}));
+}
+
+TEST_F(MainWindow, CreateGroupsNeedsEachOfItsSixConditions) {
+    fillHeader(QStringLiteral("Cup"), QStringLiteral("2"));
+    const QString refusal = QStringLiteral("Fyll inn de andre feltene før du legger inn gruppene.");
+    for (int* field : {&tournament().day, &tournament().month, &tournament().year, &tournament().numberOfGroups}) {
+        const int kept = *field;
+        *field = 0;
+        MessageBox::clearRecorded();
+        press("createGroupsButton");
+        EXPECT_EQ(messages(), QStringList{refusal});
+        *field = kept;
+    }
+    tournament().type.clear();
+    MessageBox::clearRecorded();
+    press("createGroupsButton");
+    EXPECT_EQ(messages(), QStringList{refusal});
+    tournament().type = "Par";
+
+    // No course is needed: the screen opens with empty tee lists.
+    QString title;
+    int tees = -1;
+    onNextModal([&](QWidget* modal) {
+        title = modal->windowTitle();
+        tees = childNamed<QComboBox>(modal, QStringLiteral("teeList1"))->count();
+        modal->close();
+    });
+    MessageBox::clearRecorded();
+    press("createGroupsButton");
+    EXPECT_TRUE(messages().isEmpty());
+    EXPECT_EQ(title, QStringLiteral("Opprett grupper"));
+    EXPECT_EQ(tees, 0);
+}
+
+TEST_F(MainWindow, RegisterButtonOpensTheRegisterAllGroupsScreen) {
+    type("groupCountEdit", QStringLiteral("2"));
+    QString title;
+    onNextModal([&](QWidget* modal) {
+        title = modal->windowTitle();
+        modal->close();
+    });
+    press("registerButton");
+    EXPECT_EQ(title, QStringLiteral("Registrer alle gruppene"));
+    EXPECT_TRUE(messages().isEmpty());
+}
+
+TEST_F(MainWindow, StartTournamentNeedsANameAndPlayers) {
+    type("nameEdit", QStringLiteral("Cup"));
+    type("groupCountEdit", QStringLiteral("1"));
+    press("playButton");
+    EXPECT_EQ(messages(), QStringList{QStringLiteral("Du må legge inn data for en turnering.")});
+
+    tournament().groups[0].noOfPlayers = 2;
+    MessageBox::clearRecorded();
+    press("playButton");
+    EXPECT_TRUE(messages().isEmpty());
+
+    edit("nameEdit")->clear();
+    press("playButton");
+    EXPECT_EQ(messages(), QStringList{QStringLiteral("Du må legge inn data for en turnering.")});
+}
+
+TEST_F(MainWindow, EnterInATextFieldPressesNoButton) {
+    for (QPushButton* each : window->findChildren<QPushButton*>()) {
+        EXPECT_FALSE(each->autoDefault()) << each->text().toStdString();
+        EXPECT_FALSE(each->isDefault()) << each->text().toStdString();
+    }
+    type("nameEdit", QStringLiteral("Cup"));
+    type("dayEdit", QStringLiteral("3"));
+    QTest::keyClick(edit("nameEdit"), Qt::Key_Return);
+    QTest::keyClick(edit("dayEdit"), Qt::Key_Enter);
+    QTest::keyClick(list("typeList")->lineEdit(), Qt::Key_Return);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(messages().isEmpty());
+    EXPECT_EQ(tournament().name, "Cup");
+    EXPECT_EQ(tournament().day, 3);
+}
+
+TEST_F(MainWindow, EscapeAndTheExitButtonCloseTheWindow) {
+    QTest::keyClick(edit("nameEdit"), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    window->show();
+    press("exitButton");
+    EXPECT_FALSE(window->isVisible());
+    window->show();
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindow, ContextMenuEndsWithTheAboutEntryAfterASeparator) {
+    QStringList entries;
+    bool separatorBefore = false;
+    QString aboutTitle;
+    QString aboutText;
+    onNextPopup([&](QWidget* popup) {
+        auto* menu = qobject_cast<QMenu*>(popup);
+        ASSERT_NE(menu, nullptr);
+        const QList<QAction*> actions = menu->actions();
+        for (QAction* action : actions) entries << action->text();
+        separatorBefore = actions.size() >= 2 && actions[actions.size() - 2]->isSeparator();
+        onNextModal([&](QWidget* about) {
+            aboutTitle = about->windowTitle();
+            aboutText = childNamed<QLabel>(about, QStringLiteral("versionLabel"))->text();
+            QTest::mouseClick(childNamed<QPushButton>(about, QStringLiteral("okButton")), Qt::LeftButton);
+        });
+        actions.last()->trigger();
+        menu->close();
+    });
+    const QPoint inside(4, window->height() - 4);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, inside, window->mapToGlobal(inside));
+    QApplication::sendEvent(window.get(), &event);
+
+    ASSERT_FALSE(entries.isEmpty());
+    EXPECT_EQ(entries.last(), QStringLiteral("&About Teebrook..."));
+    EXPECT_TRUE(separatorBefore);
+    EXPECT_EQ(aboutTitle, QStringLiteral("About Teebrook"));
+    EXPECT_EQ(aboutText, QStringLiteral("Teebrook Version 1.0"));
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(MainWindow, F1OpensTheAboutBox) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QString title;
+    onNextModal([&](QWidget* about) {
+        title = about->windowTitle();
+        about->close();
+    });
+    QTest::keyClick(edit("nameEdit"), Qt::Key_F1);
+    EXPECT_EQ(title, QStringLiteral("About Teebrook"));
+}
+
+TEST_F(MainWindow, RealMessageBoxHasTheProgramTitleAndOneOkButton) {
+    MessageBox::setRecording(false);
+    QString title;
+    QString text;
+    int buttons = 0;
+    onNextModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        text = box->text();
+        buttons = static_cast<int>(box->buttons().size());
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    press("saveButton");
+    MessageBox::setRecording(true);
+    EXPECT_EQ(title, QStringLiteral("Fernhill"));
+    EXPECT_EQ(text, QStringLiteral("Skriv inn et Konkuransenavn."));
+    EXPECT_EQ(buttons, 1);
+}
+
+TEST_F(MainWindow, NumbersAreShownWithAPointUnderADecimalCommaLocale) {
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    pickEntry(list("courseList"), 0);
+    EXPECT_EQ(edit("ratingEdit")->text(), QStringLiteral("70.4"));
+    type("groupCountEdit", QStringLiteral("4,7"));
+    EXPECT_EQ(tournament().numberOfGroups, 4);
+}

@@ -1,0 +1,38 @@
+#include "ui/CAboutDlg.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/Artwork.h"
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("About Teebrook"));
+    setWindowIcon(teebrookIcon());
+
+    auto* iconLabel = new QLabel(this);
+    iconLabel->setObjectName(QStringLiteral("iconLabel"));
+    iconLabel->setPixmap(flagPixmap(64));
+    auto* versionLabel = new QLabel(QStringLiteral("Teebrook Version 1.0"), this);
+    versionLabel->setObjectName(QStringLiteral("versionLabel"));
+
+    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* content = new QHBoxLayout;
+    content->setSpacing(16);
+    content->addWidget(iconLabel, 0, Qt::AlignTop);
+    content->addWidget(versionLabel, 1, Qt::AlignVCenter);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(okButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(content);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}

@@ -1,0 +1,177 @@
+#include "ui/CCreateGroupsDlg.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/CTournamentApp.h"
+#include "text/Text.h"
+#include "ui/Artwork.h"
+#include "ui/CChoiceList.h"
+#include "ui/FieldText.h"
+#include "ui/TextCodec.h"
+
+namespace {
+
+// "Antall spillere" is read from the field's first nine characters.
+constexpr std::size_t PlayerCountLength = 9;
+
+template <std::size_t N>
+QStringList entriesOf(const std::array<std::string_view, N>& table) {
+    QStringList entries;
+    for (std::string_view entry : table) entries << toQString(entry);
+    return entries;
+}
+
+QStringList teeEntries(const CPitch& pitch) {
+    QStringList entries;
+    for (int tee = 0; tee < pitch.teeCount(); ++tee) entries << toQString(pitch.teeName[tee]);
+    return entries;
+}
+
+CChoiceList* makeList(const QString& objectName, int contentsLength, QWidget* parent) {
+    auto* list = new CChoiceList(parent);
+    list->setObjectName(objectName);
+    list->setMinimumContentsLength(contentsLength);
+    return list;
+}
+
+QLineEdit* makeEdit(const QString& objectName, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(objectName);
+    return edit;
+}
+
+QString rowName(const char* column, int row) { return QStringLiteral("%1%2").arg(QLatin1String(column)).arg(row + 1); }
+
+}  // namespace
+
+CCreateGroupsDlg::CCreateGroupsDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Opprett grupper"));
+    setWindowIcon(teebrookIcon());
+    buildForm();
+    for (int row = 0; row < MaxGroups; ++row) connectRow(row);
+    fillLists();
+    showGroups();
+}
+
+void CCreateGroupsDlg::buildForm() {
+    auto* frame = new QGroupBox(this);
+    auto* grid = new QGridLayout(frame);
+    grid->setHorizontalSpacing(10);
+    const QStringList headings{QStringLiteral("#"),          QStringLiteral("Gruppe"),
+                               QStringLiteral("Navn på gruppe"), QStringLiteral("Spilleform"),
+                               QStringLiteral("HCP"),        QStringLiteral("Antall spillere"),
+                               QStringLiteral("Tee")};
+    for (int column = 0; column < headings.size(); ++column) {
+        auto* heading = new QLabel(headings[column], frame);
+        QFont bold = heading->font();
+        bold.setBold(true);
+        heading->setFont(bold);
+        grid->addWidget(heading, 0, column);
+    }
+    for (int row = 0; row < MaxGroups; ++row) buildRow(row, grid, frame);
+    grid->setColumnStretch(2, 1);
+
+    closeButton = new QPushButton(QStringLiteral("Lukk"), this);
+    closeButton->setObjectName(QStringLiteral("closeButton"));
+    closeButton->setDefault(true);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(closeButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addLayout(buttons);
+}
+
+void CCreateGroupsDlg::buildRow(int row, QGridLayout* grid, QWidget* frame) {
+    classLists[row] = makeList(rowName("classList", row), 8, frame);
+    nameEdits[row] = makeEdit(rowName("nameEdit", row), frame);
+    nameEdits[row]->setMinimumWidth(nameEdits[row]->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 24);
+    playFormLists[row] = makeList(rowName("playFormList", row), 10, frame);
+    allowanceLists[row] = makeList(rowName("allowanceList", row), 4, frame);
+    playerCountEdits[row] = makeEdit(rowName("playerCountEdit", row), frame);
+    playerCountEdits[row]->setMaximumWidth(playerCountEdits[row]->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 10);
+    teeLists[row] = makeList(rowName("teeList", row), 10, frame);
+
+    const int line = row + 1;
+    grid->addWidget(new QLabel(QString::number(row + 1), frame), line, 0);
+    grid->addWidget(classLists[row], line, 1);
+    grid->addWidget(nameEdits[row], line, 2);
+    grid->addWidget(playFormLists[row], line, 3);
+    grid->addWidget(allowanceLists[row], line, 4);
+    grid->addWidget(playerCountEdits[row], line, 5);
+    grid->addWidget(teeLists[row], line, 6);
+}
+
+void CCreateGroupsDlg::connectRow(int row) {
+    connect(classLists[row], &CChoiceList::picked, this, [row](int index) {
+        theTournament().groups[row].groupClass = index;
+    });
+    connect(nameEdits[row], &QLineEdit::textChanged, this, [this, row] { onNameChanged(row); });
+    connect(playFormLists[row], &CChoiceList::picked, this, [row](int index) {
+        theTournament().groups[row].playForm = index;
+    });
+    connect(allowanceLists[row], &CChoiceList::picked, this, [row](int index) {
+        if (index >= static_cast<int>(AllowanceFactors.size())) return;
+        CPlayGroup& group = theTournament().groups[row];
+        group.allowance = index;
+        group.allowanceFactor = AllowanceFactors[index];
+    });
+    connect(playerCountEdits[row], &QLineEdit::textChanged, this, [this, row] { onPlayerCountChanged(row); });
+    connect(teeLists[row], &CChoiceList::picked, this, [row](int index) { theTournament().groups[row].tee = index; });
+}
+
+void CCreateGroupsDlg::fillLists() {
+    const QStringList tees = teeEntries(theTournament().pitch);
+    for (int row = 0; row < MaxGroups; ++row) {
+        classLists[row]->setEntries(entriesOf(ClassNames));
+        playFormLists[row]->setEntries(entriesOf(PlayFormNames));
+        allowanceLists[row]->setEntries(entriesOf(AllowanceNames));
+        teeLists[row]->setEntries(tees);
+    }
+}
+
+void CCreateGroupsDlg::showGroups() {
+    const int groupsInUse = theTournament().groupsInUse();
+    for (int row = 0; row < MaxGroups; ++row) {
+        if (row < groupsInUse) {
+            showGroup(row);
+        } else {
+            disableRow(row);
+        }
+    }
+}
+
+// Only the text parts of the lists are set; no entry is chosen. The two text fields run their
+// change handlers, which store the same values back.
+void CCreateGroupsDlg::showGroup(int row) {
+    const CTournament& tournament = theTournament();
+    const CPlayGroup& group = tournament.groups[row];
+    classLists[row]->showText(toQString(className(group.groupClass)));
+    playFormLists[row]->showText(toQString(playFormName(group.playForm)));
+    allowanceLists[row]->showText(toQString(allowanceName(group.allowance)));
+    setTextAndNotify(playerCountEdits[row], QString::fromStdString(text::formatInt(group.noOfPlayers)));
+    setTextAndNotify(nameEdits[row], toQString(group.groupName));
+    teeLists[row]->showText(toQString(tournament.pitch.teeNameAt(group.tee)));
+}
+
+void CCreateGroupsDlg::disableRow(int row) {
+    for (QWidget* control : std::initializer_list<QWidget*>{classLists[row], nameEdits[row], playFormLists[row],
+                                                            allowanceLists[row], playerCountEdits[row], teeLists[row]}) {
+        control->setEnabled(false);
+    }
+}
+
+void CCreateGroupsDlg::onNameChanged(int row) { theTournament().groups[row].groupName = fieldText(nameEdits[row]); }
+
+void CCreateGroupsDlg::onPlayerCountChanged(int row) {
+    const std::string count = text::cut(fromQString(playerCountEdits[row]->text()), PlayerCountLength);
+    theTournament().groups[row].noOfPlayers = text::readInt(count);
+}

@@ -1,0 +1,72 @@
+#include "ui/CRegisterAllGroupsDlg.h"
+
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/CTournamentApp.h"
+#include "text/Text.h"
+#include "ui/Artwork.h"
+#include "ui/CRegisterGroupDlg.h"
+#include "ui/TextCodec.h"
+
+namespace {
+
+// A caption made on opening holds at most this many characters.
+constexpr std::size_t MaxCaptionLength = 51;
+
+QString positionLetter(int position) { return QChar(u'A' + position); }
+
+// "<class>: <group name>", cut to the caption's length.
+QString groupCaption(const CPlayGroup& group) {
+    std::string caption(className(group.groupClass));
+    caption.append(": ").append(group.groupName);
+    // A "&" in a button text marks a shortcut; the caption shows it as it is.
+    return toQString(text::cut(caption, MaxCaptionLength)).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+}  // namespace
+
+CRegisterAllGroupsDlg::CRegisterAllGroupsDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Registrer alle gruppene"));
+    setWindowIcon(teebrookIcon());
+    buildForm();
+    showGroups();
+}
+
+void CRegisterAllGroupsDlg::buildForm() {
+    auto* layout = new QVBoxLayout(this);
+    for (int position = 0; position < MaxGroups; ++position) {
+        auto* button = new QPushButton(QStringLiteral("Registrer gruppe ") + positionLetter(position), this);
+        button->setObjectName(QStringLiteral("groupButton") + positionLetter(position));
+        button->setAutoDefault(false);
+        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40);
+        connect(button, &QPushButton::clicked, this, [this, position] { registerGroup(position); });
+        groupButtons[position] = button;
+        layout->addWidget(button);
+    }
+    layout->addSpacing(12);
+    closeButton = new QPushButton(QStringLiteral("Lukk"), this);
+    closeButton->setObjectName(QStringLiteral("closeButton"));
+    closeButton->setDefault(true);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
+    layout->addWidget(closeButton, 0, Qt::AlignRight);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CRegisterAllGroupsDlg::showGroups() {
+    const CTournament& tournament = theTournament();
+    const int groupsInUse = tournament.groupsInUse();
+    for (int position = 0; position < MaxGroups; ++position) {
+        const CPlayGroup& group = tournament.groups[position];
+        if (position >= groupsInUse) {
+            groupButtons[position]->setEnabled(false);
+        } else if (group.noOfPlayers > 0) {
+            groupButtons[position]->setText(groupCaption(group));
+        }
+    }
+}
+
+void CRegisterAllGroupsDlg::registerGroup(int position) {
+    CRegisterGroupDlg dialog(position, this);
+    dialog.exec();
+}

@@ -1,0 +1,166 @@
+#include "ui/CRegisterGroupDlg.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/CTournamentApp.h"
+#include "scoring/Handicap.h"
+#include "text/Text.h"
+#include "ui/Artwork.h"
+#include "ui/FieldText.h"
+#include "ui/MessageBox.h"
+#include "ui/TextCodec.h"
+
+namespace {
+
+QLineEdit* makeEdit(const char* column, int row, int widthInChars, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(column)).arg(row + 1));
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('x')) * widthInChars);
+    return edit;
+}
+
+// "Gruppe: <class> (<play form>) <group name>"
+QString frameCaption(const CPlayGroup& group) {
+    std::string caption("Gruppe: ");
+    caption.append(className(group.groupClass)).append(" (").append(playFormName(group.playForm)).append(") ");
+    caption.append(group.groupName);
+    // A "&" in a frame title marks a shortcut; the caption shows it as it is.
+    return toQString(caption).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+// Slope, course rating and par figure of tee `tee` of the course; zeros for a tee outside the arrays.
+float playingHandicapOnTee(float hcp, const CPitch& pitch, int tee) {
+    if (tee < 0 || tee >= MaxTees) return playingHandicap(hcp, 0, 0.0f, 0);
+    return playingHandicap(hcp, pitch.slopeValue[tee], pitch.pitchValue[tee], pitch.parValue[tee]);
+}
+
+}  // namespace
+
+CRegisterGroupDlg::CRegisterGroupDlg(int groupPosition, QWidget* parent) : QDialog(parent), position(groupPosition) {
+    setWindowTitle(QStringLiteral("Registrer gruppe"));
+    setWindowIcon(teebrookIcon());
+    buildForm();
+    for (int row = 0; row < MaxPlayers; ++row) connectRow(row);
+    setTabOrderOfRows();
+    showGroup();
+}
+
+void CRegisterGroupDlg::buildForm() {
+    groupFrame = new QGroupBox(QStringLiteral("Gruppe:"), this);
+    groupFrame->setObjectName(QStringLiteral("groupFrame"));
+    auto* grid = new QGridLayout(groupFrame);
+    grid->setHorizontalSpacing(8);
+    const QStringList headings{QStringLiteral("Fornavn"), QStringLiteral("Etternavn"), QStringLiteral("Klubb"),
+                               QStringLiteral("HCP"), QStringLiteral("SH")};
+    for (int column = 0; column < headings.size(); ++column) {
+        grid->addWidget(new QLabel(headings[column], groupFrame), 0, column);
+    }
+    for (int row = 0; row < MaxPlayers; ++row) {
+        firstNameEdits[row] = makeEdit("firstNameEdit", row, 16, groupFrame);
+        surNameEdits[row] = makeEdit("surNameEdit", row, 18, groupFrame);
+        clubEdits[row] = makeEdit("clubEdit", row, 18, groupFrame);
+        hcpEdits[row] = makeEdit("hcpEdit", row, 6, groupFrame);
+        shEdits[row] = makeEdit("shEdit", row, 5, groupFrame);
+        shEdits[row]->setReadOnly(true);
+        shEdits[row]->setFocusPolicy(Qt::ClickFocus);
+        const QList<QLineEdit*> cells{firstNameEdits[row], surNameEdits[row], clubEdits[row], hcpEdits[row],
+                                      shEdits[row]};
+        for (int column = 0; column < cells.size(); ++column) grid->addWidget(cells[column], row + 1, column);
+    }
+    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(1, 3);
+    grid->setColumnStretch(2, 3);
+    grid->setColumnStretch(3, 1);
+    grid->setColumnStretch(4, 1);
+
+    closeButton = new QPushButton(QStringLiteral("Lukk"), this);
+    closeButton->setObjectName(QStringLiteral("closeButton"));
+    closeButton->setDefault(true);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(closeButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(groupFrame);
+    layout->addLayout(buttons);
+}
+
+void CRegisterGroupDlg::connectRow(int row) {
+    connect(firstNameEdits[row], &QLineEdit::textChanged, this,
+            [this, row] { onTextChanged(row, firstNameEdits[row], &CPlayer::firstName); });
+    connect(surNameEdits[row], &QLineEdit::textChanged, this,
+            [this, row] { onTextChanged(row, surNameEdits[row], &CPlayer::surName); });
+    connect(clubEdits[row], &QLineEdit::textChanged, this,
+            [this, row] { onTextChanged(row, clubEdits[row], &CPlayer::club); });
+    connect(hcpEdits[row], &QLineEdit::textChanged, this, [this, row] { onHandicapChanged(row); });
+}
+
+// Row by row, left to right, then "Lukk"; the read-only playing handicap takes no tab stop.
+void CRegisterGroupDlg::setTabOrderOfRows() {
+    QWidget* previous = nullptr;
+    for (int row = 0; row < MaxPlayers; ++row) {
+        for (QWidget* edit : {firstNameEdits[row], surNameEdits[row], clubEdits[row], hcpEdits[row]}) {
+            if (previous) setTabOrder(previous, edit);
+            previous = edit;
+        }
+    }
+    setTabOrder(previous, closeButton);
+}
+
+CPlayGroup* CRegisterGroupDlg::group() {
+    return position >= 0 && position < MaxGroups ? &theTournament().groups[position] : nullptr;
+}
+
+void CRegisterGroupDlg::showGroup() {
+    const CPlayGroup* shown = group();
+    const int players = shown ? shown->playerCount() : 0;
+    if (shown) groupFrame->setTitle(frameCaption(*shown));
+    for (int row = 0; row < MaxPlayers; ++row) {
+        if (row < players) {
+            showPlayer(row);
+        } else {
+            disableRow(row);
+        }
+    }
+}
+
+// Filling a field counts as a change of it: names are read back, and a handicap above 0 is
+// read back from its one-decimal text and its playing handicap worked out anew.
+void CRegisterGroupDlg::showPlayer(int row) {
+    const CPlayer& player = group()->players[row];
+    setTextAndNotify(firstNameEdits[row], toQString(player.firstName));
+    setTextAndNotify(surNameEdits[row], toQString(player.surName));
+    setTextAndNotify(clubEdits[row], toQString(player.club));
+    if (player.hcp > 0.0f) setTextAndNotify(hcpEdits[row], QString::fromStdString(text::formatFixed1(player.hcp)));
+    if (player.sh > 0.0f) shEdits[row]->setText(QString::fromStdString(formatPlayingHandicap(player.sh)));
+}
+
+void CRegisterGroupDlg::disableRow(int row) {
+    for (QLineEdit* edit : {firstNameEdits[row], surNameEdits[row], clubEdits[row], hcpEdits[row], shEdits[row]}) {
+        edit->setEnabled(false);
+    }
+}
+
+void CRegisterGroupDlg::onTextChanged(int row, QLineEdit* edit, std::string CPlayer::*field) {
+    if (CPlayGroup* edited = group()) edited->players[row].*field = fieldText(edit);
+}
+
+void CRegisterGroupDlg::onHandicapChanged(int row) {
+    CPlayGroup* edited = group();
+    if (!edited) return;
+    CPlayer& player = edited->players[row];
+    const LimitedHandicap limited = limitHandicap(text::readDecimal(fieldText(hcpEdits[row])));
+    player.hcp = limited.value;
+    if (limited.limited) {
+        MessageBox::warning(isVisible() ? this : parentWidget(), QString::fromUtf8(HandicapLimitMessage));
+    }
+    player.sh = playingHandicapOnTee(player.hcp, theTournament().pitch, edited->tee);
+    shEdits[row]->setText(QString::fromStdString(formatPlayingHandicap(player.sh)));
+}

@@ -1,0 +1,43 @@
+#pragma once
+// "Registrer gruppe": the players of one group, one row a player, each change stored at once
+// and the playing handicap worked out at every keystroke in the handicap field.
+
+#include <QDialog>
+#include <array>
+
+#include "model/Records.h"
+
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+
+class CRegisterGroupDlg : public QDialog {
+    Q_OBJECT
+public:
+    // `groupPosition` is the position (0..8) of the group to register.
+    explicit CRegisterGroupDlg(int groupPosition, QWidget* parent = nullptr);
+
+    int groupPosition() const { return position; }
+
+private:
+    void buildForm();
+    void connectRow(int row);
+    void setTabOrderOfRows();
+    void showGroup();
+    void showPlayer(int row);
+    void disableRow(int row);
+
+    // The group edited here, or nullptr for a position outside the nine groups.
+    CPlayGroup* group();
+    void onTextChanged(int row, QLineEdit* edit, std::string CPlayer::*field);
+    void onHandicapChanged(int row);
+
+    int position;
+    QGroupBox* groupFrame = nullptr;
+    std::array<QLineEdit*, MaxPlayers> firstNameEdits{};
+    std::array<QLineEdit*, MaxPlayers> surNameEdits{};
+    std::array<QLineEdit*, MaxPlayers> clubEdits{};
+    std::array<QLineEdit*, MaxPlayers> hcpEdits{};
+    std::array<QLineEdit*, MaxPlayers> shEdits{};
+    QPushButton* closeButton = nullptr;
+};

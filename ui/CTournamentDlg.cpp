@@ -1,0 +1,402 @@
+#include "ui/CTournamentDlg.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+#include "app/CTournamentApp.h"
+#include "lists/Lists.h"
+#include "text/Text.h"
+#include "ui/Artwork.h"
+#include "ui/CAboutDlg.h"
+#include "ui/CChoiceList.h"
+#include "ui/CCreateGroupsDlg.h"
+#include "ui/CRegisterAllGroupsDlg.h"
+#include "ui/FieldText.h"
+#include "ui/MessageBox.h"
+#include "ui/TextCodec.h"
+#include "ui/TournamentFiles.h"
+
+namespace {
+
+const QString EnterNameMessage = QStringLiteral("Skriv inn et Konkuransenavn.");
+const QString FillGroupFieldsMessage = QStringLiteral("Fyll inn de andre feltene før du legger inn gruppene.");
+const QString FillFieldsFirstMessage = QStringLiteral("Fyll inn de andre feltene først.");
+const QString NoTournamentDataMessage = QStringLiteral("Du må legge inn data for en turnering.");
+const QString NoSavedTournamentMessage = QStringLiteral("Finner ingen lagret turnering med dette navnet.");
+const QString SaveFailedMessage = QStringLiteral("Turneringen kunne ikke lagres.");
+const QString StartListFailedMessage = QStringLiteral("Startlisten kunne ikke skrives.");
+
+// A button of this window: Enter in a text field must never press one by accident.
+QPushButton* makeButton(const QString& text, const QString& objectName, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(objectName);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+QLineEdit* makeEdit(const QString& objectName, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(objectName);
+    return edit;
+}
+
+QLineEdit* makeDigitsEdit(const QString& objectName, int widthInDigits, QWidget* parent) {
+    QLineEdit* edit = makeEdit(objectName, parent);
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+    const int digitWidth = edit->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    edit->setFixedWidth(digitWidth * (widthInDigits + 2) + 12);
+    return edit;
+}
+
+QLineEdit* makeReadOnlyEdit(const QString& objectName, QWidget* parent) {
+    QLineEdit* edit = makeEdit(objectName, parent);
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::ClickFocus);
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00000000")));
+    return edit;
+}
+
+QStringList tournamentTypeEntries() {
+    QStringList entries;
+    for (std::string_view type : TournamentTypes) entries << toQString(type);
+    return entries;
+}
+
+QStringList courseEntries(const CTournament& tournament) {
+    QStringList entries;
+    for (int i = 0; i < tournament.pitchCount(); ++i) entries << toQString(tournament.PitchNames[i]);
+    return entries;
+}
+
+}  // namespace
+
+CTournamentDlg::CTournamentDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Fernhill"));
+    setWindowIcon(teebrookIcon());
+    buildForm();
+    connectFields();
+    setTabOrderOfForm();
+    fillLists();
+    setupButton->setEnabled(false);
+}
+
+void CTournamentDlg::buildForm() {
+    auto* infoFrame = new QGroupBox(QStringLiteral("Turneringsinformasjon"), this);
+    auto* picture = new QLabel(infoFrame);
+    picture->setObjectName(QStringLiteral("picture"));
+    picture->setPixmap(fairwayPicture(150, 190));
+    picture->setAlignment(Qt::AlignCenter);
+
+    auto* grid = new QGridLayout(infoFrame);
+    grid->setHorizontalSpacing(14);
+    grid->setVerticalSpacing(10);
+    grid->addWidget(buildFileButtons(), 0, 0, 1, 3);
+    grid->addWidget(buildDateFrame(), 1, 0, Qt::AlignTop);
+    grid->addWidget(buildHeaderFrame(), 1, 1, 1, 2);
+    grid->addWidget(picture, 2, 0, Qt::AlignTop);
+    grid->addWidget(buildCourseFrame(), 2, 1);
+    grid->addWidget(buildScreenButtons(), 2, 2);
+    grid->setColumnStretch(1, 1);
+
+    exitButton = makeButton(QStringLiteral("Avslutt"), QStringLiteral("exitButton"), this);
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(exitButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(infoFrame);
+    layout->addLayout(bottom);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+
+    aboutAction = new QAction(QStringLiteral("&About Teebrook..."), this);
+    aboutAction->setObjectName(QStringLiteral("aboutAction"));
+    aboutAction->setShortcut(QKeySequence(Qt::Key_F1));
+    aboutAction->setShortcutContext(Qt::WindowShortcut);
+    addAction(aboutAction);
+}
+
+QWidget* CTournamentDlg::buildFileButtons() {
+    auto* row = new QWidget(this);
+    openButton = makeButton(QStringLiteral("Åpne turnering"), QStringLiteral("openButton"), row);
+    saveButton = makeButton(QStringLiteral("Lagre turneringen"), QStringLiteral("saveButton"), row);
+    newButton = makeButton(QStringLiteral("Ny turnering"), QStringLiteral("newButton"), row);
+    startListButton = makeButton(QStringLiteral("Lag startliste"), QStringLiteral("startListButton"), row);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QPushButton* button : {openButton, saveButton, newButton, startListButton}) layout->addWidget(button);
+    layout->addStretch();
+    return row;
+}
+
+QWidget* CTournamentDlg::buildDateFrame() {
+    auto* frame = new QGroupBox(QStringLiteral("Dato"), this);
+    dayEdit = makeDigitsEdit(QStringLiteral("dayEdit"), 2, frame);
+    monthEdit = makeDigitsEdit(QStringLiteral("monthEdit"), 2, frame);
+    yearEdit = makeDigitsEdit(QStringLiteral("yearEdit"), 4, frame);
+    auto* caption = new QLabel(QStringLiteral("dd      mm      åååå"), frame);
+    caption->setObjectName(QStringLiteral("dateCaption"));
+
+    auto* fields = new QHBoxLayout;
+    fields->addWidget(dayEdit);
+    fields->addWidget(monthEdit);
+    fields->addWidget(yearEdit);
+    fields->addStretch();
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(caption);
+    layout->addLayout(fields);
+    layout->addStretch();
+    return frame;
+}
+
+QWidget* CTournamentDlg::buildHeaderFrame() {
+    auto* frame = new QFrame(this);
+    frame->setFrameShape(QFrame::StyledPanel);
+    nameEdit = makeEdit(QStringLiteral("nameEdit"), frame);
+    courseList = new CChoiceList(frame);
+    courseList->setObjectName(QStringLiteral("courseList"));
+    courseList->setMinimumContentsLength(22);
+    typeList = new CChoiceList(frame);
+    typeList->setObjectName(QStringLiteral("typeList"));
+    typeList->setMinimumContentsLength(12);
+    groupCountEdit = makeEdit(QStringLiteral("groupCountEdit"), frame);
+    groupCountEdit->setMaximumWidth(groupCountEdit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
+    createGroupsButton = makeButton(QStringLiteral("Opprett grupper..."), QStringLiteral("createGroupsButton"), frame);
+
+    auto* grid = new QGridLayout(frame);
+    grid->setVerticalSpacing(4);
+    grid->addWidget(new QLabel(QStringLiteral("Konkurransenavn"), frame), 0, 0, 1, 2);
+    grid->addWidget(nameEdit, 1, 0, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Velg bane"), frame), 2, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Velg type turnering"), frame), 2, 1);
+    grid->addWidget(courseList, 3, 0);
+    grid->addWidget(typeList, 3, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Antall grupper"), frame), 4, 0);
+    grid->addWidget(groupCountEdit, 5, 0, Qt::AlignLeft);
+    grid->addWidget(createGroupsButton, 5, 1);
+    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(1, 2);
+    return frame;
+}
+
+QWidget* CTournamentDlg::buildCourseFrame() {
+    auto* frame = new QGroupBox(QStringLiteral("Baneinformasjon"), this);
+    ratingEdit = makeReadOnlyEdit(QStringLiteral("ratingEdit"), frame);
+    slopeEdit = makeReadOnlyEdit(QStringLiteral("slopeEdit"), frame);
+    courseParEdit = makeReadOnlyEdit(QStringLiteral("courseParEdit"), frame);
+    holesEdit = makeReadOnlyEdit(QStringLiteral("holesEdit"), frame);
+    auto* form = new QFormLayout(frame);
+    form->addRow(QStringLiteral("Baneverdi"), ratingEdit);
+    form->addRow(QStringLiteral("Slope"), slopeEdit);
+    form->addRow(QStringLiteral("Banens par"), courseParEdit);
+    form->addRow(QStringLiteral("Antall hull"), holesEdit);
+    return frame;
+}
+
+QWidget* CTournamentDlg::buildScreenButtons() {
+    auto* column = new QWidget(this);
+    registerButton = makeButton(QStringLiteral("Start registrering av gruppene..."), QStringLiteral("registerButton"), column);
+    playButton = makeButton(QStringLiteral("Start Turnering"), QStringLiteral("playButton"), column);
+    setupButton = makeButton(QStringLiteral("Oppsett..."), QStringLiteral("setupButton"), column);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 8, 0, 0);
+    for (QPushButton* button : {registerButton, playButton, setupButton}) layout->addWidget(button);
+    layout->addStretch();
+    return column;
+}
+
+void CTournamentDlg::connectFields() {
+    connect(nameEdit, &QLineEdit::textChanged, this, &CTournamentDlg::onNameChanged);
+    connect(dayEdit, &QLineEdit::textChanged, this, [this] { onDatePartChanged(dayEdit, theTournament().day); });
+    connect(monthEdit, &QLineEdit::textChanged, this,
+            [this] { onDatePartChanged(monthEdit, theTournament().month); });
+    connect(yearEdit, &QLineEdit::textChanged, this, [this] { onDatePartChanged(yearEdit, theTournament().year); });
+    connect(groupCountEdit, &QLineEdit::textChanged, this, &CTournamentDlg::onGroupCountChanged);
+    connect(courseList, &CChoiceList::picked, this, &CTournamentDlg::onCoursePicked);
+    connect(typeList, &CChoiceList::picked, this, &CTournamentDlg::onTypePicked);
+
+    connect(openButton, &QPushButton::clicked, this, &CTournamentDlg::openTournament);
+    connect(saveButton, &QPushButton::clicked, this, &CTournamentDlg::saveTournament);
+    connect(newButton, &QPushButton::clicked, this, &CTournamentDlg::startNewTournament);
+    connect(startListButton, &QPushButton::clicked, this, &CTournamentDlg::writeStartList);
+    connect(createGroupsButton, &QPushButton::clicked, this, &CTournamentDlg::createGroups);
+    connect(registerButton, &QPushButton::clicked, this, &CTournamentDlg::registerGroups);
+    connect(playButton, &QPushButton::clicked, this, &CTournamentDlg::startTournament);
+    connect(setupButton, &QPushButton::clicked, this, &CTournamentDlg::openSetup);
+    connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(aboutAction, &QAction::triggered, this, &CTournamentDlg::showAbout);
+}
+
+void CTournamentDlg::setTabOrderOfForm() {
+    const QList<QWidget*> order{openButton, saveButton,      newButton,          startListButton, dayEdit,
+                                monthEdit,  yearEdit,        nameEdit,           courseList,      typeList,
+                                groupCountEdit, createGroupsButton, registerButton, playButton, setupButton,
+                                exitButton};
+    for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void CTournamentDlg::fillLists() {
+    typeList->setEntries(tournamentTypeEntries());
+    courseList->setEntries(courseEntries(theTournament()));
+}
+
+void CTournamentDlg::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("windowMenu"));
+    menu.addAction(QStringLiteral("&Lukk"), this, &QDialog::reject);
+    menu.addSeparator();
+    menu.addAction(aboutAction);
+    menu.exec(event->globalPos());
+}
+
+void CTournamentDlg::copyBoundFields() {
+    competitionName = nameEdit->text();
+    groupCountText = groupCountEdit->text();
+}
+
+void CTournamentDlg::onNameChanged() {
+    copyBoundFields();
+    theTournament().name = fromQString(competitionName);
+}
+
+void CTournamentDlg::onDatePartChanged(const QLineEdit* edit, int& datePart) {
+    copyBoundFields();
+    datePart = text::readInt(fromQString(edit->text()));
+}
+
+void CTournamentDlg::onGroupCountChanged() {
+    copyBoundFields();
+    theTournament().numberOfGroups = text::readInt(fromQString(groupCountText));
+}
+
+void CTournamentDlg::onCoursePicked(int index) {
+    copyBoundFields();
+    CTournament& tournament = theTournament();
+    if (index < 0 || index >= tournament.pitchCount()) return;
+    const std::string name = tournament.PitchNames[index];
+    tournament.selectPitch(name);
+    if (tournament.findPitch(name) < 0) return;
+    showCourseInformation();
+}
+
+void CTournamentDlg::onTypePicked(int index) {
+    copyBoundFields();
+    if (index < 0 || index >= static_cast<int>(TournamentTypes.size())) return;
+    theTournament().type = std::string(TournamentTypes[index]);
+}
+
+bool CTournamentDlg::checkNameForFiles() {
+    copyBoundFields();
+    if (competitionName.isEmpty()) {
+        MessageBox::warning(this, EnterNameMessage);
+        return false;
+    }
+    if (!isUsableFileName(competitionName)) {
+        MessageBox::warning(this, QString::fromUtf8(UnusableFileNameMessage));
+        return false;
+    }
+    return true;
+}
+
+void CTournamentDlg::openTournament() {
+    if (!checkNameForFiles()) return;
+    if (!theTournament().load(tournamentFilePath(competitionName))) {
+        MessageBox::warning(this, NoSavedTournamentMessage);
+        return;
+    }
+    refreshForm();
+}
+
+void CTournamentDlg::saveTournament() {
+    if (!checkNameForFiles()) return;
+    QDir().mkpath(QStringLiteral("data"));
+    if (!theTournament().save(tournamentFilePath(competitionName))) MessageBox::warning(this, SaveFailedMessage);
+}
+
+void CTournamentDlg::startNewTournament() {
+    theTournament().newTournament();
+    refreshForm();
+}
+
+void CTournamentDlg::writeStartList() {
+    if (!checkNameForFiles()) return;
+    if (!::writeStartList(theTournament(), startListPath(competitionName))) {
+        MessageBox::warning(this, StartListFailedMessage);
+    }
+}
+
+void CTournamentDlg::createGroups() {
+    copyBoundFields();
+    const CTournament& t = theTournament();
+    const bool ready = t.numberOfGroups > 0 && t.day > 0 && t.month > 0 && t.year > 0 && !t.name.empty() &&
+                       !t.type.empty();
+    if (!ready) {
+        MessageBox::warning(this, FillGroupFieldsMessage);
+        return;
+    }
+    CCreateGroupsDlg dialog(this);
+    dialog.exec();
+}
+
+void CTournamentDlg::registerGroups() {
+    copyBoundFields();
+    if (theTournament().numberOfGroups <= 0) {
+        MessageBox::warning(this, FillFieldsFirstMessage);
+        return;
+    }
+    CRegisterAllGroupsDlg dialog(this);
+    dialog.exec();
+}
+
+void CTournamentDlg::startTournament() {
+    copyBoundFields();
+    if (competitionName.isEmpty() || theTournament().totalPlayers() <= 0) {
+        MessageBox::warning(this, NoTournamentDataMessage);
+        return;
+    }
+    openActiveTournament();
+}
+
+// Opens the play screen for the whole tournament.
+void CTournamentDlg::openActiveTournament() {}
+
+// Opens the setup screen; the button stays disabled, so this runs only when it is enabled.
+void CTournamentDlg::openSetup() {}
+
+void CTournamentDlg::showAbout() {
+    CAboutDlg dialog(this);
+    dialog.exec();
+}
+
+// Shows the tournament in the fields. Setting a field's text runs its change handler, which
+// stores the same value back; the lists get their text parts only, no entry is chosen.
+void CTournamentDlg::refreshForm() {
+    const CTournament& t = theTournament();
+    setTextAndNotify(dayEdit, QString::fromStdString(text::formatInt(t.day)));
+    setTextAndNotify(monthEdit, QString::fromStdString(text::formatInt(t.month)));
+    setTextAndNotify(yearEdit, QString::fromStdString(text::formatInt(t.year)));
+    courseList->showText(toQString(t.pitch.name));
+    typeList->showText(toQString(t.type));
+    setTextAndNotify(nameEdit, toQString(t.name));
+    setTextAndNotify(groupCountEdit, QString::fromStdString(text::formatInt(t.numberOfGroups)));
+    showCourseInformation();
+}
+
+void CTournamentDlg::showCourseInformation() {
+    const CPitch& pitch = theTournament().pitch;
+    ratingEdit->setText(QString::fromStdString(text::formatFixed1(pitch.pitchValue[0])));
+    slopeEdit->setText(QString::fromStdString(text::formatInt(pitch.slopeValue[0])));
+    courseParEdit->setText(QString::fromStdString(text::formatInt(pitch.parValue[0])));
+    holesEdit->setText(QString::fromStdString(text::formatInt(pitch.holes)));
+}

@@ -1,0 +1,81 @@
+#pragma once
+// The main window "Fernhill": the tournament header form and the hub of the program.
+// Every entry is stored into the tournament the moment it changes.
+
+#include <QDialog>
+#include <QString>
+
+class CChoiceList;
+class QAction;
+class QLineEdit;
+class QPushButton;
+
+class CTournamentDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CTournamentDlg(QWidget* parent = nullptr);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void buildForm();
+    QWidget* buildFileButtons();
+    QWidget* buildDateFrame();
+    QWidget* buildHeaderFrame();
+    QWidget* buildCourseFrame();
+    QWidget* buildScreenButtons();
+    void connectFields();
+    void setTabOrderOfForm();
+    void fillLists();
+
+    // Copies the bound fields into the window's own texts; every change handler does it first.
+    void copyBoundFields();
+    void onNameChanged();
+    void onDatePartChanged(const QLineEdit* edit, int& datePart);
+    void onGroupCountChanged();
+    void onCoursePicked(int index);
+    void onTypePicked(int index);
+
+    void openTournament();
+    void saveTournament();
+    void startNewTournament();
+    void writeStartList();
+    void createGroups();
+    void registerGroups();
+    void startTournament();
+    void openActiveTournament();
+    void openSetup();
+    void showAbout();
+
+    // False, after telling the user why, when the competition name cannot name the files.
+    bool checkNameForFiles();
+    void refreshForm();
+    void showCourseInformation();
+
+    // The window's own copies of the competition-name and number-of-groups fields.
+    QString competitionName;
+    QString groupCountText;
+
+    QPushButton* openButton = nullptr;
+    QPushButton* saveButton = nullptr;
+    QPushButton* newButton = nullptr;
+    QPushButton* startListButton = nullptr;
+    QLineEdit* dayEdit = nullptr;
+    QLineEdit* monthEdit = nullptr;
+    QLineEdit* yearEdit = nullptr;
+    QLineEdit* nameEdit = nullptr;
+    CChoiceList* courseList = nullptr;
+    CChoiceList* typeList = nullptr;
+    QLineEdit* groupCountEdit = nullptr;
+    QPushButton* createGroupsButton = nullptr;
+    QLineEdit* ratingEdit = nullptr;
+    QLineEdit* slopeEdit = nullptr;
+    QLineEdit* courseParEdit = nullptr;
+    QLineEdit* holesEdit = nullptr;
+    QPushButton* registerButton = nullptr;
+    QPushButton* playButton = nullptr;
+    QPushButton* setupButton = nullptr;
+    QPushButton* exitButton = nullptr;
+    QAction* aboutAction = nullptr;
+};
