@@ -11,6 +11,7 @@
 #include "text/Text.h"
 #include "ui/MessageBox.h"
 #include "ui/TextCodec.h"
+#include "ui/TournamentFiles.h"
 
 namespace {
 
@@ -91,19 +92,18 @@ bool CResultsDlg::sortsBefore(const QString& left, const QString& right) {
                                         [](QChar a, QChar b) { return sortKey(a) < sortKey(b); });
 }
 
-QString CResultsDlg::resultListPath(const std::string& name) {
-    return QStringLiteral("./") + toQString(name) + QStringLiteral("_ResultatListe.txt");
-}
-
 void CResultsDlg::writeResults() {
     if (tournament.name.empty()) {
         MessageBox::warning(parentWidget(), EmptyNameMessage);
         return;
     }
-    // File names are UTF-8 on disk.
-    if (!writeResultList(tournament, resultListPath(tournament.name).toStdString())) {
-        MessageBox::warning(parentWidget(), WriteFailedMessage);
+    // A name with a folder separator would write the list outside the working directory.
+    const QString name = toQString(tournament.name);
+    if (!isUsableFileName(name)) {
+        MessageBox::warning(parentWidget(), QString::fromUtf8(UnusableFileNameMessage));
+        return;
     }
+    if (!writeResultList(tournament, resultListPath(name))) MessageBox::warning(parentWidget(), WriteFailedMessage);
 }
 
 QStringList CResultsDlg::lines() const {

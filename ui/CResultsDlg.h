@@ -16,8 +16,6 @@ public:
 
     // The list's lines, top to bottom.
     QStringList lines() const;
-    // Where the result list of a tournament named `name` (Windows-1252) is written.
-    static QString resultListPath(const std::string& name);
     // The list's order: ascending, letter case ignored, punctuation before digits and
     // digits before letters, so "1:" comes before "10:" and "19:" before "2:".
     static bool sortsBefore(const QString& left, const QString& right);

@@ -48,8 +48,8 @@ protected:
         return *screen;
     }
 
-    void chooseGroup(int g) { QTest::mouseClick(child<QRadioButton>(screen.get(), radioName(g)), Qt::LeftButton); }
-    void choosePlayer(int position) { combo()->setCurrentIndex(position); }
+    void chooseGroup(int g) { QTest::mouseClick(childNamed<QRadioButton>(screen.get(), radioName(g)), Qt::LeftButton); }
+    void choosePlayer(int position) { pickEntry(combo(), position); }
 
     // As the organiser does: the field's text is selected and the new text typed over it.
     void typeHole(int k, const QString& keys) {
@@ -64,18 +64,18 @@ protected:
     }
 
     static QString radioName(int g) { return QStringLiteral("groupRadio%1").arg(g); }
-    QComboBox* combo() { return child<QComboBox>(screen.get(), QStringLiteral("playerCombo")); }
-    QLineEdit* holeEdit(int k) { return child<QLineEdit>(screen.get(), QStringLiteral("holeEdit%1").arg(k)); }
+    QComboBox* combo() { return childNamed<QComboBox>(screen.get(), QStringLiteral("playerCombo")); }
+    QLineEdit* holeEdit(int k) { return childNamed<QLineEdit>(screen.get(), QStringLiteral("holeEdit%1").arg(k)); }
     QString hole(int k) { return holeEdit(k)->text(); }
     QString board(const char* field, int row) {
         return textOf(screen.get(), QStringLiteral("board%1%2").arg(QLatin1String(field)).arg(row));
     }
     CColorEdit* cell(int row, int i) {
-        return child<CColorEdit>(screen.get(), QStringLiteral("boardCell%1_%2").arg(row).arg(i));
+        return childNamed<CColorEdit>(screen.get(), QStringLiteral("boardCell%1_%2").arg(row).arg(i));
     }
     QColor cellColour(int row, int i) { return cell(row, i)->palette().color(QPalette::Base); }
     QString input(const char* field) { return textOf(screen.get(), QLatin1String(field)); }
-    QLabel* label(const QString& name) { return child<QLabel>(screen.get(), name); }
+    QLabel* label(const QString& name) { return childNamed<QLabel>(screen.get(), name); }
     const CPlayer& player(int g, int i) { return tournament().groups[g].players[i]; }
 
     QStringList comboItems() {
@@ -92,23 +92,23 @@ TEST_F(ActiveTournamentScreen, OpensWithCourseGroupCaptionsAndTheFirstGroup) {
     open();
 
     EXPECT_EQ(screen->windowTitle(), QStringLiteral("Aktiv turnering"));
-    EXPECT_EQ(child<QGroupBox>(screen.get(), QStringLiteral("playFrame"))->title(),
+    EXPECT_EQ(childNamed<QGroupBox>(screen.get(), QStringLiteral("playFrame"))->title(),
               QStringLiteral("Følgende spill pågår: Singel"));
     EXPECT_EQ(label(QStringLiteral("parTotal"))->text(), QStringLiteral("70"));
     EXPECT_EQ(label(QStringLiteral("par2"))->text(), QStringLiteral("3"));
     EXPECT_EQ(label(QStringLiteral("par4"))->text(), QStringLiteral("5"));
     EXPECT_EQ(label(QStringLiteral("index17"))->text(), QStringLiteral("18"));
 
-    auto* first = child<QRadioButton>(screen.get(), radioName(0));
+    auto* first = childNamed<QRadioButton>(screen.get(), radioName(0));
     EXPECT_EQ(first->text(), QStringLiteral("Herre: Gruppe A (Slagspill, Tee=Gul)"));
     EXPECT_TRUE(first->isChecked());
-    EXPECT_EQ(child<QRadioButton>(screen.get(), radioName(1))->text(),
+    EXPECT_EQ(childNamed<QRadioButton>(screen.get(), radioName(1))->text(),
               QStringLiteral("Dame: Gruppe B (Stableford, Tee=Rød)"));
-    auto* unused = child<QRadioButton>(screen.get(), radioName(2));
+    auto* unused = childNamed<QRadioButton>(screen.get(), radioName(2));
     EXPECT_FALSE(unused->isEnabled());
     EXPECT_EQ(unused->text(), QStringLiteral("Group3"));
 
-    auto* course = child<CColorStatic>(screen.get(), QStringLiteral("courseLabel"));
+    auto* course = childNamed<CColorStatic>(screen.get(), QStringLiteral("courseLabel"));
     EXPECT_EQ(course->text(), QStringLiteral("Bane: Testbanen (Tee= Gul)"));
     EXPECT_EQ(course->palette().color(QPalette::Window), QColor(0xA9, 0xDF, 0xBA));
     EXPECT_EQ(label(QStringLiteral("hcpHeading"))->text(), QStringLiteral("HCP: 1/1"));
@@ -245,7 +245,7 @@ TEST_F(ActiveTournamentScreen, ChoosingAPlayerShowsAllEighteenOfThatPlayersOwnSt
     open();
 
     EXPECT_EQ(label(QStringLiteral("parTotal"))->text(), QStringLiteral("36"));
-    EXPECT_EQ(child<CColorStatic>(screen.get(), QStringLiteral("courseLabel"))->text(),
+    EXPECT_EQ(childNamed<CColorStatic>(screen.get(), QStringLiteral("courseLabel"))->text(),
               QStringLiteral("Bane: Kortbanen (Tee= Hvit)"));
     choosePlayer(0);
     EXPECT_EQ(hole(9), QStringLiteral("6"));
@@ -319,7 +319,7 @@ TEST_F(ActiveTournamentScreen, StablefordGroupShowsTheAllocationRow) {
         EXPECT_EQ(allocation->text(), QString::number(j + 1));
     }
     EXPECT_EQ(label(QStringLiteral("hcpHeading"))->text(), QStringLiteral("HCP: 3/4"));
-    EXPECT_EQ(child<CColorStatic>(screen.get(), QStringLiteral("courseLabel"))->text(),
+    EXPECT_EQ(childNamed<CColorStatic>(screen.get(), QStringLiteral("courseLabel"))->text(),
               QStringLiteral("Bane: Testbanen (Tee= Rød)"));
     // Siri Dahl, plus handicap -1.6: "Poeng" is the total plus 1.
     EXPECT_EQ(board("Player", 0), QStringLiteral("Anne Lie"));
@@ -350,10 +350,10 @@ TEST_F(ActiveTournamentScreen, FirstGroupWithoutPlayersOpensCheckedButDisabledAn
     addPlayer(1, "Emil", "Ung", 30.0f, 32.0f);
     open();
 
-    auto* first = child<QRadioButton>(screen.get(), radioName(0));
+    auto* first = childNamed<QRadioButton>(screen.get(), radioName(0));
     EXPECT_TRUE(first->isChecked());
     EXPECT_FALSE(first->isEnabled());
-    EXPECT_TRUE(child<QRadioButton>(screen.get(), radioName(1))->isEnabled());
+    EXPECT_TRUE(childNamed<QRadioButton>(screen.get(), radioName(1))->isEnabled());
     EXPECT_EQ(combo()->count(), 0);
     for (int r = 0; r < 5; ++r) EXPECT_EQ(board("Player", r), QString());
     EXPECT_EQ(cellColour(0, 0), Empty);
@@ -371,7 +371,7 @@ TEST_F(ActiveTournamentScreen, CountsBeyondNineGoNoFurtherThanNinePlayers) {
     open();
 
     EXPECT_EQ(combo()->count(), MaxPlayers);
-    EXPECT_FALSE(child<QRadioButton>(screen.get(), radioName(1))->isEnabled());
+    EXPECT_FALSE(childNamed<QRadioButton>(screen.get(), radioName(1))->isEnabled());
     choosePlayer(8);
     typeHole(17, QStringLiteral("3"));
     EXPECT_EQ(player(0, 8).results[17], 3);
@@ -389,7 +389,7 @@ TEST_F(ActiveTournamentScreen, ResultListButtonOpensTheResultsScreenOverThisOne)
         title = modal->windowTitle();
         static_cast<QDialog*>(modal)->reject();
     });
-    QTest::mouseClick(child<QPushButton>(screen.get(), QStringLiteral("resultListButton")), Qt::LeftButton);
+    QTest::mouseClick(childNamed<QPushButton>(screen.get(), QStringLiteral("resultListButton")), Qt::LeftButton);
 
     EXPECT_EQ(title, QStringLiteral("Resultater"));
     EXPECT_EQ(lines, 5);
@@ -400,7 +400,7 @@ TEST_F(ActiveTournamentScreen, ResultListButtonOpensTheResultsScreenOverThisOne)
 TEST_F(ActiveTournamentScreen, MainWindowButtonAndEscapeCloseTheScreen) {
     setUpTwoGroups();
     open();
-    QTest::mouseClick(child<QPushButton>(screen.get(), QStringLiteral("closeButton")), Qt::LeftButton);
+    QTest::mouseClick(childNamed<QPushButton>(screen.get(), QStringLiteral("closeButton")), Qt::LeftButton);
     EXPECT_FALSE(screen->isVisible());
     EXPECT_EQ(screen->result(), QDialog::Rejected);
 

@@ -1,6 +1,6 @@
 #pragma once
 // Shared by the play screen tests: a tournament on the test course table with groups and
-// players set straight into the records, and finding the screens' widgets by name.
+// players set straight into the records.
 
 #include <QApplication>
 #include <QLineEdit>
@@ -51,15 +51,7 @@ protected:
     }
 };
 
-// The child of `parent` named `name`; a missing widget fails the case where it is used.
-template <typename Widget>
-Widget* child(const QWidget* parent, const QString& name) {
-    Widget* widget = parent->findChild<Widget*>(name);
-    EXPECT_NE(widget, nullptr) << "no widget named " << name.toStdString();
-    return widget;
-}
-
 inline QString textOf(const QWidget* parent, const QString& name) {
-    const auto* field = child<QLineEdit>(parent, name);
+    const auto* field = childNamed<QLineEdit>(parent, name);
     return field ? field->text() : QStringLiteral("<missing>");
 }

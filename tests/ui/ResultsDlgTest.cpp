@@ -1,6 +1,7 @@
 // The results screen: every player of the groups in use in a sorted list, and the result
 // list file written each time the screen opens.
 
+#include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QMessageBox>
@@ -62,7 +63,7 @@ TEST_F(ResultsScreen, ListsEveryPlayerOfTheGroupsInUseInRegistrationOrder) {
                                   QStringLiteral("4: Åse Ødegård 0 20.5, 6 4 6 5 5 4 5 6 5 "),
                                   QStringLiteral("5: Liv Berg 0 30.0, 6 4 6 5 5 4 5 6 5 "),
                               }));
-    EXPECT_EQ(child<QListWidget>(&screen, QStringLiteral("resultsList"))->currentRow(), -1);
+    EXPECT_EQ(childNamed<QListWidget>(&screen, QStringLiteral("resultsList"))->currentRow(), -1);
     EXPECT_TRUE(MessageBox::recorded().isEmpty());
 }
 
@@ -160,7 +161,6 @@ TEST_F(ResultsScreen, FileNameTakesTheTournamentNameInUtf8) {
     tournament().name = "V\xE5rcup";
     CResultsDlg screen;
     EXPECT_TRUE(QFile::exists(QStringLiteral("./Vårcup_ResultatListe.txt")));
-    EXPECT_EQ(CResultsDlg::resultListPath(tournament().name), QStringLiteral("./Vårcup_ResultatListe.txt"));
 }
 
 TEST_F(ResultsScreen, EmptyNameIsRefusedAfterTheListIsFilled) {
@@ -175,11 +175,23 @@ TEST_F(ResultsScreen, EmptyNameIsRefusedAfterTheListIsFilled) {
 
 TEST_F(ResultsScreen, AListThatCannotBeWrittenIsReported) {
     setUpResults();
-    tournament().name = "ingen-slik-mappe/Klubbmesterskap";
+    tournament().name = "Opptatt";
+    // A folder where the file should be: the list cannot be opened for writing.
+    ASSERT_TRUE(QDir().mkpath(QStringLiteral("Opptatt_ResultatListe.txt")));
     CResultsDlg screen;
 
     EXPECT_EQ(screen.lines().size(), 5);
     EXPECT_EQ(MessageBox::recorded(), QStringList({QStringLiteral("Resultatlisten kunne ikke skrives.")}));
+}
+
+TEST_F(ResultsScreen, ANameThatWouldLeaveTheWorkingDirectoryIsRefused) {
+    setUpResults();
+    tournament().name = "../Klubbmesterskap";
+    CResultsDlg screen;
+
+    EXPECT_EQ(screen.lines().size(), 5);
+    EXPECT_EQ(MessageBox::recorded(), QStringList({QStringLiteral("Konkurransenavnet kan ikke brukes som filnavn.")}));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("../Klubbmesterskap_ResultatListe.txt")));
 }
 
 TEST_F(ResultsScreen, EmptyNameMessageIsARealModalBoxWithOk) {
