@@ -19,6 +19,7 @@
 #include "text/Text.h"
 #include "ui/Artwork.h"
 #include "ui/CAboutDlg.h"
+#include "ui/CActiveTournamentDlg.h"
 #include "ui/CChoiceList.h"
 #include "ui/CCreateGroupsDlg.h"
 #include "ui/CRegisterAllGroupsDlg.h"
@@ -370,7 +371,10 @@ void CTournamentDlg::startTournament() {
 }
 
 // Opens the play screen for the whole tournament.
-void CTournamentDlg::openActiveTournament() {}
+void CTournamentDlg::openActiveTournament() {
+    CActiveTournamentDlg dlg(this);
+    dlg.exec();
+}
 
 // Opens the setup screen; the button stays disabled, so this runs only when it is enabled.
 void CTournamentDlg::openSetup() {
