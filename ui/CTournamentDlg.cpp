@@ -217,7 +217,8 @@ QWidget* CTournamentDlg::buildCourseFrame() {
 
 QWidget* CTournamentDlg::buildScreenButtons() {
     auto* column = new QWidget(this);
-    registerButton = makeButton(QStringLiteral("Start registrering av gruppene..."), QStringLiteral("registerButton"), column);
+    registerButton = makeButton(QStringLiteral("Start registrering av gruppene..."), QStringLiteral("registerButton"),
+                                column);
     playButton = makeButton(QStringLiteral("Start Turnering"), QStringLiteral("playButton"), column);
     setupButton = makeButton(QStringLiteral("Oppsett..."), QStringLiteral("setupButton"), column);
     auto* layout = new QVBoxLayout(column);
@@ -230,8 +231,7 @@ QWidget* CTournamentDlg::buildScreenButtons() {
 void CTournamentDlg::connectFields() {
     connect(nameEdit, &QLineEdit::textChanged, this, &CTournamentDlg::onNameChanged);
     connect(dayEdit, &QLineEdit::textChanged, this, [this] { onDatePartChanged(dayEdit, theTournament().day); });
-    connect(monthEdit, &QLineEdit::textChanged, this,
-            [this] { onDatePartChanged(monthEdit, theTournament().month); });
+    connect(monthEdit, &QLineEdit::textChanged, this, [this] { onDatePartChanged(monthEdit, theTournament().month); });
     connect(yearEdit, &QLineEdit::textChanged, this, [this] { onDatePartChanged(yearEdit, theTournament().year); });
     connect(groupCountEdit, &QLineEdit::textChanged, this, &CTournamentDlg::onGroupCountChanged);
     connect(courseList, &CChoiceList::picked, this, &CTournamentDlg::onCoursePicked);
@@ -250,10 +250,10 @@ void CTournamentDlg::connectFields() {
 }
 
 void CTournamentDlg::setTabOrderOfForm() {
-    const QList<QWidget*> order{openButton, saveButton,      newButton,          startListButton, dayEdit,
-                                monthEdit,  yearEdit,        nameEdit,           courseList,      typeList,
-                                groupCountEdit, createGroupsButton, registerButton, playButton, setupButton,
-                                exitButton};
+    const QList<QWidget*> order{openButton,     saveButton, newButton,      startListButton,
+                                dayEdit,        monthEdit,  yearEdit,       nameEdit,
+                                courseList,     typeList,   groupCountEdit, createGroupsButton,
+                                registerButton, playButton, setupButton,    exitButton};
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
