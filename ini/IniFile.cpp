@@ -91,6 +91,11 @@ struct FileCloser {
 }  // namespace
 
 IniFile::IniFile(std::string_view contents) {
+    constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
+    if (contents.substr(0, Utf8ByteOrderMark.size()) == Utf8ByteOrderMark) {
+        byteOrderMark_ = Utf8ByteOrderMark;
+        contents.remove_prefix(Utf8ByteOrderMark.size());
+    }
     // A line feed ends a line; a carriage return in front of it belongs to the line end.
     while (!contents.empty()) {
         const std::size_t end = contents.find('\n');
@@ -213,7 +218,7 @@ void IniFile::setValue(std::string_view section, std::string_view key, std::stri
 }
 
 std::string IniFile::contents() const {
-    std::size_t size = 0;
+    std::size_t size = byteOrderMark_.size();
     for (const std::string& line : preamble_) size += line.size() + 2;
     for (const Section& section : sections_) {
         size += section.header.size() + 2;
@@ -221,6 +226,7 @@ std::string IniFile::contents() const {
     }
     std::string result;
     result.reserve(size);
+    result += byteOrderMark_;
     const auto append = [&result](const std::string& line) { result.append(line).append("\r\n"); };
     for (const std::string& line : preamble_) append(line);
     for (const Section& section : sections_) {
@@ -249,9 +255,11 @@ bool writeAll(int fd, std::string_view data) {
 // Creates a new file with a name of its own in `folder`; answers its descriptor or -1.
 int createTempFile(const fs::path& folder, const fs::path& target, std::string& tempPath) {
     static std::atomic<unsigned> counter{0};
+    // Part of the file's name, short enough that the temporary name stays within the
+    // limit of a name even when the file's own name nearly reaches it.
+    const std::string base = text::cut(target.filename().string(), 200);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string name = "." + target.filename().string() + ".tmp" + text::formatInt(::getpid()) + "-" +
-                                 text::formatInt(++counter);
+        const std::string name = "." + base + ".tmp" + text::formatInt(::getpid()) + "-" + text::formatInt(++counter);
         tempPath = (folder / name).string();
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;

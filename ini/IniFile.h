@@ -21,7 +21,8 @@
 class IniFile {
 public:
     IniFile() = default;
-    // Parses file contents (CR LF or LF line ends).
+    // Parses file contents (CR LF or LF line ends). A UTF-8 byte order mark that an editor
+    // put in front is no part of the first line.
     explicit IniFile(std::string_view contents);
 
     // Reads the file at `path`; answers nothing when it cannot be read.
@@ -69,6 +70,7 @@ private:
     static std::ptrdiff_t findKey(const Section& section, std::string_view key);
     static void addKey(Section& section, std::string_view key, std::string_view value);
 
+    std::string byteOrderMark_;          // kept to be written back, never part of a line
     std::vector<std::string> preamble_;  // lines before the first section
     std::vector<Section> sections_;
     std::unordered_map<std::string, std::size_t> sectionIndex_;  // lower-case name -> first section

@@ -77,6 +77,13 @@ TEST(IniReading, LineEndsOfAnyKindAndWindows1252Bytes) {
     EXPECT_EQ(latin.value("Spiller", "Navn"), "Bj\xF8rn \xC6r\xE5");
 }
 
+TEST(IniReading, AByteOrderMarkIsNoPartOfTheFirstSection) {
+    const std::string original = "\xEF\xBB\xBF" + lines({"[NumberOfPitches]", "Number=2"});
+    IniFile file(original);
+    EXPECT_EQ(file.value("NumberOfPitches", "Number"), "2");
+    EXPECT_EQ(file.contents(), original);
+}
+
 TEST(IniReading, ContentsKeepEveryLineAndEndThemInCrLf) {
     const std::string original = lines({"; top comment", "", "[S]", "  Key = value ", "junk line", "", "[T]"});
     EXPECT_EQ(IniFile(original).contents(), original);
@@ -159,6 +166,15 @@ TEST(IniFileOnDisk, WritingCreatesMissingFoldersAndLeavesNoTemporaryFile) {
         ++entries;
     }
     EXPECT_EQ(entries, 1);
+}
+
+TEST(IniFileOnDisk, AFileNameNearTheLimitOfANameCanBeWritten) {
+    TempFolder folder;
+    IniFile file;
+    file.setValue("S", "Key", "1");
+    const std::string path = folder.file(std::string(250, 'n') + ".ini");
+    ASSERT_TRUE(file.writeAtomically(path));
+    EXPECT_EQ(TempFolder::read(path), lines({"[S]", "Key=1"}));
 }
 
 TEST(IniFileOnDisk, AFailedWriteAnswersFalseAndLeavesTheOldFile) {

@@ -4,6 +4,7 @@
 #include <climits>
 #include <clocale>
 #include <cmath>
+#include <string>
 
 #include "text/Text.h"
 
@@ -81,11 +82,25 @@ TEST(Texts, CutKeepsFortyNineCharactersAndLineBreaksBecomeBlanks) {
     EXPECT_EQ(text::withoutLineBreaks("a\r\nb\nc"), "a  b c");
 }
 
+// Sets a locale for one test and puts the previous one back, also when an assertion ends the test.
+class ScopedLocale {
+public:
+    explicit ScopedLocale(const char* name) : previous_(std::setlocale(LC_ALL, nullptr)) {
+        active_ = std::setlocale(LC_ALL, name) != nullptr;
+    }
+    ~ScopedLocale() { std::setlocale(LC_ALL, previous_.c_str()); }
+    bool active() const { return active_; }
+
+private:
+    std::string previous_;
+    bool active_ = false;
+};
+
 // Qt switches the C library to the user's locale; with a decimal comma, the figures in
 // files and on screen must come out the same.
 TEST(NumbersUnderADecimalCommaLocale, ReadAndShowAsInTheCLocale) {
-    const std::string previous = std::setlocale(LC_ALL, nullptr);
-    if (!std::setlocale(LC_ALL, "nb_NO.UTF-8")) GTEST_SKIP() << "nb_NO.UTF-8 locale not installed";
+    const ScopedLocale norwegian("nb_NO.UTF-8");
+    if (!norwegian.active()) GTEST_SKIP() << "nb_NO.UTF-8 locale not installed";
     ASSERT_STREQ(std::localeconv()->decimal_point, ",");
     EXPECT_EQ(text::formatFixed1(12.25), "12.3");
     EXPECT_EQ(text::formatFixed0(-2.5), "-3");
@@ -93,5 +108,4 @@ TEST(NumbersUnderADecimalCommaLocale, ReadAndShowAsInTheCLocale) {
     EXPECT_DOUBLE_EQ(text::readDecimal("71.3"), 71.3);
     EXPECT_DOUBLE_EQ(text::readDecimal("71,3"), 71.0);
     EXPECT_EQ(text::readInt("1234567"), 1234567);
-    std::setlocale(LC_ALL, previous.c_str());
 }

@@ -1,0 +1,86 @@
+// Pictures of every window, for a person to look at. Written only when TEEBROOK_SCREENSHOTS
+// names a folder (run under Xvfb with QT_QPA_PLATFORM=xcb to see real window decorations).
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <cstdlib>
+
+#include "UiTestSupport.h"
+#include "ui/CAboutDlg.h"
+#include "ui/CCreateGroupsDlg.h"
+#include "ui/CRegisterAllGroupsDlg.h"
+#include "ui/CRegisterGroupDlg.h"
+#include "ui/CTournamentDlg.h"
+
+namespace {
+
+class Screenshots : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        const char* folder = std::getenv("TEEBROOK_SCREENSHOTS");
+        if (!folder) GTEST_SKIP() << "TEEBROOK_SCREENSHOTS is not set";
+        outputFolder = QString::fromLocal8Bit(folder);
+        QDir().mkpath(outputFolder);
+        // The program runs in the Fusion style.
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        fillTournament();
+    }
+
+    void fillTournament() {
+        CTournament& t = tournament();
+        t.day = 14;
+        t.month = 6;
+        t.year = 2026;
+        t.name = "V\xE5rcup";
+        t.type = "Singel";
+        t.numberOfGroups = 3;
+        t.selectPitch("Testbanen");
+        const char* names[3] = {"Formiddag", "Ettermiddag", "Junior"};
+        for (int g = 0; g < 3; ++g) {
+            t.groups[g].groupName = names[g];
+            t.groups[g].groupClass = g;
+            t.groups[g].noOfPlayers = g == 2 ? 0 : 4;
+            t.groups[g].tee = g;
+        }
+        const char* first[4] = {"Kari", "Ola", "Bj\xF8rn", "Synn\xF8ve"};
+        const char* sur[4] = {"Nordmann", "Haugen", "\xC5sheim", "Berg"};
+        const float hcps[4] = {12.3f, 28.4f, 4.1f, 54.0f};
+        for (int p = 0; p < 4; ++p) {
+            CPlayer& player = t.groups[0].players[p];
+            player.firstName = first[p];
+            player.surName = sur[p];
+            player.club = "Fjellvik GK";
+            player.hcp = hcps[p];
+        }
+    }
+
+    void save(QWidget& window, const char* name) {
+        window.show();
+        QTest::qWait(200);
+        EXPECT_TRUE(window.grab().save(QDir(outputFolder).filePath(QString::fromLatin1(name) + ".png")));
+        window.close();
+    }
+
+    QString outputFolder;
+};
+
+}  // namespace
+
+TEST_F(Screenshots, EachWindow) {
+    CTournamentDlg main;
+    main.show();
+    QTest::keyClicks(childNamed<QLineEdit>(&main, QStringLiteral("nameEdit")), QStringLiteral("Vårcup"));
+    pickEntry(childNamed<QComboBox>(&main, QStringLiteral("courseList")), 0);
+    save(main, "main");
+    CAboutDlg about;
+    save(about, "about");
+    CCreateGroupsDlg groups;
+    save(groups, "create_groups");
+    CRegisterAllGroupsDlg all;
+    save(all, "register_all");
+    CRegisterGroupDlg one(0);
+    save(one, "register_group");
+}
