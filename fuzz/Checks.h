@@ -119,12 +119,16 @@ inline std::string checkIniFile(std::string_view contents) {
     if (changed.value(section, "FuzzKey") != expected) return "a value set does not read back as set";
     const IniFile reread(changed.contents());
     if (reread.value(section, "FuzzKey") != expected) return "a value set does not survive writing out";
+    // The reader itself tells whether a name from the file means the key or section just set.
+    std::vector<bool> sameKey;
+    for (const std::string& key : names.keys) {
+        sameKey.push_back(IniFile("[a]\r\n" + key + "=x\r\n").value("a", "FuzzKey") == "x");
+    }
     for (const std::string& otherSection : names.sections) {
-        for (const std::string& key : names.keys) {
-            // The reader itself tells whether a name from the file means the key or section just set.
-            const bool sameKey = IniFile("[a]\r\n" + key + "=x\r\n").value("a", "FuzzKey") == "x";
-            const bool sameSection = IniFile("[" + otherSection + "]\r\nk=x\r\n").value(section, "k") == "x";
-            if (sameKey && sameSection) continue;
+        const bool sameSection = IniFile("[" + otherSection + "]\r\nk=x\r\n").value(section, "k") == "x";
+        for (std::size_t k = 0; k < names.keys.size(); ++k) {
+            if (sameSection && sameKey[k]) continue;
+            const std::string& key = names.keys[k];
             if (reread.value(otherSection, key) != first.value(otherSection, key)) {
                 return "setting one value changed [" + otherSection + "] " + key;
             }
@@ -160,7 +164,8 @@ inline std::string compareGroups(const CPlayGroup& a, const CPlayGroup& b, const
     FUZZCHECK_SAME(groupName, where);
     FUZZCHECK_SAME(tee, where);
     for (int p = 0; p < a.playerCount(); ++p) {
-        const std::string found = comparePlayers(a.players[p], b.players[p], where + " player " + std::to_string(p + 1));
+        const std::string found = comparePlayers(a.players[p], b.players[p],
+                                                 where + " player " + std::to_string(p + 1));
         if (!found.empty()) return found;
     }
     return {};
@@ -209,14 +214,16 @@ inline std::string checkCourseTable(std::string_view contents, const std::string
         const CPitch& pitch = tournament.pitches[i];
         const std::string section = "Pitch" + text::formatInt(i + 1);
         if (tournament.PitchNames[i] != pitch.name) return "PitchNames differs from the table at " + section;
-        if (pitch.name != text::cut(file.value("Pitches", section))) return "course name not as in the file: " + section;
+        if (pitch.name != text::cut(file.value("Pitches", section)))
+            return "course name not as in the file: " + section;
         for (int t = 0; t < pitch.teeCount(); ++t) {
             if (pitch.teeName[t].size() > text::MaxTextLength) return "tee name longer than the limit: " + section;
         }
         for (const char* key : {"Par", "Index"}) {
             std::array<int, MaxHoles> expected{};
             text::scanInts(file.value(section, key), expected.data(), MaxHoles);
-            if ((key[0] == 'P' ? pitch.par : pitch.index) != expected) return std::string(key) + " not read whole: " + section;
+            if ((key[0] == 'P' ? pitch.par : pitch.index) != expected)
+                return std::string(key) + " not read whole: " + section;
         }
         if (tournament.findPitch(pitch.name) < i) return "findPitch answers an earlier course: " + section;
     }

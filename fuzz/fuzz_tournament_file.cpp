@@ -23,7 +23,8 @@ void exerciseScoring(const CTournament& tournament) {
             }
         }
         for (int p = 0; p < group.playerCount(); ++p) {
-            for (int h = 0; h < MaxHoles; ++h) (void)holeScoreColour(group.players[p].results[h], tournament.pitch.par[h]);
+            for (int h = 0; h < MaxHoles; ++h)
+                (void)holeScoreColour(group.players[p].results[h], tournament.pitch.par[h]);
         }
     }
 }

@@ -10,8 +10,8 @@
 #include <thread>
 
 #include <signal.h>
-#include <sys/wait.h>
 #include <stdlib.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "TempFolder.h"
