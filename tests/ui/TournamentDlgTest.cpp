@@ -52,7 +52,6 @@ protected:
     std::unique_ptr<CTournamentDlg> window;
 };
 
-
 }  // namespace
 
 TEST_F(MainWindow, OpensWithEmptyFieldsFilledListsAndSetupDisabled) {
@@ -323,8 +322,14 @@ TEST_F(MainWindow, StartTournamentNeedsANameAndPlayers) {
 
     tournament().groups[0].noOfPlayers = 2;
     MessageBox::clearRecorded();
+    QString opened;
+    onNextModal([&](QWidget* modal) {
+        opened = modal->windowTitle();
+        modal->close();
+    });
     press("playButton");
     EXPECT_TRUE(messages().isEmpty());
+    EXPECT_EQ(opened, QStringLiteral("Aktiv turnering"));
 
     edit("nameEdit")->clear();
     press("playButton");

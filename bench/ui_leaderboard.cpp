@@ -1,0 +1,124 @@
+// One keystroke in an input hole field of the play screen, with a full group of nine
+// players shown: from the text change to the leaderboard refreshed and painted.
+//
+// Every keystroke is timed on its own (manual timing), so the run reports the median and
+// the 99th percentile of single keystrokes as counters besides Google Benchmark's mean.
+
+#include <benchmark/benchmark.h>
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/CTournamentApp.h"
+#include "ui/CActiveTournamentDlg.h"
+
+namespace {
+
+constexpr int HoleTyped = 6;  // hole 7, a par 4
+
+// Counts paint events anywhere in the application, to show that painting is inside the timing.
+class PaintCounter : public QObject {
+public:
+    long long count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++count;
+        return false;
+    }
+};
+
+// Nine players on an 18-hole course, half-way round, all on level par but for different
+// holes, so that a changed stroke moves the typed player from the top of the leaderboard
+// off its foot and back, and every row changes.
+void setUpFullGroup(CTournament& tournament) {
+    tournament.name = "Benk";
+    tournament.type = "Singel";
+    tournament.numberOfGroups = 1;
+    CPitch& pitch = tournament.pitch;
+    pitch.name = "Testbanen";
+    pitch.holes = 18;
+    pitch.par = {4, 4, 3, 4, 5, 4, 4, 3, 4, 4, 4, 3, 4, 5, 4, 3, 4, 4};
+    for (int i = 0; i < MaxHoles; ++i) pitch.index[i] = i + 1;
+    pitch.teeName[0] = "Gul";
+    CPlayGroup& group = tournament.groups[0];
+    group.groupClass = 1;
+    group.groupName = "Gruppe A";
+    group.noOfPlayers = MaxPlayers;
+    for (int p = 0; p < MaxPlayers; ++p) {
+        CPlayer& player = group.players[p];
+        player.firstName = "Spiller";
+        player.surName = std::to_string(p + 1);
+        player.hcp = 10.0f + p;
+        player.sh = 11.5f + p;
+        for (int h = 0; h < 9; ++h) player.results[h] = pitch.par[h] + (h == p % 3) - (h == 3 + p % 3);
+        player.results[HoleTyped] = pitch.par[HoleTyped];
+    }
+}
+
+void pressKey(QWidget* widget, int key, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(widget, &press);
+    QCoreApplication::sendEvent(widget, &release);
+}
+
+double percentile(std::vector<double> samples, double fraction) {
+    std::sort(samples.begin(), samples.end());
+    const auto at = static_cast<std::size_t>(fraction * static_cast<double>(samples.size() - 1) + 0.5);
+    return samples[std::min(at, samples.size() - 1)];
+}
+
+void BM_KeystrokeRedrawsLeaderboard(benchmark::State& state) {
+    CTournament& tournament = theTournament();
+    setUpFullGroup(tournament);
+    CActiveTournamentDlg screen;
+    screen.show();
+    QCoreApplication::processEvents();
+    screen.findChild<QComboBox*>(QStringLiteral("playerCombo"))->setCurrentIndex(4);
+    QLineEdit* hole = screen.findChild<QLineEdit*>(QStringLiteral("holeEdit%1").arg(HoleTyped));
+    hole->setFocus();
+    QCoreApplication::processEvents();
+
+    PaintCounter paints;
+    qApp->installEventFilter(&paints);
+    std::vector<double> samples;
+    samples.reserve(static_cast<std::size_t>(state.max_iterations));
+    // Alternating 2 (two under par, first) and 9 (five over, off the board) moves every row.
+    bool low = false;
+    for (auto _ : state) {
+        low = !low;
+        hole->selectAll();
+        const auto start = std::chrono::steady_clock::now();
+        pressKey(hole, low ? Qt::Key_2 : Qt::Key_9, low ? QStringLiteral("2") : QStringLiteral("9"));
+        QCoreApplication::processEvents();  // the pending updates of the changed fields are painted here
+        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+        state.SetIterationTime(elapsed.count());
+        samples.push_back(elapsed.count() * 1e3);
+    }
+    qApp->removeEventFilter(&paints);
+    if (tournament.groups[0].players[4].results[HoleTyped] != (low ? 2 : 9)) state.SkipWithError("stroke not stored");
+    state.counters["median_ms"] = percentile(samples, 0.5);
+    state.counters["p99_ms"] = percentile(samples, 0.99);
+    state.counters["paints_per_key"] = static_cast<double>(paints.count) / static_cast<double>(samples.size());
+}
+BENCHMARK(BM_KeystrokeRedrawsLeaderboard)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(2000);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    CTournamentApp app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,57 @@
+#pragma once
+// Shared by the play screen tests: a tournament on the test course table with groups and
+// players set straight into the records.
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QString>
+#include <initializer_list>
+#include <string>
+
+#include "UiTestSupport.h"
+#include "model/CTournament.h"
+
+class PlayTest : public UiTest {
+protected:
+    // A tournament "Klubbmesterskap" of 14 March 2026 on "Testbanen" (par 70) with `groups` in use.
+    void setUpTournament(int groups, const std::string& course = "Testbanen") {
+        CTournament& t = tournament();
+        t.name = "Klubbmesterskap";
+        t.type = "Singel";
+        t.day = 14;
+        t.month = 3;
+        t.year = 2026;
+        t.selectPitch(course);
+        t.numberOfGroups = groups;
+    }
+
+    CPlayGroup& setUpGroup(int g, int groupClass, const std::string& name, int playForm, int allowance, int tee) {
+        CPlayGroup& group = tournament().groups[g];
+        group.groupClass = groupClass;
+        group.groupName = name;
+        group.playForm = playForm;
+        group.allowance = allowance;
+        group.tee = tee;
+        return group;
+    }
+
+    // Appends a player with the given strokes on holes 1, 2, ... (the rest 0).
+    CPlayer& addPlayer(int g, const std::string& firstName, const std::string& surName, float hcp, float sh,
+                       std::initializer_list<int> strokes = {}) {
+        CPlayGroup& group = tournament().groups[g];
+        CPlayer& player = group.players[group.noOfPlayers++];
+        player.firstName = firstName;
+        player.surName = surName;
+        player.hcp = hcp;
+        player.sh = sh;
+        player.results.fill(0);
+        int hole = 0;
+        for (int s : strokes) player.results[hole++] = s;
+        return player;
+    }
+};
+
+inline QString textOf(const QWidget* parent, const QString& name) {
+    const auto* field = childNamed<QLineEdit>(parent, name);
+    return field ? field->text() : QStringLiteral("<missing>");
+}

@@ -1,0 +1,418 @@
+#include "ui/CActiveTournamentDlg.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/CTournamentApp.h"
+#include "scoring/Handicap.h"
+#include "scoring/HoleScore.h"
+#include "text/Text.h"
+#include "ui/CColorEdit.h"
+#include "ui/CColorStatic.h"
+#include "ui/CResultsDlg.h"
+#include "ui/ColorSupport.h"
+#include "ui/TextCodec.h"
+
+namespace {
+
+// Columns of the score grid: row captions, the player's figures, then holes 1..18.
+constexpr int ColCaption = 0;
+constexpr int ColPlayer = 1;
+constexpr int ColClass = 2;
+constexpr int ColHcp = 3;
+constexpr int ColReceived = 4;
+constexpr int ColTotal = 5;
+constexpr int ColPoints = 6;
+constexpr int ColFirstHole = 7;
+
+// Rows of the score grid.
+constexpr int RowHeadings = 0;
+constexpr int RowFirstBoard = 1;
+constexpr int RowCourse = RowFirstBoard + CActiveTournamentDlg::LeaderboardRows;
+constexpr int RowIndex = RowCourse + 1;
+constexpr int RowInputHeading = RowIndex + 1;
+constexpr int RowInput = RowInputHeading + 1;
+constexpr int RowAllocation = RowInput + 1;
+
+// Small fixed cells keep the 18 holes in straight columns that read at a glance and let
+// the screen fit a 1366x768 display.
+constexpr int HoleCellWidth = 30;
+constexpr int FigureWidth = 48;
+constexpr int PlayerWidth = 170;
+// A hole field's text is read up to this many characters.
+constexpr std::size_t HoleEntryLength = 99;
+
+QString number(long long value) { return QString::fromStdString(text::formatInt(value)); }
+
+QString holeNumber(int hole) { return number(hole + 1); }
+
+// Setting an unchanged text would only cost a repaint.
+void setFieldText(QLineEdit* field, const QString& value) {
+    if (field->text() != value) field->setText(value);
+}
+
+// A cell repaints whenever its colour is set, so an unchanged colour is left alone.
+void setCellColour(CColorEdit* cell, Rgb colour) {
+    const QColor wanted = toQColor(colour);
+    if (cell->backgroundColor() != wanted) cell->setBackgroundColor(wanted);
+}
+
+void setLabelText(QLabel* label, const QString& value) {
+    if (label->text() != value) label->setText(value);
+}
+
+QLineEdit* readOnlyField(QWidget* parent, const QString& objectName, int width) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(objectName);
+    field->setReadOnly(true);
+    field->setFocusPolicy(Qt::NoFocus);
+    field->setFixedWidth(width);
+    return field;
+}
+
+// A leaderboard field: frameless and filled from the palette in one block, so the board
+// reads as a table and a changed field repaints itself alone, not what lies beneath it.
+void makeBoardCell(QLineEdit* field) {
+    field->setStyle(paletteHonouringStyle());
+    field->setFrame(false);
+    field->setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QLineEdit* boardField(QWidget* parent, const QString& objectName, int width, Qt::Alignment alignment) {
+    QLineEdit* field = readOnlyField(parent, objectName, width);
+    makeBoardCell(field);
+    field->setAlignment(alignment);
+    return field;
+}
+
+QLabel* centredLabel(QWidget* parent, const QString& text, const QString& objectName = QString()) {
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignCenter);
+    // Keeps neighbouring headings such as "HCP: 3/4" and "Tildelte slag" apart.
+    label->setContentsMargins(3, 0, 3, 0);
+    if (!objectName.isEmpty()) label->setObjectName(objectName);
+    return label;
+}
+
+QString groupCaption(const CPlayGroup& group, const CPitch& pitch) {
+    return QStringLiteral("%1: %2 (%3, Tee=%4)")
+        .arg(toQString(className(group.groupClass)), toQString(group.groupName),
+             toQString(playFormName(group.playForm)), toQString(pitch.teeNameAt(group.tee)));
+}
+
+}  // namespace
+
+CActiveTournamentDlg::CActiveTournamentDlg(QWidget* parent) : QDialog(parent), tournament(theTournament()) {
+    setWindowTitle(QStringLiteral("Aktiv turnering"));
+    buildForm();
+
+    playFrame->setTitle(QStringLiteral("Følgende spill pågår: %1").arg(toQString(tournament.type)));
+    showCourse();
+    showGroupCaptions();
+    // Group 1 is shown first even when it has no players (its button is then disabled).
+    groupRadios[0]->setChecked(true);
+    currentGroup = 0;
+    courseLabel->setBackgroundColor(toQColor(CourseLabelColour));
+    fillPlayerList();
+}
+
+void CActiveTournamentDlg::buildForm() {
+    auto* outer = new QVBoxLayout(this);
+    playFrame = new QGroupBox(QStringLiteral("Spillet pågår"), this);
+    playFrame->setObjectName(QStringLiteral("playFrame"));
+    auto* frameLayout = new QVBoxLayout(playFrame);
+    frameLayout->addWidget(buildGroupChoice());
+
+    auto* grid = new QGridLayout();
+    grid->setHorizontalSpacing(2);
+    grid->setVerticalSpacing(3);
+    buildHeadings(grid);
+    buildLeaderboard(grid);
+    buildCourseRows(grid);
+    buildInputRows(grid);
+    grid->setColumnMinimumWidth(ColPoints + 1, 0);
+    grid->setColumnStretch(ColFirstHole + MaxHoles, 1);
+    frameLayout->addLayout(grid);
+
+    outer->addWidget(playFrame);
+    outer->addWidget(buildButtons());
+}
+
+QGroupBox* CActiveTournamentDlg::buildGroupChoice() {
+    auto* box = new QGroupBox(QStringLiteral("Velg gruppe"), this);
+    auto* layout = new QGridLayout(box);
+    groupButtons = new QButtonGroup(this);
+    for (int g = 0; g < MaxGroups; ++g) {
+        // Three columns of three: groups 1-3 left, 4-6 middle, 7-9 right.
+        groupRadios[g] = new QRadioButton(QStringLiteral("Group%1").arg(g + 1), box);
+        groupRadios[g]->setObjectName(QStringLiteral("groupRadio%1").arg(g));
+        groupButtons->addButton(groupRadios[g], g);
+        layout->addWidget(groupRadios[g], g % 3, g / 3);
+    }
+    connect(groupButtons, &QButtonGroup::idClicked, this, &CActiveTournamentDlg::onGroupChosen);
+    return box;
+}
+
+void CActiveTournamentDlg::buildHeadings(QGridLayout* grid) {
+    QWidget* parent = playFrame;
+    grid->addWidget(new QLabel(QStringLiteral("Spiller"), parent), RowHeadings, ColPlayer);
+    grid->addWidget(centredLabel(parent, QStringLiteral("Klasse")), RowHeadings, ColClass);
+    hcpHeading = centredLabel(parent, QStringLiteral("Hcp"), QStringLiteral("hcpHeading"));
+    grid->addWidget(hcpHeading, RowHeadings, ColHcp);
+    grid->addWidget(centredLabel(parent, QStringLiteral("Tildelte slag")), RowHeadings, ColReceived);
+    grid->addWidget(centredLabel(parent, QStringLiteral("Slag")), RowHeadings, ColTotal);
+    grid->addWidget(centredLabel(parent, QStringLiteral("Poeng")), RowHeadings, ColPoints);
+    for (int i = 0; i < MaxHoles; ++i) {
+        grid->addWidget(centredLabel(parent, QStringLiteral("#%1").arg(i + 1)), RowHeadings, ColFirstHole + i);
+    }
+}
+
+void CActiveTournamentDlg::buildLeaderboard(QGridLayout* grid) {
+    QWidget* parent = playFrame;
+    for (int r = 0; r < LeaderboardRows; ++r) {
+        BoardRow& row = boardRows[r];
+        const int gridRow = RowFirstBoard + r;
+        const QString n = QString::number(r);
+        grid->addWidget(centredLabel(parent, QString::number(r + 1)), gridRow, ColCaption);
+        row.player = boardField(parent, QStringLiteral("boardPlayer") + n, PlayerWidth, Qt::AlignLeft);
+        row.groupClass = boardField(parent, QStringLiteral("boardClass") + n, FigureWidth + 12, Qt::AlignCenter);
+        row.hcp = boardField(parent, QStringLiteral("boardHcp") + n, FigureWidth, Qt::AlignCenter);
+        row.received = boardField(parent, QStringLiteral("boardReceived") + n, FigureWidth, Qt::AlignCenter);
+        row.total = boardField(parent, QStringLiteral("boardTotal") + n, FigureWidth, Qt::AlignCenter);
+        row.points = boardField(parent, QStringLiteral("boardPoints") + n, FigureWidth, Qt::AlignCenter);
+        grid->addWidget(row.player, gridRow, ColPlayer);
+        grid->addWidget(row.groupClass, gridRow, ColClass, Qt::AlignHCenter);
+        grid->addWidget(row.hcp, gridRow, ColHcp, Qt::AlignHCenter);
+        grid->addWidget(row.received, gridRow, ColReceived, Qt::AlignHCenter);
+        grid->addWidget(row.total, gridRow, ColTotal, Qt::AlignHCenter);
+        grid->addWidget(row.points, gridRow, ColPoints, Qt::AlignHCenter);
+        for (int i = 0; i < MaxHoles; ++i) {
+            auto* cell = new CColorEdit(parent);
+            cell->setObjectName(QStringLiteral("boardCell%1_%2").arg(r).arg(i));
+            cell->setReadOnly(true);
+            cell->setFocusPolicy(Qt::NoFocus);
+            makeBoardCell(cell);
+            cell->setAlignment(Qt::AlignCenter);
+            cell->setFixedWidth(HoleCellWidth);
+            row.cells[i] = cell;
+            grid->addWidget(cell, gridRow, ColFirstHole + i);
+        }
+    }
+}
+
+void CActiveTournamentDlg::buildCourseRows(QGridLayout* grid) {
+    QWidget* parent = playFrame;
+    courseLabel = new CColorStatic(QStringLiteral("Bane:"), parent);
+    courseLabel->setObjectName(QStringLiteral("courseLabel"));
+    courseLabel->setContentsMargins(4, 2, 4, 2);
+    grid->addWidget(courseLabel, RowCourse, ColCaption, 1, ColHcp - ColCaption);
+    auto* parCaption = new QLabel(QStringLiteral("Banens par:"), parent);
+    grid->addWidget(parCaption, RowCourse, ColHcp, 1, ColTotal - ColHcp, Qt::AlignRight);
+    parTotalLabel = centredLabel(parent, QStringLiteral("Tall"), QStringLiteral("parTotal"));
+    grid->addWidget(parTotalLabel, RowCourse, ColTotal);
+    grid->addWidget(new QLabel(QStringLiteral("Banens indeks:"), parent), RowIndex, ColHcp, 1, ColTotal - ColHcp,
+                    Qt::AlignRight);
+    for (int i = 0; i < MaxHoles; ++i) {
+        parLabels[i] = centredLabel(parent, QString(), QStringLiteral("par%1").arg(i));
+        indexLabels[i] = centredLabel(parent, QString(), QStringLiteral("index%1").arg(i));
+        grid->addWidget(parLabels[i], RowCourse, ColFirstHole + i);
+        grid->addWidget(indexLabels[i], RowIndex, ColFirstHole + i);
+    }
+}
+
+void CActiveTournamentDlg::buildInputRows(QGridLayout* grid) {
+    QWidget* parent = playFrame;
+    auto* heading = new QLabel(QStringLiteral("Legg inn spillernes slag"), parent);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    grid->addWidget(heading, RowInputHeading, ColCaption, 1, ColHcp - ColCaption);
+
+    playerCombo = new QComboBox(parent);
+    playerCombo->setObjectName(QStringLiteral("playerCombo"));
+    playerCombo->setEditable(true);
+    // Only a pick from the list counts; typed text never becomes an entry.
+    playerCombo->setInsertPolicy(QComboBox::NoInsert);
+    connect(playerCombo, &QComboBox::currentIndexChanged, this, &CActiveTournamentDlg::onPlayerChosen);
+    grid->addWidget(playerCombo, RowInput, ColCaption, 1, ColClass - ColCaption);
+    inputClass = readOnlyField(parent, QStringLiteral("inputClass"), FigureWidth + 12);
+    inputHcp = readOnlyField(parent, QStringLiteral("inputHcp"), FigureWidth);
+    inputReceived = readOnlyField(parent, QStringLiteral("inputReceived"), FigureWidth);
+    inputTotal = readOnlyField(parent, QStringLiteral("inputTotal"), FigureWidth);
+    grid->addWidget(inputClass, RowInput, ColClass, Qt::AlignHCenter);
+    grid->addWidget(inputHcp, RowInput, ColHcp, Qt::AlignHCenter);
+    grid->addWidget(inputReceived, RowInput, ColReceived, Qt::AlignHCenter);
+    grid->addWidget(inputTotal, RowInput, ColTotal, Qt::AlignHCenter);
+
+    allocationLabel = new QLabel(QStringLiteral("Tildelte slag pr. hull"), parent);
+    allocationLabel->setObjectName(QStringLiteral("allocationLabel"));
+    grid->addWidget(allocationLabel, RowAllocation, ColHcp, 1, ColPoints + 1 - ColHcp, Qt::AlignRight);
+    for (int k = 0; k < MaxHoles; ++k) {
+        holeEdits[k] = new QLineEdit(parent);
+        holeEdits[k]->setObjectName(QStringLiteral("holeEdit%1").arg(k));
+        holeEdits[k]->setFixedWidth(HoleCellWidth);
+        holeEdits[k]->setAlignment(Qt::AlignCenter);
+        connect(holeEdits[k], &QLineEdit::textChanged, this, [this, k] { onHoleChanged(k); });
+        grid->addWidget(holeEdits[k], RowInput, ColFirstHole + k);
+        allocationLabels[k] = centredLabel(parent, QStringLiteral("1"), QStringLiteral("allocation%1").arg(k));
+        grid->addWidget(allocationLabels[k], RowAllocation, ColFirstHole + k);
+    }
+}
+
+QWidget* CActiveTournamentDlg::buildButtons() {
+    auto* bar = new QWidget(this);
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(0, 0, 0, 0);
+    resultListButton = new QPushButton(QStringLiteral("Resultatliste"), bar);
+    resultListButton->setObjectName(QStringLiteral("resultListButton"));
+    closeButton = new QPushButton(QStringLiteral("Gå til hovedvindu"), bar);
+    closeButton->setObjectName(QStringLiteral("closeButton"));
+    // Enter closes the screen like the button does; Esc does so through the dialog.
+    closeButton->setDefault(true);
+    connect(resultListButton, &QPushButton::clicked, this, &CActiveTournamentDlg::onResultList);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
+    layout->addWidget(resultListButton);
+    layout->addStretch(1);
+    layout->addWidget(closeButton);
+    return bar;
+}
+
+void CActiveTournamentDlg::showCourse() {
+    const CPitch& pitch = tournament.pitch;
+    parTotalLabel->setText(number(pitch.totalPar()));
+    // All 18 holes are shown whatever the course's hole count says.
+    for (int i = 0; i < MaxHoles; ++i) {
+        parLabels[i]->setText(number(pitch.par[i]));
+        indexLabels[i]->setText(number(pitch.index[i]));
+    }
+}
+
+void CActiveTournamentDlg::showGroupCaptions() {
+    // All nine positions, whatever numberOfGroups says: a group with players can be chosen.
+    for (int g = 0; g < MaxGroups; ++g) {
+        const CPlayGroup& group = tournament.groups[g];
+        if (group.playerCount() > 0) {
+            groupRadios[g]->setText(groupCaption(group, tournament.pitch));
+        } else {
+            groupRadios[g]->setEnabled(false);
+        }
+    }
+}
+
+void CActiveTournamentDlg::onGroupChosen(int g) {
+    if (g < 0 || g >= MaxGroups) return;
+    currentGroup = g;
+    fillPlayerList();
+}
+
+void CActiveTournamentDlg::fillPlayerList() {
+    // Filling the list is no pick: the list ends with no selection and the chosen player stays.
+    const QSignalBlocker quiet(playerCombo);
+    playerCombo->clear();
+    playerNames.fill(std::string());
+    const CPlayGroup& group = tournament.groups[currentGroup];
+    for (int i = 0; i < group.playerCount(); ++i) {
+        playerNames[i] = group.players[i].text();
+        playerCombo->addItem(toQString(playerNames[i]));
+    }
+    playerCombo->setCurrentIndex(-1);
+    refreshGroupView();
+}
+
+void CActiveTournamentDlg::refreshGroupView() {
+    const CPlayGroup& group = tournament.groups[currentGroup];
+    const CPitch& pitch = tournament.pitch;
+    setLabelText(hcpHeading, QStringLiteral("HCP: %1").arg(toQString(allowanceName(group.allowance))));
+    setLabelText(
+        courseLabel,
+        QStringLiteral("Bane: %1 (Tee= %2)").arg(toQString(pitch.name), toQString(pitch.teeNameAt(group.tee))));
+    // Stableford groups see the row of strokes received per hole; it shows the hole numbers.
+    const bool stableford = group.playForm != 0;
+    allocationLabel->setVisible(stableford);
+    for (int j = 0; j < MaxHoles; ++j) {
+        if (stableford) setLabelText(allocationLabels[j], holeNumber(j));
+        allocationLabels[j]->setVisible(stableford);
+    }
+    for (int r = 0; r < LeaderboardRows; ++r) showBoardRow(boardRows[r], group.playerAtRank(r), group);
+}
+
+void CActiveTournamentDlg::showBoardRow(BoardRow& row, const CPlayer* player, const CPlayGroup& group) {
+    if (!player) {
+        for (QLineEdit* field : {row.player, row.groupClass, row.hcp, row.received, row.total, row.points}) {
+            setFieldText(field, QString());
+        }
+        for (CColorEdit* cell : row.cells) {
+            setFieldText(cell, QString());
+            setCellColour(cell, EmptyCellColour);
+        }
+        return;
+    }
+    setFieldText(row.player, toQString(player->text()));
+    // The player stands in the group shown, so the class is that group's.
+    setFieldText(row.groupClass, toQString(className(group.groupClass)));
+    setFieldText(row.hcp, QString::fromStdString(text::formatFixed1(player->hcp)));
+    setFieldText(row.received, QString::fromStdString(formatPlayingHandicap(player->sh)));
+    setFieldText(row.total, number(player->totalStrokes()));
+    setFieldText(row.points, number(playerPoints(*player)));
+    for (int i = 0; i < MaxHoles; ++i) {
+        setFieldText(row.cells[i], number(player->results[i]));
+        setCellColour(row.cells[i], holeScoreColour(player->results[i], tournament.pitch.par[i]));
+    }
+}
+
+void CActiveTournamentDlg::onPlayerChosen(int position) {
+    CPlayGroup& group = tournament.groups[currentGroup];
+    if (position < 0 || position >= group.playerCount()) return;
+    // The list shows the group's players in registration order, so its position is the
+    // player's: two players of the same name stay two players.
+    chosenGroup = &group;
+    chosenPlayer = &group.players[position];
+    setFieldText(inputClass, toQString(className(chosenGroup->groupClass)));
+    setFieldText(inputReceived, QString::fromStdString(formatPlayingHandicap(chosenPlayer->sh)));
+    setFieldText(inputHcp, QString::fromStdString(text::formatFixed1(chosenPlayer->hcp)));
+    // Every hole field shows this player's own strokes, also beyond a short course's holes.
+    fillingHoleFields = true;
+    for (int k = 0; k < MaxHoles; ++k) writeHoleField(k, number(chosenPlayer->results[k]));
+    fillingHoleFields = false;
+    showEntryTotal();
+}
+
+void CActiveTournamentDlg::writeHoleField(int k, const QString& value) {
+    // A write is a change of the field and runs its handler; Qt reports no change for an
+    // unchanged text, so the handler is run directly then.
+    if (holeEdits[k]->text() == value) {
+        onHoleChanged(k);
+    } else {
+        holeEdits[k]->setText(value);
+    }
+}
+
+void CActiveTournamentDlg::onHoleChanged(int k) {
+    const int value = parseHoleEntry(text::cut(fromQString(holeEdits[k]->text()), HoleEntryLength));
+    if (chosenPlayer) {
+        chosenPlayer->results[k] = value;
+        if (!fillingHoleFields) showEntryTotal();
+        return;
+    }
+    // Nobody to store for: a typed score is taken away again, other texts stay.
+    if (value > 0) holeEdits[k]->setText(QString());
+    refreshGroupView();
+}
+
+void CActiveTournamentDlg::showEntryTotal() {
+    if (chosenPlayer) setFieldText(inputTotal, number(chosenPlayer->totalStrokes()));
+    refreshGroupView();
+}
+
+void CActiveTournamentDlg::onResultList() {
+    CResultsDlg results(this);
+    results.exec();
+}

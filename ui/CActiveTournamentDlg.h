@@ -1,0 +1,96 @@
+#pragma once
+// "Aktiv turnering": the screen used during play. The organiser picks a group, sees its
+// first five players by total strokes as a leaderboard coloured against par, picks a
+// player and types the strokes hole by hole; every keystroke is stored at once and the
+// leaderboard is redrawn at once.
+
+#include <QDialog>
+#include <array>
+#include <string>
+
+#include "model/Records.h"
+
+class CColorEdit;
+class CColorStatic;
+class QButtonGroup;
+class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+class CTournament;
+
+class CActiveTournamentDlg : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int LeaderboardRows = 5;
+
+    explicit CActiveTournamentDlg(QWidget* parent = nullptr);
+
+    int shownGroup() const { return currentGroup; }
+    const CPlayer* playerBeingEdited() const { return chosenPlayer; }
+
+private:
+    // One leaderboard row: the player's figures and the 18 coloured hole cells.
+    struct BoardRow {
+        QLineEdit* player = nullptr;
+        QLineEdit* groupClass = nullptr;
+        QLineEdit* hcp = nullptr;
+        QLineEdit* received = nullptr;
+        QLineEdit* total = nullptr;
+        QLineEdit* points = nullptr;
+        std::array<CColorEdit*, MaxHoles> cells{};
+    };
+
+    void buildForm();
+    QGroupBox* buildGroupChoice();
+    void buildHeadings(QGridLayout* grid);
+    void buildLeaderboard(QGridLayout* grid);
+    void buildCourseRows(QGridLayout* grid);
+    void buildInputRows(QGridLayout* grid);
+    QWidget* buildButtons();
+    void showCourse();
+    void showGroupCaptions();
+
+    void onGroupChosen(int g);
+    void fillPlayerList();
+    void refreshGroupView();
+    void showBoardRow(BoardRow& row, const CPlayer* player, const CPlayGroup& group);
+    void onPlayerChosen(int position);
+    void writeHoleField(int k, const QString& text);
+    void onHoleChanged(int k);
+    void showEntryTotal();
+    void onResultList();
+
+    CTournament& tournament;
+    int currentGroup = 0;
+    CPlayer* chosenPlayer = nullptr;
+    CPlayGroup* chosenGroup = nullptr;
+    std::array<std::string, MaxPlayers> playerNames;
+    // While a chosen player's strokes are written into the hole fields, the leaderboard
+    // is redrawn once at the end instead of once per field.
+    bool fillingHoleFields = false;
+
+    QGroupBox* playFrame = nullptr;
+    std::array<QRadioButton*, MaxGroups> groupRadios{};
+    QButtonGroup* groupButtons = nullptr;
+    QLabel* hcpHeading = nullptr;
+    std::array<BoardRow, LeaderboardRows> boardRows;
+    CColorStatic* courseLabel = nullptr;
+    QLabel* parTotalLabel = nullptr;
+    std::array<QLabel*, MaxHoles> parLabels{};
+    std::array<QLabel*, MaxHoles> indexLabels{};
+    QComboBox* playerCombo = nullptr;
+    QLineEdit* inputClass = nullptr;
+    QLineEdit* inputHcp = nullptr;
+    QLineEdit* inputReceived = nullptr;
+    QLineEdit* inputTotal = nullptr;
+    std::array<QLineEdit*, MaxHoles> holeEdits{};
+    QLabel* allocationLabel = nullptr;
+    std::array<QLabel*, MaxHoles> allocationLabels{};
+    QPushButton* resultListButton = nullptr;
+    QPushButton* closeButton = nullptr;
+};

@@ -1,0 +1,31 @@
+#pragma once
+// "Resultater": lists every player of the groups in use with the strokes entered so far
+// and writes the result list when it opens. It changes no record.
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+
+class QListWidget;
+class CTournament;
+
+class CResultsDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CResultsDlg(QWidget* parent = nullptr);
+
+    // The list's lines, top to bottom.
+    QStringList lines() const;
+    // The list's order: ascending, letter case ignored, punctuation before digits and
+    // digits before letters, so "1:" comes before "10:" and "19:" before "2:".
+    static bool sortsBefore(const QString& left, const QString& right);
+
+private:
+    void buildForm();
+    void fillResults();
+    void addSorted(const QString& line);
+    void writeResults();
+
+    CTournament& tournament;
+    QListWidget* resultsList = nullptr;
+};
