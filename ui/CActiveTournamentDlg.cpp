@@ -107,10 +107,8 @@ void CActiveTournamentDlg::buildForm() {
     auto* frameLayout = new QVBoxLayout(playFrame);
     frameLayout->addWidget(buildGroupChoice());
 
-    // The score grid sits on a widget of its own that fills its background, so a field
-    // repainted during play repaints that plain background beneath it, not the frame.
+    // The score grid: headings, leaderboard, course rows and input rows in shared columns.
     scoreArea = new QWidget(playFrame);
-    scoreArea->setAutoFillBackground(true);
     auto* grid = new QGridLayout(scoreArea);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(2);
