@@ -1,7 +1,18 @@
 #include "app/CTournamentApp.h"
 
+#include <QDir>
+
+namespace {
+// import/ below the current directory; Qt paths use '/' on every platform.
+std::string importDirectoryOfCurrentDirectory() {
+    return (QDir::current().absoluteFilePath(QStringLiteral("import")) + QLatin1Char('/')).toStdString();
+}
+}  // namespace
+
 CTournamentApp::CTournamentApp(int& argc, char** argv, std::string configPath)
-    : QApplication(argc, argv), tournament_(std::move(configPath)) {
+    : QApplication(argc, argv),
+      tournament_(std::move(configPath)),
+      importDirectory_(importDirectoryOfCurrentDirectory()) {
     setApplicationName(QStringLiteral("Teebrook"));
     setApplicationVersion(QStringLiteral("1.0"));
 }

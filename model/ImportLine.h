@@ -1,11 +1,24 @@
 #pragma once
 // Reading the plain text files of the player and course import: one record a line,
 // white-space separated fields, text after the last field ignored.
+//
+// A line that cannot give a whole record is left out and counted, and the lines after it
+// are read as if it were not there. A line is left out when
+//   - it holds blanks only, or fewer fields than its record needs;
+//   - the number field does not start with a number (a name with a blank in it puts a
+//     word where the number should be);
+//   - it is longer than MaxImportLineLength characters (the CR before its LF not counted),
+//     or one of its name fields is longer than MaxImportWordLength characters.
+// A number beyond the int range saturates at its ends. A zero byte ends the readable
+// text of a line, so a name can never carry one.
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "model/Records.h"
 
 // Longest line and longest word an import file may hold.
 inline constexpr std::size_t MaxImportLineLength = 999;
@@ -23,11 +36,33 @@ struct ImportedPitch {
 };
 
 // The lines of a file's contents: a line feed ends a line, a carriage return in front of
-// it is not part of the line, and the last line needs no line feed.
+// it is not part of the line, and the last line needs no line feed. Empty lines are kept
+// (isEmptyImportLine tells them); a file that ends with a line feed has no empty line after it.
 std::vector<std::string_view> splitImportLines(std::string_view contents);
+
+// An empty line is skipped without being counted; a line of blanks is not empty.
+inline bool isEmptyImportLine(std::string_view line) { return line.empty(); }
 
 // "first surname handicap": nothing when the line does not carry all three fields
 // (a handicap with decimals is read up to the point).
 std::optional<ImportedPlayer> parsePlayerLine(std::string_view line);
 // "name holes": nothing when the line does not carry both fields.
 std::optional<ImportedPitch> parsePitchLine(std::string_view line);
+
+// What one import did: records taken, and non-empty lines left out (unreadable, or no room).
+struct ImportCounts {
+    long long taken = 0;
+    long long leftOut = 0;
+};
+
+// Adds the player of every readable line behind the players `group` already has, while it
+// has room (first name, surname and the handicap as a float; club, sh and results of the
+// slot stay as they are).
+ImportCounts importPlayers(std::string_view contents, CPlayGroup& group);
+// Fills `table` from its first record on with the course of every readable line (name and
+// holes), one record per readable line, until the table is full.
+ImportCounts importPitches(std::string_view contents, std::span<CPitch> table);
+
+// The bytes of the regular file at `path` (UTF-8 file name); nothing when it is missing,
+// is a directory or another non-regular file, or cannot be read.
+std::optional<std::string> readImportFile(const std::string& path);

@@ -13,9 +13,7 @@ const QColor GreenDark(40, 130, 50);
 const QColor FlagRed(215, 40, 40);
 const QColor PoleGrey(235, 235, 235);
 
-qreal screenScale() {
-    return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-}
+qreal screenScale() { return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0; }
 
 // A pixmap sized for the screen it will be shown on, so the picture stays sharp at high DPI.
 QPixmap blankPixmap(int width, int height) {
@@ -49,7 +47,8 @@ void drawFlagOnGreen(QPainter& painter, const QRectF& area) {
 
     QPainterPath flag;
     flag.moveTo(poleTop);
-    flag.quadTo(QPointF(hole.x() + 0.22 * w, poleTop.y() + 0.02 * h), QPointF(hole.x() + 0.44 * w, poleTop.y() + 0.12 * h));
+    flag.quadTo(QPointF(hole.x() + 0.22 * w, poleTop.y() + 0.02 * h),
+                QPointF(hole.x() + 0.44 * w, poleTop.y() + 0.12 * h));
     flag.quadTo(QPointF(hole.x() + 0.22 * w, poleTop.y() + 0.24 * h), QPointF(hole.x(), poleTop.y() + 0.28 * h));
     flag.closeSubpath();
     painter.setPen(QPen(FlagRed.darker(140), qMax(1.0, w / 64)));

@@ -63,10 +63,10 @@ void CCreateGroupsDlg::buildForm() {
     auto* frame = new QGroupBox(this);
     auto* grid = new QGridLayout(frame);
     grid->setHorizontalSpacing(10);
-    const QStringList headings{QStringLiteral("#"),          QStringLiteral("Gruppe"),
-                               QStringLiteral("Navn på gruppe"), QStringLiteral("Spilleform"),
-                               QStringLiteral("HCP"),        QStringLiteral("Antall spillere"),
-                               QStringLiteral("Tee")};
+    const QStringList headings{
+        QStringLiteral("#"),          QStringLiteral("Gruppe"), QStringLiteral("Navn på gruppe"),
+        QStringLiteral("Spilleform"), QStringLiteral("HCP"),    QStringLiteral("Antall spillere"),
+        QStringLiteral("Tee")};
     for (int column = 0; column < headings.size(); ++column) {
         auto* heading = new QLabel(headings[column], frame);
         QFont bold = heading->font();
@@ -97,7 +97,8 @@ void CCreateGroupsDlg::buildRow(int row, QGridLayout* grid, QWidget* frame) {
     playFormLists[row] = makeList(rowName("playFormList", row), 10, frame);
     allowanceLists[row] = makeList(rowName("allowanceList", row), 4, frame);
     playerCountEdits[row] = makeEdit(rowName("playerCountEdit", row), frame);
-    playerCountEdits[row]->setMaximumWidth(playerCountEdits[row]->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 10);
+    playerCountEdits[row]->setMaximumWidth(playerCountEdits[row]->fontMetrics().horizontalAdvance(QLatin1Char('0')) *
+                                           10);
     teeLists[row] = makeList(rowName("teeList", row), 10, frame);
 
     const int line = row + 1;
@@ -111,13 +112,11 @@ void CCreateGroupsDlg::buildRow(int row, QGridLayout* grid, QWidget* frame) {
 }
 
 void CCreateGroupsDlg::connectRow(int row) {
-    connect(classLists[row], &CChoiceList::picked, this, [row](int index) {
-        theTournament().groups[row].groupClass = index;
-    });
+    connect(classLists[row], &CChoiceList::picked, this,
+            [row](int index) { theTournament().groups[row].groupClass = index; });
     connect(nameEdits[row], &QLineEdit::textChanged, this, [this, row] { onNameChanged(row); });
-    connect(playFormLists[row], &CChoiceList::picked, this, [row](int index) {
-        theTournament().groups[row].playForm = index;
-    });
+    connect(playFormLists[row], &CChoiceList::picked, this,
+            [row](int index) { theTournament().groups[row].playForm = index; });
     connect(allowanceLists[row], &CChoiceList::picked, this, [row](int index) {
         if (index >= static_cast<int>(AllowanceFactors.size())) return;
         CPlayGroup& group = theTournament().groups[row];
@@ -163,8 +162,9 @@ void CCreateGroupsDlg::showGroup(int row) {
 }
 
 void CCreateGroupsDlg::disableRow(int row) {
-    for (QWidget* control : std::initializer_list<QWidget*>{classLists[row], nameEdits[row], playFormLists[row],
-                                                            allowanceLists[row], playerCountEdits[row], teeLists[row]}) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{classLists[row], nameEdits[row], playFormLists[row], allowanceLists[row],
+                                         playerCountEdits[row], teeLists[row]}) {
         control->setEnabled(false);
     }
 }

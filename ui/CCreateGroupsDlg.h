@@ -8,6 +8,7 @@
 #include "model/Records.h"
 
 class CChoiceList;
+class QGridLayout;
 class QLineEdit;
 class QPushButton;
 
@@ -18,7 +19,7 @@ public:
 
 private:
     void buildForm();
-    void buildRow(int row, class QGridLayout* grid, QWidget* frame);
+    void buildRow(int row, QGridLayout* grid, QWidget* frame);
     void connectRow(int row);
     void fillLists();
     void showGroups();

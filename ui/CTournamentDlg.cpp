@@ -23,6 +23,7 @@
 #include "ui/CChoiceList.h"
 #include "ui/CCreateGroupsDlg.h"
 #include "ui/CRegisterAllGroupsDlg.h"
+#include "ui/CSetupDlg.h"
 #include "ui/FieldText.h"
 #include "ui/MessageBox.h"
 #include "ui/TextCodec.h"
@@ -37,6 +38,8 @@ const QString NoTournamentDataMessage = QStringLiteral("Du må legge inn data fo
 const QString NoSavedTournamentMessage = QStringLiteral("Finner ingen lagret turnering med dette navnet.");
 const QString SaveFailedMessage = QStringLiteral("Turneringen kunne ikke lagres.");
 const QString StartListFailedMessage = QStringLiteral("Startlisten kunne ikke skrives.");
+
+constexpr int DateFieldGap = 6;
 
 // A button of this window: Enter in a text field must never press one by accident.
 QPushButton* makeButton(const QString& text, const QString& objectName, QWidget* parent) {
@@ -53,11 +56,14 @@ QLineEdit* makeEdit(const QString& objectName, QWidget* parent) {
     return edit;
 }
 
-QLineEdit* makeDigitsEdit(const QString& objectName, int widthInDigits, QWidget* parent) {
+// A date field as wide as its part of the caption line "dd      mm      åååå", so each part
+// of the caption stands over its field.
+QLineEdit* makeDateEdit(const QString& objectName, const QString& captionPart, QWidget* parent) {
     QLineEdit* edit = makeEdit(objectName, parent);
     edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
-    const int digitWidth = edit->fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    edit->setFixedWidth(digitWidth * (widthInDigits + 2) + 12);
+    const QFontMetrics metrics = edit->fontMetrics();
+    const int digits = metrics.horizontalAdvance(QStringLiteral("0000")) + 12;
+    edit->setFixedWidth(qMax(metrics.horizontalAdvance(captionPart) - DateFieldGap, digits));
     return edit;
 }
 
@@ -103,10 +109,15 @@ void CTournamentDlg::buildForm() {
     auto* grid = new QGridLayout(infoFrame);
     grid->setHorizontalSpacing(14);
     grid->setVerticalSpacing(10);
+    // The left column: the date above the picture.
+    auto* left = new QVBoxLayout;
+    left->addWidget(buildDateFrame());
+    left->addSpacing(6);
+    left->addWidget(picture);
+    left->addStretch();
     grid->addWidget(buildFileButtons(), 0, 0, 1, 3);
-    grid->addWidget(buildDateFrame(), 1, 0, Qt::AlignTop);
+    grid->addLayout(left, 1, 0, 2, 1);
     grid->addWidget(buildHeaderFrame(), 1, 1, 1, 2);
-    grid->addWidget(picture, 2, 0, Qt::AlignTop);
     grid->addWidget(buildCourseFrame(), 2, 1);
     grid->addWidget(buildScreenButtons(), 2, 2);
     grid->setColumnStretch(1, 1);
@@ -143,13 +154,15 @@ QWidget* CTournamentDlg::buildFileButtons() {
 
 QWidget* CTournamentDlg::buildDateFrame() {
     auto* frame = new QGroupBox(QStringLiteral("Dato"), this);
-    dayEdit = makeDigitsEdit(QStringLiteral("dayEdit"), 2, frame);
-    monthEdit = makeDigitsEdit(QStringLiteral("monthEdit"), 2, frame);
-    yearEdit = makeDigitsEdit(QStringLiteral("yearEdit"), 4, frame);
+    dayEdit = makeDateEdit(QStringLiteral("dayEdit"), QStringLiteral("dd      "), frame);
+    monthEdit = makeDateEdit(QStringLiteral("monthEdit"), QStringLiteral("mm      "), frame);
+    yearEdit = makeDateEdit(QStringLiteral("yearEdit"), QStringLiteral("åååå      "), frame);
     auto* caption = new QLabel(QStringLiteral("dd      mm      åååå"), frame);
     caption->setObjectName(QStringLiteral("dateCaption"));
+    caption->setIndent(3);
 
     auto* fields = new QHBoxLayout;
+    fields->setSpacing(DateFieldGap);
     fields->addWidget(dayEdit);
     fields->addWidget(monthEdit);
     fields->addWidget(yearEdit);
@@ -157,7 +170,6 @@ QWidget* CTournamentDlg::buildDateFrame() {
     auto* layout = new QVBoxLayout(frame);
     layout->addWidget(caption);
     layout->addLayout(fields);
-    layout->addStretch();
     return frame;
 }
 
@@ -207,7 +219,8 @@ QWidget* CTournamentDlg::buildCourseFrame() {
 
 QWidget* CTournamentDlg::buildScreenButtons() {
     auto* column = new QWidget(this);
-    registerButton = makeButton(QStringLiteral("Start registrering av gruppene..."), QStringLiteral("registerButton"), column);
+    registerButton = makeButton(QStringLiteral("Start registrering av gruppene..."), QStringLiteral("registerButton"),
+                                column);
     playButton = makeButton(QStringLiteral("Start Turnering"), QStringLiteral("playButton"), column);
     setupButton = makeButton(QStringLiteral("Oppsett..."), QStringLiteral("setupButton"), column);
     auto* layout = new QVBoxLayout(column);
@@ -220,8 +233,7 @@ QWidget* CTournamentDlg::buildScreenButtons() {
 void CTournamentDlg::connectFields() {
     connect(nameEdit, &QLineEdit::textChanged, this, &CTournamentDlg::onNameChanged);
     connect(dayEdit, &QLineEdit::textChanged, this, [this] { onDatePartChanged(dayEdit, theTournament().day); });
-    connect(monthEdit, &QLineEdit::textChanged, this,
-            [this] { onDatePartChanged(monthEdit, theTournament().month); });
+    connect(monthEdit, &QLineEdit::textChanged, this, [this] { onDatePartChanged(monthEdit, theTournament().month); });
     connect(yearEdit, &QLineEdit::textChanged, this, [this] { onDatePartChanged(yearEdit, theTournament().year); });
     connect(groupCountEdit, &QLineEdit::textChanged, this, &CTournamentDlg::onGroupCountChanged);
     connect(courseList, &CChoiceList::picked, this, &CTournamentDlg::onCoursePicked);
@@ -240,10 +252,10 @@ void CTournamentDlg::connectFields() {
 }
 
 void CTournamentDlg::setTabOrderOfForm() {
-    const QList<QWidget*> order{openButton, saveButton,      newButton,          startListButton, dayEdit,
-                                monthEdit,  yearEdit,        nameEdit,           courseList,      typeList,
-                                groupCountEdit, createGroupsButton, registerButton, playButton, setupButton,
-                                exitButton};
+    const QList<QWidget*> order{openButton,     saveButton, newButton,      startListButton,
+                                dayEdit,        monthEdit,  yearEdit,       nameEdit,
+                                courseList,     typeList,   groupCountEdit, createGroupsButton,
+                                registerButton, playButton, setupButton,    exitButton};
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -376,7 +388,10 @@ void CTournamentDlg::openActiveTournament() {
 }
 
 // Opens the setup screen; the button stays disabled, so this runs only when it is enabled.
-void CTournamentDlg::openSetup() {}
+void CTournamentDlg::openSetup() {
+    CSetupDlg dialog(this);
+    dialog.exec();
+}
 
 void CTournamentDlg::showAbout() {
     CAboutDlg dialog(this);

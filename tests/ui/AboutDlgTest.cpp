@@ -11,7 +11,8 @@ TEST_F(UiTest, AboutBoxShowsIconAndVersionAndClosesWithOk) {
     CAboutDlg about;
     about.show();
     EXPECT_EQ(about.windowTitle(), QStringLiteral("About Teebrook"));
-    EXPECT_EQ(childNamed<QLabel>(&about, QStringLiteral("versionLabel"))->text(), QStringLiteral("Teebrook Version 1.0"));
+    EXPECT_EQ(childNamed<QLabel>(&about, QStringLiteral("versionLabel"))->text(),
+              QStringLiteral("Teebrook Version 1.0"));
     EXPECT_FALSE(childNamed<QLabel>(&about, QStringLiteral("iconLabel"))->pixmap().isNull());
     auto* ok = childNamed<QPushButton>(&about, QStringLiteral("okButton"));
     EXPECT_EQ(ok->text(), QStringLiteral("OK"));

@@ -204,7 +204,8 @@ TEST_F(RegisterGroupScreen, TabRunsRowByRowPastTheReadOnlyField) {
     QWidget* next = edit("firstNameEdit", 1);
     for (const char* expected : {"surNameEdit1", "clubEdit1", "hcpEdit1", "firstNameEdit2"}) {
         next = next->nextInFocusChain();
-        while (next->focusPolicy() == Qt::NoFocus || !(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
+        while (next->focusPolicy() == Qt::NoFocus || !(next->focusPolicy() & Qt::TabFocus))
+            next = next->nextInFocusChain();
         EXPECT_EQ(next->objectName(), QString::fromLatin1(expected));
     }
 }

@@ -24,6 +24,8 @@ protected:
         if (!folder) GTEST_SKIP() << "TEEBROOK_SCREENSHOTS is not set";
         outputFolder = QString::fromLocal8Bit(folder);
         QDir().mkpath(outputFolder);
+        // The program runs in the Fusion style.
+        QApplication::setStyle(QStringLiteral("Fusion"));
         fillTournament();
     }
 

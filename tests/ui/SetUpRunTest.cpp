@@ -13,7 +13,9 @@
 namespace {
 
 QLineEdit* field(QWidget* screen, const QString& name) { return childNamed<QLineEdit>(screen, name); }
-void typeInto(QWidget* screen, const QString& name, const QString& text) { QTest::keyClicks(field(screen, name), text); }
+void typeInto(QWidget* screen, const QString& name, const QString& text) {
+    QTest::keyClicks(field(screen, name), text);
+}
 void click(QWidget* screen, const QString& name) {
     QTest::mouseClick(childNamed<QPushButton>(screen, name), Qt::LeftButton);
 }
@@ -52,7 +54,8 @@ void createGroups(QWidget* screen) {
 void registerPlayer(QWidget* screen, int row, const QStringList& texts) {
     const QStringList columns{QStringLiteral("firstNameEdit"), QStringLiteral("surNameEdit"),
                               QStringLiteral("clubEdit"), QStringLiteral("hcpEdit")};
-    for (int column = 0; column < columns.size(); ++column) typeInto(screen, columns[column] + QString::number(row), texts[column]);
+    for (int column = 0; column < columns.size(); ++column)
+        typeInto(screen, columns[column] + QString::number(row), texts[column]);
 }
 
 void registerGroup(QWidget* allGroups, const QString& button, std::function<void(QWidget*)> players) {
@@ -85,14 +88,17 @@ TEST_F(UiTest, WholeSetUpFromAnEmptyTournamentToSavedFileAndStartList) {
         captions << childNamed<QPushButton>(allGroups, QStringLiteral("groupButtonA"))->text()
                  << childNamed<QPushButton>(allGroups, QStringLiteral("groupButtonB"))->text();
         registerGroup(allGroups, QStringLiteral("groupButtonA"), [](QWidget* screen) {
-            registerPlayer(screen, 1, {QStringLiteral("Kari"), QStringLiteral("Nordmann"), QStringLiteral("Fjellvik GK"),
-                                       QStringLiteral("12.3")});
-            registerPlayer(screen, 2, {QStringLiteral("Ola"), QStringLiteral("Haugen"), QStringLiteral("Solbakken"),
-                                       QStringLiteral("28.4")});
+            registerPlayer(screen, 1,
+                           {QStringLiteral("Kari"), QStringLiteral("Nordmann"), QStringLiteral("Fjellvik GK"),
+                            QStringLiteral("12.3")});
+            registerPlayer(
+                screen, 2,
+                {QStringLiteral("Ola"), QStringLiteral("Haugen"), QStringLiteral("Solbakken"), QStringLiteral("28.4")});
         });
         registerGroup(allGroups, QStringLiteral("groupButtonB"), [](QWidget* screen) {
-            registerPlayer(screen, 1, {QStringLiteral("Åse"), QStringLiteral("Bø"), QStringLiteral("Fjellvik"),
-                                       QStringLiteral("54.5")});
+            registerPlayer(
+                screen, 1,
+                {QStringLiteral("Åse"), QStringLiteral("Bø"), QStringLiteral("Fjellvik"), QStringLiteral("54.5")});
         });
         click(allGroups, QStringLiteral("closeButton"));
     });
@@ -107,28 +113,69 @@ TEST_F(UiTest, WholeSetUpFromAnEmptyTournamentToSavedFileAndStartList) {
     // Tee "Rød" has slope 113 and course rating equal to par: the playing handicap is the index.
     // Tee "Gul": 54 x 128 / 113 + 70.4 - 72 = 59.57.
     const QByteArray expectedFile = windowsText({
-        QStringLiteral("[Tournament]"), QStringLiteral("Day=1"), QStringLiteral("Month=3"), QStringLiteral("Year=2011"),
-        QStringLiteral("Name=Vårcup"), QStringLiteral("Type=Singel"), QStringLiteral("NumberOfGroups=2"),
-        QStringLiteral("[Pitch]"), QStringLiteral("Name=Testbanen"),
-        QStringLiteral("[PlayGroup1]"), QStringLiteral("Group=1"), QStringLiteral("PlayForm=1"), QStringLiteral("HCP=1"),
-        QStringLiteral("NoOfPlayers=2"), QStringLiteral("GroupName=Formiddag"), QStringLiteral("Tee=1"),
-        QStringLiteral("FirstName1=Kari"), QStringLiteral("SurName1=Nordmann"), QStringLiteral("Club1=Fjellvik GK"),
-        QStringLiteral("HCP1=12.3"), QStringLiteral("SH1=12.3"), QStringLiteral("Results1=") + NoResults,
-        QStringLiteral("FirstName2=Ola"), QStringLiteral("SurName2=Haugen"), QStringLiteral("Club2=Solbakken"),
-        QStringLiteral("HCP2=28.4"), QStringLiteral("SH2=28.4"), QStringLiteral("Results2=") + NoResults,
-        QStringLiteral("[PlayGroup2]"), QStringLiteral("Group=3"), QStringLiteral("PlayForm=0"), QStringLiteral("HCP=0"),
-        QStringLiteral("NoOfPlayers=1"), QStringLiteral("GroupName=Kveld"), QStringLiteral("Tee=0"),
-        QStringLiteral("FirstName1=Åse"), QStringLiteral("SurName1=Bø"), QStringLiteral("Club1=Fjellvik"),
-        QStringLiteral("HCP1=54.0"), QStringLiteral("SH1=59.6"), QStringLiteral("Results1=") + NoResults,
+        QStringLiteral("[Tournament]"),
+        QStringLiteral("Day=1"),
+        QStringLiteral("Month=3"),
+        QStringLiteral("Year=2011"),
+        QStringLiteral("Name=Vårcup"),
+        QStringLiteral("Type=Singel"),
+        QStringLiteral("NumberOfGroups=2"),
+        QStringLiteral("[Pitch]"),
+        QStringLiteral("Name=Testbanen"),
+        QStringLiteral("[PlayGroup1]"),
+        QStringLiteral("Group=1"),
+        QStringLiteral("PlayForm=1"),
+        QStringLiteral("HCP=1"),
+        QStringLiteral("NoOfPlayers=2"),
+        QStringLiteral("GroupName=Formiddag"),
+        QStringLiteral("Tee=1"),
+        QStringLiteral("FirstName1=Kari"),
+        QStringLiteral("SurName1=Nordmann"),
+        QStringLiteral("Club1=Fjellvik GK"),
+        QStringLiteral("HCP1=12.3"),
+        QStringLiteral("SH1=12.3"),
+        QStringLiteral("Results1=") + NoResults,
+        QStringLiteral("FirstName2=Ola"),
+        QStringLiteral("SurName2=Haugen"),
+        QStringLiteral("Club2=Solbakken"),
+        QStringLiteral("HCP2=28.4"),
+        QStringLiteral("SH2=28.4"),
+        QStringLiteral("Results2=") + NoResults,
+        QStringLiteral("[PlayGroup2]"),
+        QStringLiteral("Group=3"),
+        QStringLiteral("PlayForm=0"),
+        QStringLiteral("HCP=0"),
+        QStringLiteral("NoOfPlayers=1"),
+        QStringLiteral("GroupName=Kveld"),
+        QStringLiteral("Tee=0"),
+        QStringLiteral("FirstName1=Åse"),
+        QStringLiteral("SurName1=Bø"),
+        QStringLiteral("Club1=Fjellvik"),
+        QStringLiteral("HCP1=54.0"),
+        QStringLiteral("SH1=59.6"),
+        QStringLiteral("Results1=") + NoResults,
     });
     EXPECT_EQ(fileBytes(QStringLiteral("data/Vårcup.ini")), expectedFile);
 
     const QByteArray expectedList = windowsText({
-        Rule, QStringLiteral("Turnering : Vårcup"), QStringLiteral("Dato  : 1 Mars 2011"), QString(), QString(),
-        Rule, QStringLiteral("Gruppe:Herre"), QStringLiteral("Spilleform:Stableford"), Rule,
-        QStringLiteral("1:Kari Nordmann"), QStringLiteral("2:Ola Haugen"), Rule,
-        Rule, QStringLiteral("Gruppe:Mixed"), QStringLiteral("Spilleform:Slagspill"), Rule,
-        QStringLiteral("1:Åse Bø"), Rule,
+        Rule,
+        QStringLiteral("Turnering : Vårcup"),
+        QStringLiteral("Dato  : 1 Mars 2011"),
+        QString(),
+        QString(),
+        Rule,
+        QStringLiteral("Gruppe:Herre"),
+        QStringLiteral("Spilleform:Stableford"),
+        Rule,
+        QStringLiteral("1:Kari Nordmann"),
+        QStringLiteral("2:Ola Haugen"),
+        Rule,
+        Rule,
+        QStringLiteral("Gruppe:Mixed"),
+        QStringLiteral("Spilleform:Slagspill"),
+        Rule,
+        QStringLiteral("1:Åse Bø"),
+        Rule,
     });
     EXPECT_EQ(fileBytes(QStringLiteral("Vårcup_StartListe.txt")), expectedList);
 }

@@ -52,7 +52,6 @@ protected:
     std::unique_ptr<CTournamentDlg> window;
 };
 
-
 }  // namespace
 
 TEST_F(MainWindow, OpensWithEmptyFieldsFilledListsAndSetupDisabled) {

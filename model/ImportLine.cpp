@@ -1,0 +1,146 @@
+#include "model/ImportLine.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "text/Text.h"
+
+namespace {
+
+// The white space that separates fields, the same in every locale.
+bool isFieldBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Reads the fields of one line from left to right.
+class FieldReader {
+public:
+    explicit FieldReader(std::string_view line) : line_(line.substr(0, line.find('\0'))) {}
+
+    // The next run of non-blank characters; empty when the line has no more fields.
+    std::string_view nextWord() {
+        skipBlanks();
+        const std::size_t start = pos_;
+        while (pos_ < line_.size() && !isFieldBlank(line_[pos_])) ++pos_;
+        return line_.substr(start, pos_ - start);
+    }
+
+    // A name field: one word of at most MaxImportWordLength characters.
+    std::optional<std::string> nextName() {
+        const std::string_view word = nextWord();
+        if (word.empty() || word.size() > MaxImportWordLength) return std::nullopt;
+        return std::string(word);
+    }
+
+    // A whole number: an optional sign and at least one digit; what follows the digits
+    // (a decimal part, letters) is ignored.
+    std::optional<int> nextInt() {
+        const std::string_view word = nextWord();
+        const std::size_t firstDigit = !word.empty() && (word[0] == '+' || word[0] == '-') ? 1 : 0;
+        if (firstDigit >= word.size() || !isDigit(word[firstDigit])) return std::nullopt;
+        return text::readInt(word);
+    }
+
+private:
+    void skipBlanks() {
+        while (pos_ < line_.size() && isFieldBlank(line_[pos_])) ++pos_;
+    }
+
+    std::string_view line_;
+    std::size_t pos_ = 0;
+};
+
+bool fitsLineLength(std::string_view line) { return line.size() <= MaxImportLineLength; }
+
+// Runs `take` on every non-empty line and counts the lines it took and left out; `take`
+// answers whether the line gave a record that found room.
+template <typename TakeLine>
+ImportCounts importLines(std::string_view contents, TakeLine take) {
+    ImportCounts counts;
+    for (std::string_view line : splitImportLines(contents)) {
+        if (isEmptyImportLine(line)) continue;
+        if (take(line)) {
+            ++counts.taken;
+        } else {
+            ++counts.leftOut;
+        }
+    }
+    return counts;
+}
+
+}  // namespace
+
+std::vector<std::string_view> splitImportLines(std::string_view contents) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    while (start < contents.size()) {
+        const std::size_t feed = contents.find('\n', start);
+        const std::size_t end = feed == std::string_view::npos ? contents.size() : feed;
+        std::string_view line = contents.substr(start, end - start);
+        if (feed != std::string_view::npos && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.push_back(line);
+        if (feed == std::string_view::npos) break;
+        start = feed + 1;
+    }
+    return lines;
+}
+
+std::optional<ImportedPlayer> parsePlayerLine(std::string_view line) {
+    if (!fitsLineLength(line)) return std::nullopt;
+    FieldReader fields(line);
+    std::optional<std::string> firstName = fields.nextName();
+    if (!firstName) return std::nullopt;
+    std::optional<std::string> surName = fields.nextName();
+    if (!surName) return std::nullopt;
+    const std::optional<int> hcp = fields.nextInt();
+    if (!hcp) return std::nullopt;
+    return ImportedPlayer{std::move(*firstName), std::move(*surName), *hcp};
+}
+
+std::optional<ImportedPitch> parsePitchLine(std::string_view line) {
+    if (!fitsLineLength(line)) return std::nullopt;
+    FieldReader fields(line);
+    std::optional<std::string> name = fields.nextName();
+    if (!name) return std::nullopt;
+    const std::optional<int> holes = fields.nextInt();
+    if (!holes) return std::nullopt;
+    return ImportedPitch{std::move(*name), *holes};
+}
+
+ImportCounts importPlayers(std::string_view contents, CPlayGroup& group) {
+    return importLines(contents, [&group](std::string_view line) {
+        const std::optional<ImportedPlayer> imported = parsePlayerLine(line);
+        if (!imported) return false;
+        CPlayer player;
+        player.firstName = imported->firstName;
+        player.surName = imported->surName;
+        player.hcp = static_cast<float>(imported->hcp);
+        return group.addPlayer(player);
+    });
+}
+
+ImportCounts importPitches(std::string_view contents, std::span<CPitch> table) {
+    std::size_t next = 0;
+    return importLines(contents, [&](std::string_view line) {
+        if (next >= table.size()) return false;
+        const std::optional<ImportedPitch> imported = parsePitchLine(line);
+        if (!imported) return false;
+        table[next].name = imported->name;
+        table[next].holes = imported->holes;
+        ++next;
+        return true;
+    });
+}
+
+std::optional<std::string> readImportFile(const std::string& path) {
+    const std::filesystem::path utf8Path(std::u8string(path.begin(), path.end()));
+    // Only a regular file: a directory (an empty typed name) cannot be read, a device may never end.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(utf8Path, error)) return std::nullopt;
+    std::ifstream file(utf8Path, std::ios::binary);
+    if (!file) return std::nullopt;
+    std::string contents{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    if (file.bad()) return std::nullopt;
+    return contents;
+}

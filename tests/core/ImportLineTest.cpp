@@ -1,0 +1,168 @@
+#include "model/ImportLine.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "TempFolder.h"
+
+namespace {
+
+std::vector<std::string> linesOf(std::string_view contents) {
+    std::vector<std::string> result;
+    for (std::string_view line : splitImportLines(contents)) result.emplace_back(line);
+    return result;
+}
+
+using Lines = std::vector<std::string>;
+
+}  // namespace
+
+TEST(ImportLineSplitting, LineFeedEndsALineAndTheCarriageReturnBeforeItIsDropped) {
+    EXPECT_EQ(linesOf("Kari Nordmann 18\r\nOla Hansen 7\r\n"), (Lines{"Kari Nordmann 18", "Ola Hansen 7"}));
+    EXPECT_EQ(linesOf("a\nb\n"), (Lines{"a", "b"}));
+}
+
+TEST(ImportLineSplitting, LastLineNeedsNoLineFeed) {
+    EXPECT_EQ(linesOf("a\r\nb"), (Lines{"a", "b"}));
+    EXPECT_EQ(linesOf(""), Lines{});
+}
+
+TEST(ImportLineSplitting, EmptyLinesAreKeptAndToldApartFromBlankLines) {
+    const Lines lines = linesOf("a\r\n\r\n\n   \nb");
+    EXPECT_EQ(lines, (Lines{"a", "", "", "   ", "b"}));
+    EXPECT_TRUE(isEmptyImportLine(lines[1]));
+    EXPECT_FALSE(isEmptyImportLine(lines[3]));
+}
+
+TEST(ImportLineSplitting, OnlyTheCarriageReturnRightBeforeTheLineFeedIsDropped) {
+    EXPECT_EQ(linesOf("a\r\r\nb\rc\n"), (Lines{"a\r", "b\rc"}));
+}
+
+TEST(PlayerLine, ReadsFirstNameSurnameAndHandicap) {
+    const auto player = parsePlayerLine("Kari Nordmann 18");
+    ASSERT_TRUE(player);
+    EXPECT_EQ(player->firstName, "Kari");
+    EXPECT_EQ(player->surName, "Nordmann");
+    EXPECT_EQ(player->hcp, 18);
+}
+
+TEST(PlayerLine, HandicapIsReadUpToThePointAndTextAfterTheLastFieldIsIgnored) {
+    EXPECT_EQ(parsePlayerLine("Per Olsen 12.4")->hcp, 12);
+    EXPECT_EQ(parsePlayerLine("Per Olsen 12,4")->hcp, 12);
+    EXPECT_EQ(parsePlayerLine("\t Per   Olsen\t-3 Bærum GK 44")->hcp, -3);
+    EXPECT_EQ(parsePlayerLine("Per Olsen +7")->hcp, 7);
+    EXPECT_EQ(parsePlayerLine("Per Olsen 9abc")->hcp, 9);
+}
+
+TEST(PlayerLine, LineWithoutAllItsFieldsGivesNothing) {
+    EXPECT_FALSE(parsePlayerLine(""));
+    EXPECT_FALSE(parsePlayerLine("   \t "));
+    EXPECT_FALSE(parsePlayerLine("Kari"));
+    EXPECT_FALSE(parsePlayerLine("Kari Nordmann"));
+    EXPECT_FALSE(parsePlayerLine("Kari Nordmann x"));
+    EXPECT_FALSE(parsePlayerLine("Kari Nordmann -"));
+    EXPECT_FALSE(parsePlayerLine("Kari Nordmann .5"));
+    EXPECT_FALSE(parsePlayerLine("Kari Nordmann +-5"));
+}
+
+TEST(PlayerLine, NameWithABlankPutsAWordWhereTheNumberShouldBe) { EXPECT_FALSE(parsePlayerLine("Anne Marie Berg 20")); }
+
+TEST(PlayerLine, NumbersBeyondTheIntRangeSaturate) {
+    EXPECT_EQ(parsePlayerLine("A B 99999999999999999999")->hcp, INT_MAX);
+    EXPECT_EQ(parsePlayerLine("A B -99999999999999999999")->hcp, INT_MIN);
+}
+
+TEST(PlayerLine, WordsUpToTheLimitAreReadLongerOnesLeaveTheLineOut) {
+    const std::string longest(MaxImportWordLength, 'k');
+    const std::string tooLong(MaxImportWordLength + 1, 'k');
+    EXPECT_EQ(parsePlayerLine(longest + " " + longest + " 5")->surName, longest);
+    EXPECT_FALSE(parsePlayerLine(tooLong + " Nordmann 5"));
+    EXPECT_FALSE(parsePlayerLine("Kari " + tooLong + " 5"));
+}
+
+TEST(PlayerLine, LinesUpToTheLimitAreReadLongerOnesAreLeftOut) {
+    const std::string start = "Kari Nordmann 18";
+    const std::string longest = start + std::string(MaxImportLineLength - start.size(), ' ');
+    EXPECT_TRUE(parsePlayerLine(longest));
+    EXPECT_FALSE(parsePlayerLine(longest + " "));
+}
+
+TEST(PlayerLine, ZeroByteEndsTheReadableText) {
+    EXPECT_FALSE(parsePlayerLine(std::string_view("Kari\0 Nordmann 18", 17)));
+    EXPECT_EQ(parsePlayerLine(std::string_view("Kari Nordmann 18\0x", 18))->hcp, 18);
+}
+
+TEST(PitchLine, ReadsNameAndHoles) {
+    const auto pitch = parsePitchLine("Skogbanen 18\r");
+    ASSERT_TRUE(pitch);
+    EXPECT_EQ(pitch->name, "Skogbanen");
+    EXPECT_EQ(pitch->holes, 18);
+    EXPECT_EQ(parsePitchLine("Skogbanen 9 hull")->holes, 9);
+}
+
+TEST(PitchLine, LineWithoutBothFieldsGivesNothing) {
+    EXPECT_FALSE(parsePitchLine("Skogbanen"));
+    EXPECT_FALSE(parsePitchLine("Skogbanen atten"));
+    EXPECT_FALSE(parsePitchLine("Nye Skogbanen 18"));
+    EXPECT_FALSE(parsePitchLine(std::string(MaxImportWordLength + 1, 'b') + " 18"));
+}
+
+TEST(PlayerImport, AddsPlayersBehindTheGroupsOwnAndKeepsTheSlotsOtherFields) {
+    CPlayGroup group;
+    group.players[0].club = "Bærum GK";
+    group.players[1].sh = 3.0f;
+    const ImportCounts counts = importPlayers("Kari Nordmann 18\r\n\r\nOla Hansen 7", group);
+    EXPECT_EQ(counts.taken, 2);
+    EXPECT_EQ(counts.leftOut, 0);
+    ASSERT_EQ(group.noOfPlayers, 2);
+    EXPECT_EQ(group.players[0].text(), "Kari Nordmann");
+    EXPECT_EQ(group.players[0].hcp, 18.0f);
+    EXPECT_EQ(group.players[0].club, "Bærum GK");
+    EXPECT_EQ(group.players[1].text(), "Ola Hansen");
+    EXPECT_EQ(group.players[1].sh, 3.0f);
+
+    importPlayers("Per Olsen 12.4\n", group);
+    EXPECT_EQ(group.noOfPlayers, 3);
+    EXPECT_EQ(group.players[2].hcp, 12.0f);
+}
+
+TEST(PlayerImport, UnreadableLinesAreCountedAndDoNotShiftTheLinesAfterThem) {
+    CPlayGroup group;
+    const ImportCounts counts = importPlayers("Anne Marie Berg 20\n   \nKari Nordmann\nOla Hansen 7\n", group);
+    EXPECT_EQ(counts.taken, 1);
+    EXPECT_EQ(counts.leftOut, 3);
+    ASSERT_EQ(group.noOfPlayers, 1);
+    EXPECT_EQ(group.players[0].text(), "Ola Hansen");
+    EXPECT_EQ(group.players[0].hcp, 7.0f);
+}
+
+TEST(PlayerImport, NeverWritesPastTheLastPlayerOfTheGroup) {
+    CPlayGroup group;
+    group.noOfPlayers = 7;
+    const ImportCounts counts = importPlayers("A a 1\nB b 2\nC c 3\nD d 4\n", group);
+    EXPECT_EQ(counts.taken, 2);
+    EXPECT_EQ(counts.leftOut, 2);
+    EXPECT_EQ(group.noOfPlayers, MaxPlayers);
+    EXPECT_EQ(group.players[8].text(), "B b");
+}
+
+TEST(PitchImport, FillsTheTableInOrderAndStopsWhenItIsFull) {
+    std::array<CPitch, 3> table{};
+    const ImportCounts counts = importPitches("Skogbanen 18\n\nbad\nKortbanen 9\nHeia 12\nSjøen 18\n", table);
+    EXPECT_EQ(counts.taken, 3);
+    EXPECT_EQ(counts.leftOut, 2);
+    EXPECT_EQ(table[0].name, "Skogbanen");
+    EXPECT_EQ(table[0].holes, 18);
+    EXPECT_EQ(table[1].name, "Kortbanen");
+    EXPECT_EQ(table[2].name, "Heia");
+    EXPECT_EQ(table[2].holes, 12);
+}
+
+TEST(ImportFile, ReadsTheBytesOfARegularFileOnly) {
+    const TempFolder folder;
+    const std::string path = folder.write("spillere æ.txt", "Kari Nordmann 18\r\n");
+    EXPECT_EQ(readImportFile(path), std::optional<std::string>("Kari Nordmann 18\r\n"));
+    EXPECT_FALSE(readImportFile(folder.path().string() + "/"));
+    EXPECT_FALSE(readImportFile(folder.file("mangler.txt")));
+}

@@ -1,0 +1,23 @@
+#pragma once
+// "Importer baner": reads the courses of a file, one "name holes" a line, into a table of
+// the screen's own; the course table of the tournament is not changed.
+
+#include <array>
+
+#include "model/Records.h"
+#include "ui/CImportFileDlg.h"
+
+class CImportPitchesDlg : public CImportFileDlg {
+    Q_OBJECT
+public:
+    explicit CImportPitchesDlg(QWidget* parent = nullptr);
+
+    // The screen's own table: empty names and 0 holes until an import fills it from the start.
+    const std::array<CPitch, MaxPitches>& pitches() const { return importedPitches; }
+
+protected:
+    void importContents(const std::string& contents) override;
+
+private:
+    std::array<CPitch, MaxPitches> importedPitches{};
+};

@@ -1,0 +1,14 @@
+#pragma once
+// "Importer spillere": adds the players of a file, one "first surname handicap" a line,
+// behind the players of group A.
+
+#include "ui/CImportFileDlg.h"
+
+class CImportPlayersDlg : public CImportFileDlg {
+    Q_OBJECT
+public:
+    explicit CImportPlayersDlg(QWidget* parent = nullptr);
+
+protected:
+    void importContents(const std::string& contents) override;
+};

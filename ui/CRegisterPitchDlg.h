@@ -1,0 +1,18 @@
+#pragma once
+// "Registrering av baner": a form for one course. It only shows its fields; nothing typed
+// or chosen in it is stored.
+
+#include <QDialog>
+
+class QComboBox;
+class QLineEdit;
+
+class CRegisterPitchDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CRegisterPitchDlg(QWidget* parent = nullptr);
+
+private:
+    QLineEdit* pitchNameEdit;
+    QComboBox* holesCombo;
+};

@@ -1,0 +1,27 @@
+#pragma once
+// "Oppsett...": the maintenance hub for players and courses outside a tournament. The
+// registration and import buttons open their screens modally; the two save buttons do
+// nothing.
+
+#include <QDialog>
+
+class QPushButton;
+
+class CSetupDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CSetupDlg(QWidget* parent = nullptr);
+
+private:
+    QPushButton* addButton(const QString& text, const char* objectName);
+    // Runs a screen of type Dialog modally over this one and destroys it when it closes.
+    template <typename Dialog>
+    void openModal();
+
+    QPushButton* registerPlayersButton;
+    QPushButton* savePlayersButton;
+    QPushButton* importPlayersButton;
+    QPushButton* registerPitchesButton;
+    QPushButton* savePitchesButton;
+    QPushButton* importPitchesButton;
+};
