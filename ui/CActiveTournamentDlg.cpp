@@ -15,10 +15,10 @@
 #include "scoring/Handicap.h"
 #include "scoring/HoleScore.h"
 #include "text/Text.h"
-#include "ui/CColorEdit.h"
 #include "ui/CColorStatic.h"
 #include "ui/CResultsDlg.h"
 #include "ui/ColorSupport.h"
+#include "ui/FieldText.h"
 #include "ui/TextCodec.h"
 
 namespace {
@@ -42,27 +42,18 @@ constexpr int RowInputHeading = RowIndex + 1;
 constexpr int RowInput = RowInputHeading + 1;
 constexpr int RowAllocation = RowInput + 1;
 
-// Small fixed cells keep the 18 holes in straight columns that read at a glance and let
-// the screen fit a 1366x768 display.
+// The input row's fields line up with the leaderboard's cells.
 constexpr int HoleCellWidth = 30;
 constexpr int FigureWidth = 48;
-constexpr int PlayerWidth = 170;
+constexpr int ClassWidth = 60;
 // A hole field's text is read up to this many characters.
 constexpr std::size_t HoleEntryLength = 99;
 
 QString number(long long value) { return QString::fromStdString(text::formatInt(value)); }
 
-QString holeNumber(int hole) { return number(hole + 1); }
-
 // Setting an unchanged text would only cost a repaint.
 void setFieldText(QLineEdit* field, const QString& value) {
     if (field->text() != value) field->setText(value);
-}
-
-// A cell repaints whenever its colour is set, so an unchanged colour is left alone.
-void setCellColour(CColorEdit* cell, Rgb colour) {
-    const QColor wanted = toQColor(colour);
-    if (cell->backgroundColor() != wanted) cell->setBackgroundColor(wanted);
 }
 
 void setLabelText(QLabel* label, const QString& value) {
@@ -75,21 +66,6 @@ QLineEdit* readOnlyField(QWidget* parent, const QString& objectName, int width) 
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::NoFocus);
     field->setFixedWidth(width);
-    return field;
-}
-
-// A leaderboard field: frameless and filled from the palette in one block, so the board
-// reads as a table and a changed field repaints itself alone, not what lies beneath it.
-void makeBoardCell(QLineEdit* field) {
-    field->setStyle(paletteHonouringStyle());
-    field->setFrame(false);
-    field->setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-QLineEdit* boardField(QWidget* parent, const QString& objectName, int width, Qt::Alignment alignment) {
-    QLineEdit* field = readOnlyField(parent, objectName, width);
-    makeBoardCell(field);
-    field->setAlignment(alignment);
     return field;
 }
 
@@ -131,16 +107,18 @@ void CActiveTournamentDlg::buildForm() {
     auto* frameLayout = new QVBoxLayout(playFrame);
     frameLayout->addWidget(buildGroupChoice());
 
-    auto* grid = new QGridLayout();
+    // The score grid: headings, leaderboard, course rows and input rows in shared columns.
+    scoreArea = new QWidget(playFrame);
+    auto* grid = new QGridLayout(scoreArea);
+    grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(2);
     grid->setVerticalSpacing(3);
     buildHeadings(grid);
     buildLeaderboard(grid);
     buildCourseRows(grid);
     buildInputRows(grid);
-    grid->setColumnMinimumWidth(ColPoints + 1, 0);
     grid->setColumnStretch(ColFirstHole + MaxHoles, 1);
-    frameLayout->addLayout(grid);
+    frameLayout->addWidget(scoreArea);
 
     outer->addWidget(playFrame);
     outer->addWidget(buildButtons());
@@ -162,7 +140,7 @@ QGroupBox* CActiveTournamentDlg::buildGroupChoice() {
 }
 
 void CActiveTournamentDlg::buildHeadings(QGridLayout* grid) {
-    QWidget* parent = playFrame;
+    QWidget* parent = scoreArea;
     grid->addWidget(new QLabel(QStringLiteral("Spiller"), parent), RowHeadings, ColPlayer);
     grid->addWidget(centredLabel(parent, QStringLiteral("Klasse")), RowHeadings, ColClass);
     hcpHeading = centredLabel(parent, QStringLiteral("Hcp"), QStringLiteral("hcpHeading"));
@@ -176,40 +154,15 @@ void CActiveTournamentDlg::buildHeadings(QGridLayout* grid) {
 }
 
 void CActiveTournamentDlg::buildLeaderboard(QGridLayout* grid) {
-    QWidget* parent = playFrame;
+    boardRows.reserve(LeaderboardRows);
     for (int r = 0; r < LeaderboardRows; ++r) {
-        BoardRow& row = boardRows[r];
-        const int gridRow = RowFirstBoard + r;
-        const QString n = QString::number(r);
-        grid->addWidget(centredLabel(parent, QString::number(r + 1)), gridRow, ColCaption);
-        row.player = boardField(parent, QStringLiteral("boardPlayer") + n, PlayerWidth, Qt::AlignLeft);
-        row.groupClass = boardField(parent, QStringLiteral("boardClass") + n, FigureWidth + 12, Qt::AlignCenter);
-        row.hcp = boardField(parent, QStringLiteral("boardHcp") + n, FigureWidth, Qt::AlignCenter);
-        row.received = boardField(parent, QStringLiteral("boardReceived") + n, FigureWidth, Qt::AlignCenter);
-        row.total = boardField(parent, QStringLiteral("boardTotal") + n, FigureWidth, Qt::AlignCenter);
-        row.points = boardField(parent, QStringLiteral("boardPoints") + n, FigureWidth, Qt::AlignCenter);
-        grid->addWidget(row.player, gridRow, ColPlayer);
-        grid->addWidget(row.groupClass, gridRow, ColClass, Qt::AlignHCenter);
-        grid->addWidget(row.hcp, gridRow, ColHcp, Qt::AlignHCenter);
-        grid->addWidget(row.received, gridRow, ColReceived, Qt::AlignHCenter);
-        grid->addWidget(row.total, gridRow, ColTotal, Qt::AlignHCenter);
-        grid->addWidget(row.points, gridRow, ColPoints, Qt::AlignHCenter);
-        for (int i = 0; i < MaxHoles; ++i) {
-            auto* cell = new CColorEdit(parent);
-            cell->setObjectName(QStringLiteral("boardCell%1_%2").arg(r).arg(i));
-            cell->setReadOnly(true);
-            cell->setFocusPolicy(Qt::NoFocus);
-            makeBoardCell(cell);
-            cell->setAlignment(Qt::AlignCenter);
-            cell->setFixedWidth(HoleCellWidth);
-            row.cells[i] = cell;
-            grid->addWidget(cell, gridRow, ColFirstHole + i);
-        }
+        grid->addWidget(centredLabel(scoreArea, QString::number(r + 1)), RowFirstBoard + r, ColCaption);
+        boardRows.emplace_back(scoreArea, grid, RowFirstBoard + r, ColPlayer, r);
     }
 }
 
 void CActiveTournamentDlg::buildCourseRows(QGridLayout* grid) {
-    QWidget* parent = playFrame;
+    QWidget* parent = scoreArea;
     courseLabel = new CColorStatic(QStringLiteral("Bane:"), parent);
     courseLabel->setObjectName(QStringLiteral("courseLabel"));
     courseLabel->setContentsMargins(4, 2, 4, 2);
@@ -229,7 +182,7 @@ void CActiveTournamentDlg::buildCourseRows(QGridLayout* grid) {
 }
 
 void CActiveTournamentDlg::buildInputRows(QGridLayout* grid) {
-    QWidget* parent = playFrame;
+    QWidget* parent = scoreArea;
     auto* heading = new QLabel(QStringLiteral("Legg inn spillernes slag"), parent);
     QFont bold = heading->font();
     bold.setBold(true);
@@ -243,7 +196,7 @@ void CActiveTournamentDlg::buildInputRows(QGridLayout* grid) {
     playerCombo->setInsertPolicy(QComboBox::NoInsert);
     connect(playerCombo, &QComboBox::currentIndexChanged, this, &CActiveTournamentDlg::onPlayerChosen);
     grid->addWidget(playerCombo, RowInput, ColCaption, 1, ColClass - ColCaption);
-    inputClass = readOnlyField(parent, QStringLiteral("inputClass"), FigureWidth + 12);
+    inputClass = readOnlyField(parent, QStringLiteral("inputClass"), ClassWidth);
     inputHcp = readOnlyField(parent, QStringLiteral("inputHcp"), FigureWidth);
     inputReceived = readOnlyField(parent, QStringLiteral("inputReceived"), FigureWidth);
     inputTotal = readOnlyField(parent, QStringLiteral("inputTotal"), FigureWidth);
@@ -338,33 +291,16 @@ void CActiveTournamentDlg::refreshGroupView() {
     const bool stableford = group.playForm != 0;
     allocationLabel->setVisible(stableford);
     for (int j = 0; j < MaxHoles; ++j) {
-        if (stableford) setLabelText(allocationLabels[j], holeNumber(j));
+        if (stableford) setLabelText(allocationLabels[j], number(j + 1));
         allocationLabels[j]->setVisible(stableford);
     }
-    for (int r = 0; r < LeaderboardRows; ++r) showBoardRow(boardRows[r], group.playerAtRank(r), group);
-}
-
-void CActiveTournamentDlg::showBoardRow(BoardRow& row, const CPlayer* player, const CPlayGroup& group) {
-    if (!player) {
-        for (QLineEdit* field : {row.player, row.groupClass, row.hcp, row.received, row.total, row.points}) {
-            setFieldText(field, QString());
+    for (int r = 0; r < LeaderboardRows; ++r) {
+        // The players ranked stand in the group shown, so the class is that group's.
+        if (const CPlayer* player = group.playerAtRank(r)) {
+            boardRows[r].showPlayer(*player, className(group.groupClass), pitch);
+        } else {
+            boardRows[r].showEmpty();
         }
-        for (CColorEdit* cell : row.cells) {
-            setFieldText(cell, QString());
-            setCellColour(cell, EmptyCellColour);
-        }
-        return;
-    }
-    setFieldText(row.player, toQString(player->text()));
-    // The player stands in the group shown, so the class is that group's.
-    setFieldText(row.groupClass, toQString(className(group.groupClass)));
-    setFieldText(row.hcp, QString::fromStdString(text::formatFixed1(player->hcp)));
-    setFieldText(row.received, QString::fromStdString(formatPlayingHandicap(player->sh)));
-    setFieldText(row.total, number(player->totalStrokes()));
-    setFieldText(row.points, number(playerPoints(*player)));
-    for (int i = 0; i < MaxHoles; ++i) {
-        setFieldText(row.cells[i], number(player->results[i]));
-        setCellColour(row.cells[i], holeScoreColour(player->results[i], tournament.pitch.par[i]));
     }
 }
 
@@ -379,20 +315,11 @@ void CActiveTournamentDlg::onPlayerChosen(int position) {
     setFieldText(inputReceived, QString::fromStdString(formatPlayingHandicap(chosenPlayer->sh)));
     setFieldText(inputHcp, QString::fromStdString(text::formatFixed1(chosenPlayer->hcp)));
     // Every hole field shows this player's own strokes, also beyond a short course's holes.
+    // Each write runs the field's handler, which stores the same value back.
     fillingHoleFields = true;
-    for (int k = 0; k < MaxHoles; ++k) writeHoleField(k, number(chosenPlayer->results[k]));
+    for (int k = 0; k < MaxHoles; ++k) setTextAndNotify(holeEdits[k], number(chosenPlayer->results[k]));
     fillingHoleFields = false;
     showEntryTotal();
-}
-
-void CActiveTournamentDlg::writeHoleField(int k, const QString& value) {
-    // A write is a change of the field and runs its handler; Qt reports no change for an
-    // unchanged text, so the handler is run directly then.
-    if (holeEdits[k]->text() == value) {
-        onHoleChanged(k);
-    } else {
-        holeEdits[k]->setText(value);
-    }
 }
 
 void CActiveTournamentDlg::onHoleChanged(int k) {

@@ -7,10 +7,11 @@
 #include <QDialog>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "model/Records.h"
+#include "ui/CLeaderboardRow.h"
 
-class CColorEdit;
 class CColorStatic;
 class QButtonGroup;
 class QComboBox;
@@ -34,17 +35,6 @@ public:
     const CPlayer* playerBeingEdited() const { return chosenPlayer; }
 
 private:
-    // One leaderboard row: the player's figures and the 18 coloured hole cells.
-    struct BoardRow {
-        QLineEdit* player = nullptr;
-        QLineEdit* groupClass = nullptr;
-        QLineEdit* hcp = nullptr;
-        QLineEdit* received = nullptr;
-        QLineEdit* total = nullptr;
-        QLineEdit* points = nullptr;
-        std::array<CColorEdit*, MaxHoles> cells{};
-    };
-
     void buildForm();
     QGroupBox* buildGroupChoice();
     void buildHeadings(QGridLayout* grid);
@@ -58,9 +48,7 @@ private:
     void onGroupChosen(int g);
     void fillPlayerList();
     void refreshGroupView();
-    void showBoardRow(BoardRow& row, const CPlayer* player, const CPlayGroup& group);
     void onPlayerChosen(int position);
-    void writeHoleField(int k, const QString& text);
     void onHoleChanged(int k);
     void showEntryTotal();
     void onResultList();
@@ -75,10 +63,11 @@ private:
     bool fillingHoleFields = false;
 
     QGroupBox* playFrame = nullptr;
+    QWidget* scoreArea = nullptr;
     std::array<QRadioButton*, MaxGroups> groupRadios{};
     QButtonGroup* groupButtons = nullptr;
     QLabel* hcpHeading = nullptr;
-    std::array<BoardRow, LeaderboardRows> boardRows;
+    std::vector<CLeaderboardRow> boardRows;
     CColorStatic* courseLabel = nullptr;
     QLabel* parTotalLabel = nullptr;
     std::array<QLabel*, MaxHoles> parLabels{};

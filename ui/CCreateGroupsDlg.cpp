@@ -57,6 +57,8 @@ CCreateGroupsDlg::CCreateGroupsDlg(QWidget* parent) : QDialog(parent) {
     for (int row = 0; row < MaxGroups; ++row) connectRow(row);
     fillLists();
     showGroups();
+    // Sized before the window exists, so showing it changes no size hints.
+    layout()->activate();
 }
 
 void CCreateGroupsDlg::buildForm() {

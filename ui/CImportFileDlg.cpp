@@ -15,6 +15,8 @@ CImportFileDlg::CImportFileDlg(const QString& title, QWidget* parent) : QDialog(
     setWindowTitle(title);
     fileNameEdit = new QLineEdit(this);
     fileNameEdit->setObjectName(QStringLiteral("fileNameEdit"));
+    // Room for a file name of a usual length.
+    fileNameEdit->setMinimumWidth(fileNameEdit->fontMetrics().averageCharWidth() * 40);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(fileNameEdit);

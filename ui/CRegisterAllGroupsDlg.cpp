@@ -31,6 +31,8 @@ CRegisterAllGroupsDlg::CRegisterAllGroupsDlg(QWidget* parent) : QDialog(parent) 
     setWindowIcon(teebrookIcon());
     buildForm();
     showGroups();
+    // Sized before the window exists, so showing it changes no size hints.
+    layout()->activate();
 }
 
 void CRegisterAllGroupsDlg::buildForm() {

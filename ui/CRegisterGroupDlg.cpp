@@ -49,6 +49,8 @@ CRegisterGroupDlg::CRegisterGroupDlg(int groupPosition, QWidget* parent) : QDial
     for (int row = 0; row < MaxPlayers; ++row) connectRow(row);
     setTabOrderOfRows();
     showGroup();
+    // Sized before the window exists, so showing it changes no size hints.
+    layout()->activate();
 }
 
 void CRegisterGroupDlg::buildForm() {
