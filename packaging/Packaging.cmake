@@ -17,9 +17,10 @@ set(CPACK_PACKAGE_NAME teebrook)
 set(CPACK_PACKAGE_VENDOR "Teebrook")
 set(CPACK_PACKAGE_CONTACT "Teebrook maintainers <teebrook@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Run a club golf tournament from one window")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Teebrook keeps the course table, the groups and players with their playing handicaps, "
-    "hole-by-hole scores with a live leaderboard, and writes the start list and the result list.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+       "Teebrook keeps the course table, the groups and players with their playing handicaps, "
+       "hole-by-hole scores with a live leaderboard, and writes the start list and the result list. "
+       "Start it with teebrook-launch or from the desktop's menu: it works in ~/Teebrook.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
