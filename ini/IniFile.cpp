@@ -61,6 +61,14 @@ std::string_view valueOf(std::string_view line) {
     return value;
 }
 
+// A value that reading would change, one with blanks at its ends or with enclosing quotes
+// of its own, is written inside a pair of quotes, which reading strips again.
+std::string storedValue(std::string value) {
+    const bool blankAtEnd = !value.empty() && (isBlank(value.front()) || isBlank(value.back()));
+    const bool enclosedInQuotes = value.size() >= 2 && value.front() == '"' && value.back() == '"';
+    return blankAtEnd || enclosedInQuotes ? "\"" + value + "\"" : value;
+}
+
 // FNV-1a over the lower-case name.
 std::uint32_t nameHash(std::string_view name) {
     std::uint32_t hash = 2166136261u;
@@ -153,7 +161,9 @@ std::ptrdiff_t IniFile::findKey(const Section& section, std::string_view key) {
 std::string IniFile::value(std::string_view section, std::string_view key) const {
     const Section* found = findSection(section);
     const std::ptrdiff_t line = found ? findKey(*found, key) : -1;
-    return line >= 0 ? std::string(valueOf(found->lines[line])) : std::string();
+    // A lone CR inside a line would be written back as a blank; read it as one, so a value
+    // reads the same before and after a save.
+    return line >= 0 ? text::withoutLineBreaks(valueOf(found->lines[line])) : std::string();
 }
 
 std::string IniFile::textValue(std::string_view section, std::string_view key) const {
@@ -183,7 +193,8 @@ void IniFile::addKey(Section& section, std::string_view key, std::string_view va
 void IniFile::setValue(std::string_view section, std::string_view key, std::string_view value) {
     const std::string sectionName = text::withoutLineBreaks(section);
     const std::string keyName = text::withoutLineBreaks(key);
-    const std::string newValue = text::withoutLineBreaks(value);
+    const std::string wanted = text::withoutLineBreaks(value);
+    const std::string newValue = storedValue(wanted);
 
     Section* target = findSection(sectionName);
     if (!target) {
@@ -196,12 +207,12 @@ void IniFile::setValue(std::string_view section, std::string_view key, std::stri
         addKey(*target, keyName, newValue);
         return;
     }
-    // Keep the key as the file spells it, and the blanks after '=', so an unchanged
-    // value leaves the line byte for byte as it was.
+    // A line that already reads as the value stays byte for byte as it was; otherwise keep
+    // the key as the file spells it and the blanks after '='.
     std::string& line = target->lines[found];
+    if (text::withoutLineBreaks(valueOf(line)) == wanted) return;
     std::size_t valueStart = line.find('=') + 1;
     while (valueStart < line.size() && isBlank(line[valueStart])) ++valueStart;
-    if (std::string_view(line).substr(valueStart) == newValue) return;
     line.resize(valueStart);
     line += newValue;
 }

@@ -30,14 +30,15 @@ public:
     // Reads the file at `path`, or starts an empty one when there is none.
     static IniFile readOrEmpty(const std::string& path);
 
-    // The value of `key` in `section`, whole, or the empty text.
+    // The value of `key` in `section`, whole (a lone CR inside it read as a blank), or the empty text.
     std::string value(std::string_view section, std::string_view key) const;
     // Values as the model's files take them: the first 49 characters of the value, as text,
     // as a leading integer and as a decimal narrowed to a float.
     std::string textValue(std::string_view section, std::string_view key) const;
     int intValue(std::string_view section, std::string_view key) const;
     float decimalValue(std::string_view section, std::string_view key) const;
-    // Sets `key` in `section`; CR and LF inside the value become blanks.
+    // Sets `key` in `section`; CR and LF inside the value become blanks. A value with blanks at
+    // its ends or enclosing quotes of its own is written in quotes, so it reads back as set.
     void setValue(std::string_view section, std::string_view key, std::string_view value);
 
     // The contents with CR LF line ends.

@@ -124,8 +124,10 @@ TEST(IniWriting, ReplacesAValueInPlaceAndKeepsEverythingElse) {
 TEST(IniWriting, AnUnchangedValueLeavesItsLineAsItWas) {
     const std::string original = lines({"[S]", "  Key =   same   "});
     IniFile file(original);
-    file.setValue("S", "Key", "same   ");
+    file.setValue("S", "Key", "same");
     EXPECT_EQ(file.contents(), original);
+    file.setValue("S", "Key", "same   ");
+    EXPECT_EQ(file.contents(), lines({"[S]", "  Key =   \"same   \""}));
 }
 
 TEST(IniWriting, AddsMissingKeysAtTheEndOfTheirSectionAndMissingSectionsAtTheEnd) {
