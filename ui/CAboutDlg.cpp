@@ -35,4 +35,6 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     layout->addLayout(content);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Sized before the window exists, so showing it changes no size hints.
+    layout->activate();
 }

@@ -97,6 +97,8 @@ CTournamentDlg::CTournamentDlg(QWidget* parent) : QDialog(parent) {
     setTabOrderOfForm();
     fillLists();
     setupButton->setEnabled(false);
+    // Sized before the window exists, so showing it changes no size hints.
+    layout()->activate();
 }
 
 void CTournamentDlg::buildForm() {
