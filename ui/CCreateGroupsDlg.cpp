@@ -2,7 +2,6 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,6 +11,7 @@
 #include "text/Text.h"
 #include "ui/Artwork.h"
 #include "ui/CChoiceList.h"
+#include "ui/CloseButton.h"
 #include "ui/FieldText.h"
 #include "ui/TextCodec.h"
 
@@ -79,17 +79,9 @@ void CCreateGroupsDlg::buildForm() {
     for (int row = 0; row < MaxGroups; ++row) buildRow(row, grid, frame);
     grid->setColumnStretch(2, 1);
 
-    closeButton = new QPushButton(QStringLiteral("Lukk"), this);
-    closeButton->setObjectName(QStringLiteral("closeButton"));
-    closeButton->setDefault(true);
-    connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(closeButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
-    layout->addLayout(buttons);
+    closeButton = addCloseButton(this, layout);
 }
 
 void CCreateGroupsDlg::buildRow(int row, QGridLayout* grid, QWidget* frame) {

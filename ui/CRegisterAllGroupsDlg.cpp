@@ -7,6 +7,7 @@
 #include "text/Text.h"
 #include "ui/Artwork.h"
 #include "ui/CRegisterGroupDlg.h"
+#include "ui/CloseButton.h"
 #include "ui/TextCodec.h"
 
 namespace {
@@ -47,11 +48,7 @@ void CRegisterAllGroupsDlg::buildForm() {
         layout->addWidget(button);
     }
     layout->addSpacing(12);
-    closeButton = new QPushButton(QStringLiteral("Lukk"), this);
-    closeButton->setObjectName(QStringLiteral("closeButton"));
-    closeButton->setDefault(true);
-    connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
-    layout->addWidget(closeButton, 0, Qt::AlignRight);
+    closeButton = addCloseButton(this, layout);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -2,7 +2,6 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,6 +11,7 @@
 #include "scoring/Handicap.h"
 #include "text/Text.h"
 #include "ui/Artwork.h"
+#include "ui/CloseButton.h"
 #include "ui/FieldText.h"
 #include "ui/MessageBox.h"
 #include "ui/TextCodec.h"
@@ -81,17 +81,9 @@ void CRegisterGroupDlg::buildForm() {
     grid->setColumnStretch(3, 1);
     grid->setColumnStretch(4, 1);
 
-    closeButton = new QPushButton(QStringLiteral("Lukk"), this);
-    closeButton->setObjectName(QStringLiteral("closeButton"));
-    closeButton->setDefault(true);
-    connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(closeButton);
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(groupFrame);
-    layout->addLayout(buttons);
+    closeButton = addCloseButton(this, layout);
 }
 
 void CRegisterGroupDlg::connectRow(int row) {

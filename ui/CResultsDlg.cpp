@@ -1,6 +1,5 @@
 #include "ui/CResultsDlg.h"
 
-#include <QDialogButtonBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -9,6 +8,7 @@
 #include "app/CTournamentApp.h"
 #include "lists/Lists.h"
 #include "text/Text.h"
+#include "ui/DialogButtons.h"
 #include "ui/MessageBox.h"
 #include "ui/TextCodec.h"
 #include "ui/TournamentFiles.h"
@@ -60,13 +60,9 @@ void CResultsDlg::buildForm() {
     resultsList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     resultsList->setMinimumSize(520, 300);
     layout->addWidget(resultsList);
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    // Both buttons only close the screen; the line the user may have selected is not used.
+    const OkCancelButtons buttons = addOkCancelButtons(this, layout);
+    connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void CResultsDlg::fillResults() {

@@ -213,16 +213,12 @@ TEST_F(ResultsScreen, EmptyNameMessageIsARealModalBoxWithOk) {
 TEST_F(ResultsScreen, OkAndCancelCloseTheScreen) {
     setUpResults();
     CResultsDlg screen;
-    const auto buttonNamed = [&](const QString& text) -> QPushButton* {
-        for (QPushButton* button : screen.findChildren<QPushButton*>()) {
-            if (button->text() == text) return button;
-        }
-        return nullptr;
-    };
-    QPushButton* ok = buttonNamed(QStringLiteral("OK"));
-    QPushButton* cancel = buttonNamed(QStringLiteral("Cancel"));
+    auto* ok = childNamed<QPushButton>(&screen, QStringLiteral("okButton"));
+    auto* cancel = childNamed<QPushButton>(&screen, QStringLiteral("cancelButton"));
     ASSERT_NE(ok, nullptr);
     ASSERT_NE(cancel, nullptr);
+    EXPECT_EQ(ok->text(), QStringLiteral("OK"));
+    EXPECT_EQ(cancel->text(), QStringLiteral("Cancel"));
     EXPECT_TRUE(ok->isDefault());
 
     screen.show();

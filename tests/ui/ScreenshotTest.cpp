@@ -9,9 +9,11 @@
 
 #include "UiTestSupport.h"
 #include "ui/CAboutDlg.h"
+#include "ui/CActiveTournamentDlg.h"
 #include "ui/CCreateGroupsDlg.h"
 #include "ui/CRegisterAllGroupsDlg.h"
 #include "ui/CRegisterGroupDlg.h"
+#include "ui/CResultsDlg.h"
 #include "ui/CTournamentDlg.h"
 
 namespace {
@@ -83,4 +85,23 @@ TEST_F(Screenshots, EachWindow) {
     save(all, "register_all");
     CRegisterGroupDlg one(0);
     save(one, "register_group");
+}
+
+TEST_F(Screenshots, PlayScreens) {
+    // A few holes played, so the leaderboard shows every colour.
+    const int strokes[4][6] = {{4, 5, 3, 4, 5, 4}, {5, 6, 4, 6, 7, 4}, {3, 4, 2, 4, 4, 3}, {6, 7, 5, 7, 8, 6}};
+    for (int p = 0; p < 4; ++p) {
+        for (int hole = 0; hole < 6; ++hole) tournament().groups[0].players[p].results[hole] = strokes[p][hole];
+    }
+    tournament().groups[1].playForm = 1;
+    CActiveTournamentDlg play;
+    play.show();
+    auto* players = childNamed<QComboBox>(&play, QStringLiteral("playerCombo"));
+    pickEntry(players, 1);
+    auto* seventhHole = childNamed<QLineEdit>(&play, QStringLiteral("holeEdit6"));
+    seventhHole->selectAll();
+    QTest::keyClicks(seventhHole, QStringLiteral("5"));
+    save(play, "active_tournament");
+    CResultsDlg results;
+    save(results, "results");
 }
