@@ -29,24 +29,28 @@ inline void require(const std::string& found) {
     std::abort();
 }
 
-// A folder of its own for the files one fuzz process writes, removed at exit; in memory
-// where the machine has /dev/shm, since every input is written and saved (with a flush to
-// disk) at least once.
+// A folder of its own for the files one process writes, removed when it goes; in memory
+// where the machine has /dev/shm, since every fuzz input is written and saved (with a
+// flush to disk) at least once.
 class ScratchDir {
 public:
-    ScratchDir() {
+    explicit ScratchDir(std::string_view prefix = "teebrook-fuzz") {
         std::error_code error;
         const std::filesystem::path base = std::filesystem::is_directory("/dev/shm", error)
                                                ? std::filesystem::path("/dev/shm")
                                                : std::filesystem::temp_directory_path();
-        path_ = (base / "teebrook-fuzz-XXXXXX").string();
+        path_ = (base / (std::string(prefix) + "-XXXXXX")).string();
         if (!mkdtemp(path_.data())) std::abort();
     }
     ~ScratchDir() {
         std::error_code error;
         std::filesystem::remove_all(path_, error);
     }
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+
     const std::string& path() const { return path_; }
+    std::string file(std::string_view name) const { return path_ + "/" + std::string(name); }
 
 private:
     std::string path_;

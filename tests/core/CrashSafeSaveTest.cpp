@@ -10,7 +10,6 @@
 #include <thread>
 
 #include <signal.h>
-#include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -80,33 +79,6 @@ std::chrono::microseconds timeOfOneSave(CTournament& tournament, const std::stri
     return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start) / Saves;
 }
 
-// A folder for the test in memory where the machine has /dev/shm. A killed process leaves
-// the page cache as it was, so flushes to disk play no part in what a kill leaves behind,
-// and in memory the 250 rounds take a second or two instead of waiting on a busy disk.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::error_code error;
-        const std::filesystem::path base = std::filesystem::is_directory("/dev/shm", error)
-                                               ? std::filesystem::path("/dev/shm")
-                                               : std::filesystem::temp_directory_path();
-        path_ = (base / "teebrook-crash-XXXXXX").string();
-        if (!::mkdtemp(path_.data())) path_.clear();
-    }
-    ~ScratchFolder() {
-        std::error_code error;
-        if (!path_.empty()) std::filesystem::remove_all(path_, error);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    bool made() const { return !path_.empty(); }
-    std::string file(std::string_view name) const { return path_ + "/" + std::string(name); }
-
-private:
-    std::string path_;
-};
-
 int filesBeside(const std::string& path) {
     int count = 0;
     for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(path).parent_path())) {
@@ -118,8 +90,10 @@ int filesBeside(const std::string& path) {
 }  // namespace
 
 TEST(CrashSafeSave, TheFileIsAlwaysTheOldOrTheNewTournamentWhenTheSaveIsKilled) {
-    ScratchFolder folder;
-    ASSERT_TRUE(folder.made());
+    // In memory where the machine allows: a killed process leaves the page cache as it was,
+    // so flushes to disk play no part in what a kill leaves behind, and the 250 rounds take
+    // a second instead of waiting on a busy disk.
+    const fuzzcheck::ScratchDir folder("teebrook-crash");
     const std::string path = folder.file("data/Cup.ini");
     CTournament old(folder.file("no-course-table.ini"));
     CTournament changed(folder.file("no-course-table.ini"));
