@@ -19,10 +19,6 @@ CTournamentApp::CTournamentApp(int& argc, char** argv, std::string configPath)
 
 CTournamentApp::~CTournamentApp() = default;
 
-CTournamentApp* CTournamentApp::instance() {
-    return qobject_cast<CTournamentApp*>(QCoreApplication::instance());
-}
+CTournamentApp* CTournamentApp::instance() { return qobject_cast<CTournamentApp*>(QCoreApplication::instance()); }
 
-CTournament& theTournament() {
-    return CTournamentApp::instance()->tournament();
-}
+CTournament& theTournament() { return CTournamentApp::instance()->tournament(); }

@@ -79,6 +79,4 @@ const CPlayer* CPlayGroup::playerAtRank(int k) const {
     return &players[order[std::max(k, 0)]];
 }
 
-CPlayer* CPlayGroup::playerAtRank(int k) {
-    return const_cast<CPlayer*>(std::as_const(*this).playerAtRank(k));
-}
+CPlayer* CPlayGroup::playerAtRank(int k) { return const_cast<CPlayer*>(std::as_const(*this).playerAtRank(k)); }

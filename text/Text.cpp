@@ -159,7 +159,8 @@ std::string formatFixed(double value, int decimals) {
 
 std::string withoutLineBreaks(std::string_view value) {
     std::string result(value);
-    std::replace_if(result.begin(), result.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    std::replace_if(
+        result.begin(), result.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     return result;
 }
 

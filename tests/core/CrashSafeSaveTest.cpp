@@ -50,11 +50,12 @@ void fillTournament(CTournamentInfo& t, int variant) {
     }
 }
 
-// Saves the two tournaments over `path` in turn until killed, writing a byte to
-// `progress` after each save; a failed save ends the process with code 3.
-[[noreturn]] void saveForever(CTournament& first, CTournament& second, const std::string& path, int progress) {
-    for (const bool changed = true; changed;) {
-        for (CTournament* tournament : {&second, &first}) {
+// Saves `next` and then `current` over `path` in turn until killed, writing a byte to
+// `progress` after each save; a failed save ends the process with code 3. Starting with
+// the tournament the file does not hold makes every finished save change the file.
+[[noreturn]] void saveForever(CTournament& next, CTournament& current, const std::string& path, int progress) {
+    for (const bool saving = true; saving;) {
+        for (CTournament* tournament : {&next, &current}) {
             if (!tournament->save(path)) _exit(3);
             const char done = 1;
             if (::write(progress, &done, 1) != 1) _exit(4);
@@ -123,6 +124,7 @@ TEST(CrashSafeSave, TheFileIsAlwaysTheOldOrTheNewTournamentWhenTheSaveIsKilled) 
         ASSERT_GE(child, 0);
         if (child == 0) {
             ::close(progress[0]);
+            if (before == oldBytes) saveForever(changed, old, path, progress[1]);
             saveForever(old, changed, path, progress[1]);
         }
         ::close(progress[1]);

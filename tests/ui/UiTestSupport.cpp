@@ -1,8 +1,8 @@
 #include "UiTestSupport.h"
 
+#include <QAbstractItemView>
 #include <QDir>
 #include <QFile>
-#include <QAbstractItemView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdlib>
@@ -44,9 +44,8 @@ void pollForModal(std::function<void(QWidget*)> action, int triesLeft) {
         return;
     }
     if (triesLeft > 0) {
-        QTimer::singleShot(10, [action = std::move(action), triesLeft]() mutable {
-            pollForModal(std::move(action), triesLeft - 1);
-        });
+        QTimer::singleShot(
+            10, [action = std::move(action), triesLeft]() mutable { pollForModal(std::move(action), triesLeft - 1); });
     }
 }
 void pollForPopup(std::function<void(QWidget*)> action, int triesLeft) {
@@ -55,9 +54,8 @@ void pollForPopup(std::function<void(QWidget*)> action, int triesLeft) {
         return;
     }
     if (triesLeft > 0) {
-        QTimer::singleShot(10, [action = std::move(action), triesLeft]() mutable {
-            pollForPopup(std::move(action), triesLeft - 1);
-        });
+        QTimer::singleShot(
+            10, [action = std::move(action), triesLeft]() mutable { pollForPopup(std::move(action), triesLeft - 1); });
     }
 }
 }  // namespace
