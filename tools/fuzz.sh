@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (fuzz/) and runs each for the given number of seconds,
-# starting from its seed corpus fuzz/corpus/<name>/. The seeds are copied to a temporary
+# starting from the sample inputs in fuzz/corpus/<name>/. They are copied to a temporary
 # folder first, so the inputs a run finds never change the repository.
 #   bash tools/fuzz.sh 5              every target 5 s (the CI smoke run)
 #   bash tools/fuzz.sh 600 ini        one target (fuzz_ini) for 10 minutes
