@@ -1,9 +1,8 @@
 #include "lists/Lists.h"
 
 #include <array>
-#include <filesystem>
-#include <fstream>
 
+#include "ini/AtomicFile.h"
 #include "model/CTournament.h"
 #include "text/Text.h"
 
@@ -50,17 +49,6 @@ std::string holeResults(const CPlayer& player, int holes) {
     return result + '(' + text::formatInt(sum) + ')';
 }
 
-// Creates or replaces the file; false when it cannot be opened or written completely.
-bool writeFile(const std::string& path, const std::string& bytes) {
-    // File names are UTF-8 whatever the platform's narrow encoding is.
-    std::ofstream out(std::filesystem::path(std::u8string(path.begin(), path.end())),
-                      std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return !out.fail();
-}
-
 void addStartGroup(ListText& list, const CPlayGroup& group) {
     list.rule();
     list.line("Gruppe:", className(group.groupClass));
@@ -99,7 +87,7 @@ bool writeStartList(const CTournament& tournament, const std::string& path) {
     list.line();
     list.line();
     for (int g = 0; g < tournament.groupsInUse(); ++g) addStartGroup(list, tournament.groups[g]);
-    return writeFile(path, list.bytes());
+    return writeFileAtomically(path, list.bytes());
 }
 
 bool writeResultList(const CTournament& tournament, const std::string& path) {
@@ -114,5 +102,5 @@ bool writeResultList(const CTournament& tournament, const std::string& path) {
     list.line();
     const int holes = tournament.pitch.holeCount();
     for (int g = 0; g < tournament.groupsInUse(); ++g) addResultGroup(list, tournament.groups[g], holes);
-    return writeFile(path, list.bytes());
+    return writeFileAtomically(path, list.bytes());
 }

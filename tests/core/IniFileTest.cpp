@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
 #include <random>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "FileSizeLimit.h"
 #include "TempFolder.h"
 #include "ini/IniFile.h"
 
@@ -213,16 +212,11 @@ TEST(IniFileOnDisk, AWriteThatFailsHalfwayLeavesTheOldFileAndNoTemporaryFile) {
     const std::string path = folder.write("file.ini", old);
     IniFile file;
     file.setValue("S", "Key", std::string(4096, 'n'));
-    // A file size limit makes the write fail after a few bytes, even for the superuser.
-    rlimit previous{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
-    const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = previous;
-    small.rlim_cur = 100;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = file.writeAtomically(path);
-    ::setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousSignal);
+    bool written = true;
+    {
+        const FileSizeLimit limit(100);
+        written = file.writeAtomically(path);
+    }
     EXPECT_FALSE(written);
     EXPECT_EQ(TempFolder::read(path), old);
     int entries = 0;
