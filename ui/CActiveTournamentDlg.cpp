@@ -11,11 +11,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
-#include <QStyle>
 #include "app/CTournamentApp.h"
-
 #include "scoring/HoleScore.h"
 #include "text/Text.h"
 #include "ui/CColorStatic.h"
@@ -45,6 +44,7 @@ constexpr int RowAllocation = RowInput + 1;
 
 // A hole field's text is read up to this many characters.
 constexpr std::size_t HoleEntryLength = 99;
+// The player list keeps to its columns; its popup is wider, so that names read whole.
 constexpr int PlayerListPopupWidth = 360;
 // The group choice's three columns keep to this width; a longer caption ends in "…".
 constexpr int GroupCaptionWidth = 330;
@@ -219,7 +219,6 @@ void CActiveTournamentDlg::buildInputRows(QGridLayout* grid) {
     playerCombo->setEditable(true);
     // Only a pick from the list counts; typed text never becomes an entry.
     playerCombo->setInsertPolicy(QComboBox::NoInsert);
-    // The list keeps to its columns whatever the names; its popup is wider, to read them whole.
     playerCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     playerCombo->view()->setMinimumWidth(PlayerListPopupWidth);
     connect(playerCombo, &QComboBox::currentIndexChanged, this, &CActiveTournamentDlg::onPlayerChosen);
