@@ -23,6 +23,10 @@ QLineEdit* makeEdit(const QString& objectName, const QString& pattern, int width
     if (!pattern.isEmpty()) {
         edit->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), edit));
     }
+    // A field that cannot be filled (a hole the course does not play) looks it.
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Base, palette.color(QPalette::Disabled, QPalette::Window));
+    edit->setPalette(palette);
     if (widthInDigits > 0) {
         const int digits = edit->fontMetrics().horizontalAdvance(QString(widthInDigits, QLatin1Char('0')));
         edit->setFixedWidth(digits + 14);
