@@ -17,6 +17,7 @@
 #include "ui/CChoiceList.h"
 #include "ui/CCourseDlg.h"
 #include "ui/CCourseTableDlg.h"
+#include "ui/CSetupDlg.h"
 #include "ui/CTournamentDlg.h"
 
 namespace {
@@ -305,4 +306,37 @@ TEST_F(CourseEditor, BothScreensFitA1280By720Screen) {
         EXPECT_LE(size.width(), 1260) << screen->windowTitle().toStdString();
         EXPECT_LE(size.height(), 680) << screen->windowTitle().toStdString();
     }
+}
+
+TEST_F(CourseEditor, TheSetupScreensCourseImportGoesOnToTheEditor) {
+    TemporaryImportDirectory importDir;
+    ASSERT_TRUE(importDir.write(QStringLiteral("baner.txt"), "Skogbanen 18\r\n"));
+    CSetupDlg setup;
+    setup.show();
+    QStringList listedInEditor;
+    onNextModal([&](QWidget* import) {
+        onNextModal([&](QWidget* editor) {
+            listedInEditor = listed(editor, 0);
+            MessageBox::setNextAnswer(MessageBox::Answer::No);
+            press(editor, "closeButton");
+        });
+        QTest::keyClicks(childNamed<QLineEdit>(import, QStringLiteral("fileNameEdit")), QStringLiteral("baner.txt"));
+        press(import, "okButton");
+    });
+    press(&setup, "importPitchesButton");
+    EXPECT_EQ(listedInEditor, QStringList({"Testbanen", "Kortbanen", "Skogbanen"}));
+}
+
+TEST_F(CourseEditor, TheRealQuestionOffersJaNeiAndAvbrytAndEscapeAnswersAvbryt) {
+    MessageBox::setRecording(false);
+    QStringList buttons;
+    onNextModal([&](QWidget* box) {
+        for (QPushButton* button : box->findChildren<QPushButton*>()) buttons << button->text();
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    const MessageBox::Answer answer = MessageBox::question(nullptr, QStringLiteral("Lagre?"));
+    MessageBox::setRecording(true);
+    EXPECT_EQ(answer, MessageBox::Answer::Cancel);
+    buttons.sort();
+    EXPECT_EQ(buttons, QStringList({"Avbryt", "Ja", "Nei"}));
 }
