@@ -243,8 +243,9 @@ void IniFile::removeSectionIfEmpty(std::string_view section) {
     sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(found->second));
     // Positions after the removed section moved; of duplicate sections the first is still found.
     sectionIndex_.clear();
-    for (std::size_t i = 0; i < sections_.size(); ++i)
+    for (std::size_t i = 0; i < sections_.size(); ++i) {
         sectionIndex_.emplace(lowered(headerName(sections_[i].header)), i);
+    }
 }
 
 std::string IniFile::contents() const {
