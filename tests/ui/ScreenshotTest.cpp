@@ -3,7 +3,9 @@
 // see real window decorations; the README gives the command that remakes docs/images).
 // The pictures show a club's tournament on the sample course table.
 
+#include <QContextMenuEvent>
 #include <QDir>
+#include <QScreen>
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
@@ -168,6 +170,24 @@ protected:
         EXPECT_TRUE(picture.save(QDir(outputFolder).filePath(QString::fromLatin1(name) + ".png"), "PNG", 0));
     }
 
+    // The main window with its context menu open, taken from the screen so the menu shows.
+    void saveContextMenu(CTournamentDlg& main) {
+        main.show();
+        QTest::qWait(200);
+        onNextPopup([&](QWidget* menu) {
+            QTest::qWait(200);
+            const QRect area = main.frameGeometry().united(menu->geometry());
+            const QPixmap shot = main.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+            EXPECT_TRUE(shot.toImage().convertToFormat(QImage::Format_RGB888).save(
+                QDir(outputFolder).filePath(QStringLiteral("meny.png")), "PNG", 0));
+            menu->close();
+        });
+        const QPoint inside(main.width() / 2, main.height() / 2);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, inside, main.mapToGlobal(inside));
+        QApplication::sendEvent(&main, &event);
+        main.close();
+    }
+
     QString outputFolder;
     QTemporaryDir courseFolder;
     std::string savedConfig;
@@ -186,6 +206,7 @@ TEST_F(Screenshots, SettingUpTheCoursesAndTheTournament) {
     pickEntry(childNamed<QComboBox>(&main, QStringLiteral("typeList")), 0);
     QTest::keyClicks(childNamed<QLineEdit>(&main, QStringLiteral("groupCountEdit")), QStringLiteral("3"));
     save(main, "hovedvindu");
+    saveContextMenu(main);
 
     CCourseTableDlg courses;
     save(courses, "baner");
