@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "TempFolder.h"
@@ -258,4 +259,58 @@ TEST(CourseTableFile, CourseRatingsReadAsTypedWithPointOrComma) {
     EXPECT_DOUBLE_EQ(readCourseRating("72").value(), 72.0);
     for (const char* bad : {"", ",5", "71,", "71,3,1", "-71", "7 1", "71.3x"})
         EXPECT_FALSE(readCourseRating(bad)) << bad;
+}
+
+// What the editor reads from a hand-made file, written back, reads back the same (a course
+// rating is written with a point, which the reader takes).
+TEST(CourseTableFile, WritingWhatWasReadReadsTheSame) {
+    const std::string handMade = lines({
+        "[NumberOfPitches]",
+        "Number=4",
+        "[Pitches]",
+        "Pitch1=\"  Sola GK \"",
+        "Pitch2=En bane med et navn som er lenger enn f\xF8rti\xE5tte tegn, og mer",
+        "Pitch3=;Semikolon = og \"sitat",
+        "[Pitch1]",
+        "Holes=27",
+        "Par=4 4 4 4 4 4 4 4 4 4 4 4 4 4 4 4 4 4 4 4",
+        "NumberOfTees=9",
+        "Tee1= Gul ",
+        "PitchValue1=71,3",
+        "Tee5=\"Hvit\"",
+        "[pitch2]",
+        "holes=-5",
+        "Index=99999999999 -4 x",
+        "NumberOfTees=1",
+        "Tee1=R\xF8\x64",
+        "SlopeValue1=12abc",
+        "[Pitch4]",
+        "Holes=9",
+    });
+    TempFolder folder;
+    const std::string path = folder.write("TeebrookConfig.ini", handMade);
+    const std::vector<CourseDraft> read = readCourseTable(path).value();
+    ASSERT_EQ(read.size(), 4u);
+    IniFile file(handMade);
+    putCourseTable(file, read);
+    const std::vector<CourseDraft> again = readCourseTable(folder.write("again.ini", file.contents())).value();
+    ASSERT_EQ(again.size(), read.size());
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        const int holes = std::clamp(read[i].holes, 0, MaxHoles);
+        EXPECT_EQ(again[i].name, read[i].name) << i;
+        EXPECT_EQ(again[i].holes, read[i].holes) << i;
+        for (int hole = 0; hole < holes; ++hole) {
+            EXPECT_EQ(again[i].par[hole], read[i].par[hole]) << i << " hole " << hole;
+            EXPECT_EQ(again[i].index[hole], read[i].index[hole]) << i << " hole " << hole;
+        }
+        ASSERT_EQ(again[i].tees.size(), read[i].tees.size()) << i;
+        for (std::size_t tee = 0; tee < read[i].tees.size(); ++tee) {
+            EXPECT_EQ(again[i].tees[tee].name, read[i].tees[tee].name) << i;
+            EXPECT_EQ(readCourseRating(again[i].tees[tee].rating), readCourseRating(read[i].tees[tee].rating)) << i;
+            EXPECT_EQ(again[i].tees[tee].slope, read[i].tees[tee].slope) << i;
+            EXPECT_EQ(again[i].tees[tee].par, read[i].tees[tee].par) << i;
+        }
+    }
+    EXPECT_EQ(again[0].name, "  Sola GK ");
+    EXPECT_EQ(again[0].tees[0].rating, "71.3");
 }
