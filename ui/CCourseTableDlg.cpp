@@ -236,7 +236,7 @@ bool CCourseTableDlg::save() {
 
 void CCourseTableDlg::reject() {
     if (unsaved) {
-        switch (MessageBox::question(this, UnsavedQuestion)) {
+        switch (MessageBox::askYesNoCancel(this, UnsavedQuestion)) {
             case MessageBox::Answer::Yes:
                 if (!save()) return;
                 break;

@@ -20,7 +20,7 @@ void MessageBox::warning(QWidget* parent, const QString& text) {
     box.exec();
 }
 
-MessageBox::Answer MessageBox::question(QWidget* parent, const QString& text) {
+MessageBox::Answer MessageBox::askYesNoCancel(QWidget* parent, const QString& text) {
     if (recordingMessages) {
         recordedMessages.append(text);
         return nextAnswer;

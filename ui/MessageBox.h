@@ -16,7 +16,7 @@ public:
 
     enum class Answer { Yes, No, Cancel };
     // A modal question with "Ja", "Nei" and "Avbryt"; Escape answers Cancel.
-    static Answer question(QWidget* parent, const QString& text);
+    static Answer askYesNoCancel(QWidget* parent, const QString& text);
 
     // Test seam: while recording, warnings are not shown but appended to recorded().
     static void setRecording(bool recording);

@@ -327,14 +327,14 @@ TEST_F(CourseEditor, TheSetupScreensCourseImportGoesOnToTheEditor) {
     EXPECT_EQ(listedInEditor, QStringList({"Testbanen", "Kortbanen", "Skogbanen"}));
 }
 
-TEST_F(CourseEditor, TheRealQuestionOffersJaNeiAndAvbrytAndEscapeAnswersAvbryt) {
+TEST_F(CourseEditor, TheRealYesNoCancelQuestionOffersJaNeiAndAvbrytAndEscapeAnswersAvbryt) {
     MessageBox::setRecording(false);
     QStringList buttons;
     onNextModal([&](QWidget* box) {
         for (QPushButton* button : box->findChildren<QPushButton*>()) buttons << button->text();
         QTest::keyClick(box, Qt::Key_Escape);
     });
-    const MessageBox::Answer answer = MessageBox::question(nullptr, QStringLiteral("Lagre?"));
+    const MessageBox::Answer answer = MessageBox::askYesNoCancel(nullptr, QStringLiteral("Lagre?"));
     MessageBox::setRecording(true);
     EXPECT_EQ(answer, MessageBox::Answer::Cancel);
     buttons.sort();
