@@ -5,12 +5,12 @@
 
 #include <QContextMenuEvent>
 #include <QDir>
-#include <QScreen>
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -165,8 +165,9 @@ protected:
         window.close();
     }
     // Without an alpha channel and with the strongest compression, to keep the guide's pictures small.
-    void saveShown(QWidget& window, const char* name) {
-        const QImage picture = window.grab().toImage().convertToFormat(QImage::Format_RGB888);
+    void saveShown(QWidget& window, const char* name) { savePicture(window.grab(), name); }
+    void savePicture(const QPixmap& shot, const char* name) {
+        const QImage picture = shot.toImage().convertToFormat(QImage::Format_RGB888);
         EXPECT_TRUE(picture.save(QDir(outputFolder).filePath(QString::fromLatin1(name) + ".png"), "PNG", 0));
     }
 
@@ -178,8 +179,7 @@ protected:
             QTest::qWait(200);
             const QRect area = main.frameGeometry().united(menu->geometry());
             const QPixmap shot = main.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
-            EXPECT_TRUE(shot.toImage().convertToFormat(QImage::Format_RGB888).save(
-                QDir(outputFolder).filePath(QStringLiteral("meny.png")), "PNG", 0));
+            savePicture(shot, "meny");
             menu->close();
         });
         const QPoint inside(main.width() / 2, main.height() / 2);
