@@ -21,6 +21,8 @@
 #include "ui/CAboutDlg.h"
 #include "ui/CActiveTournamentDlg.h"
 #include "ui/CColorEdit.h"
+#include "ui/CCourseDlg.h"
+#include "ui/CCourseTableDlg.h"
 #include "ui/CCreateGroupsDlg.h"
 #include "ui/CImportPitchesDlg.h"
 #include "ui/CImportPlayersDlg.h"
@@ -42,6 +44,17 @@ const QSize Display(1280, 720);
 const QSize Room(Display.width() - 20, Display.height() - 32 - 10 - 48);
 
 using OpenScreen = std::function<std::unique_ptr<QDialog>()>;
+
+// An 18-hole course with five tees, every name as long as the editor keeps.
+CourseDraft longestCourse() {
+    CourseDraft course{std::string(49, 'B'), MaxHoles, {}, {}, {}};
+    for (int i = 0; i < MaxHoles; ++i) {
+        course.par[i] = 4;
+        course.index[i] = i + 1;
+    }
+    for (int tee = 0; tee < MaxTees; ++tee) course.tees.push_back({std::string(49, 'T'), "71,3", 131, 72});
+    return course;
+}
 
 template <class Screen>
 OpenScreen opens() {
@@ -65,6 +78,8 @@ const std::vector<OpenScreen>& everyScreen() {
         opens<CRegisterPitchDlg>(),
         opens<CSavePitchesDlg>(),
         opens<CImportPitchesDlg>(),
+        opens<CCourseTableDlg>(),
+        [] { return std::make_unique<CCourseDlg>(std::vector<CourseDraft>{longestCourse()}, 0); },
     };
     return screens;
 }
