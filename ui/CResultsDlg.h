@@ -16,14 +16,10 @@ public:
 
     // The list's lines, top to bottom.
     QStringList lines() const;
-    // The list's order: ascending, letter case ignored, punctuation before digits and
-    // digits before letters, so "1:" comes before "10:" and "19:" before "2:".
-    static bool sortsBefore(const QString& left, const QString& right);
 
 private:
     void buildForm();
     void fillResults();
-    void addSorted(const QString& line);
     void writeResults();
 
     CTournament& tournament;

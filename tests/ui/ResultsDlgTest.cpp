@@ -87,16 +87,6 @@ TEST_F(ResultsScreen, TenOrMorePlayersStandInTheListsTextOrder) {
     EXPECT_EQ(numbers, QStringList({"1", "10", "11", "12", "2", "3", "4", "5", "6", "7", "8", "9"}));
 }
 
-TEST_F(ResultsScreen, OrderIgnoresCaseAndPutsPunctuationBeforeDigitsBeforeLetters) {
-    EXPECT_TRUE(CResultsDlg::sortsBefore(QStringLiteral("1: x"), QStringLiteral("10: x")));
-    EXPECT_TRUE(CResultsDlg::sortsBefore(QStringLiteral("19: x"), QStringLiteral("2: x")));
-    EXPECT_TRUE(CResultsDlg::sortsBefore(QStringLiteral("9: x"), QStringLiteral("a")));
-    EXPECT_TRUE(CResultsDlg::sortsBefore(QStringLiteral("abc"), QStringLiteral("ABD")));
-    EXPECT_TRUE(CResultsDlg::sortsBefore(QStringLiteral("ABC"), QStringLiteral("abd")));
-    EXPECT_FALSE(CResultsDlg::sortsBefore(QStringLiteral("abc"), QStringLiteral("ABC")));
-    EXPECT_FALSE(CResultsDlg::sortsBefore(QStringLiteral("2"), QStringLiteral("19")));
-}
-
 TEST_F(ResultsScreen, WritesTheResultListEachGroupRankedByTotalStrokes) {
     setUpResults();
     CResultsDlg screen;
