@@ -1,0 +1,39 @@
+#pragma once
+// The prize list as text for the notice board (Windows-1252, CR LF), as CSV for spreadsheets
+// (UTF-8 with a byte order mark, ';', CR LF), and as the tables a printed page lays out.
+
+#include <string>
+#include <vector>
+
+struct CTournamentInfo;
+
+struct PrizeColumn {
+    std::string heading;
+    bool alignRight = false;
+};
+
+// One competition: its title and its rows of cells (Windows-1252), one row per player.
+struct PrizeTable {
+    std::string title;
+    std::vector<PrizeColumn> columns;
+    std::vector<std::vector<std::string>> rows;
+};
+
+struct PrizeListDocument {
+    std::string title;                      // "Premieliste"
+    std::vector<std::string> headingLines;  // tournament, date, course
+    std::vector<PrizeTable> tables;
+};
+
+// What the printed and posted prize list shows, from the tournament records.
+PrizeListDocument prizeListDocument(const CTournamentInfo& tournament);
+
+// The notice-board text: the heading, then each competition as a table with aligned columns.
+std::string prizeListText(const CTournamentInfo& tournament);
+// The CSV: a header line, then one line per player, competitions in order.
+std::string prizeListCsv(const CTournamentInfo& tournament);
+
+// Write the two files through the safe file replacement; false when it failed, leaving any
+// old file as it was.
+bool writePrizeListText(const CTournamentInfo& tournament, const std::string& path);
+bool writePrizeListCsv(const CTournamentInfo& tournament, const std::string& path);
