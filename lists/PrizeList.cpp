@@ -123,10 +123,10 @@ std::string csvLine(const PrizeCompetition& competition, const PrizeEntry& entry
 PrizeListDocument prizeListDocument(const CTournamentInfo& tournament) {
     PrizeListDocument document;
     document.title = "Premieliste";
-    document.headingLines = {"Turnering : " + text::withoutLineBreaks(tournament.name),
-                             "Dato      : " + dateText(tournament),
-                             "Bane      : " + text::withoutLineBreaks(tournament.pitch.name) + ", " +
-                                 text::formatInt(prizeHoleCount(tournament.pitch)) + " hull"};
+    document.tournament = text::withoutLineBreaks(tournament.name);
+    document.date = dateText(tournament);
+    document.course = text::withoutLineBreaks(tournament.pitch.name) + ", " +
+                      text::formatInt(prizeHoleCount(tournament.pitch)) + " hull";
     for (const PrizeCompetition& competition : buildPrizeList(tournament))
         document.tables.push_back(competitionTable(competition));
     return document;
@@ -135,7 +135,9 @@ PrizeListDocument prizeListDocument(const CTournamentInfo& tournament) {
 std::string prizeListText(const CTournamentInfo& tournament) {
     const PrizeListDocument document = prizeListDocument(tournament);
     std::string result = document.title + "\r\n";
-    for (const std::string& line : document.headingLines) result += line + "\r\n";
+    result += "Turnering : " + document.tournament + "\r\n";
+    result += "Dato      : " + document.date + "\r\n";
+    result += "Bane      : " + document.course + "\r\n";
     for (const PrizeTable& table : document.tables) result += "\r\n\r\n" + tableText(table);
     return result;
 }

@@ -20,8 +20,10 @@ struct PrizeTable {
 };
 
 struct PrizeListDocument {
-    std::string title;                      // "Premieliste"
-    std::vector<std::string> headingLines;  // tournament, date, course
+    std::string title;       // "Premieliste"
+    std::string tournament;  // the tournament's name
+    std::string date;        // "14 Juni 2026"
+    std::string course;      // "Kortbanen, 9 hull"
     std::vector<PrizeTable> tables;
 };
 
