@@ -86,23 +86,9 @@ std::string tableText(const PrizeTable& table) {
     return result;
 }
 
-void appendUtf8(std::string& out, char16_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
 // A Windows-1252 field as UTF-8, quoted only when it holds ';' or '"'.
 std::string csvField(std::string_view cp1252) {
-    std::string utf8;
-    for (char c : text::withoutLineBreaks(cp1252)) appendUtf8(utf8, text::unicodeOf(c));
+    const std::string utf8 = text::toUtf8(text::withoutLineBreaks(cp1252));
     if (utf8.find_first_of(";\"") == std::string::npos) return utf8;
     std::string quoted = "\"";
     for (char c : utf8) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
@@ -156,4 +142,9 @@ bool writePrizeListText(const CTournamentInfo& tournament, const std::string& pa
 
 bool writePrizeListCsv(const CTournamentInfo& tournament, const std::string& path) {
     return writeFileAtomically(path, prizeListCsv(tournament));
+}
+
+PrizeListPaths prizeListPaths(std::string_view tournamentName) {
+    const std::string stem = "./" + text::toUtf8(tournamentName) + "_Premieliste";
+    return {stem + ".txt", stem + ".csv", stem + ".pdf"};
 }

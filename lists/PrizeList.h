@@ -3,6 +3,7 @@
 // (UTF-8 with a byte order mark, ';', CR LF), and as the tables a printed page lays out.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct CTournamentInfo;
@@ -39,3 +40,13 @@ std::string prizeListCsv(const CTournamentInfo& tournament);
 // old file as it was.
 bool writePrizeListText(const CTournamentInfo& tournament, const std::string& path);
 bool writePrizeListCsv(const CTournamentInfo& tournament, const std::string& path);
+
+struct PrizeListPaths {
+    std::string text;
+    std::string csv;
+    std::string pdf;
+};
+
+// "./<name>_Premieliste.txt", ".csv" and ".pdf" beside the other lists, the name in UTF-8 as
+// file names on disk are.
+PrizeListPaths prizeListPaths(std::string_view tournamentName);

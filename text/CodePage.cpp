@@ -20,3 +20,22 @@ char16_t text::unicodeOf(char byte) {
     if (code >= 0x80 && code <= 0x9F && HighControls[code - 0x80] != 0) return HighControls[code - 0x80];
     return code;
 }
+
+std::string text::toUtf8(std::string_view cp1252) {
+    std::string utf8;
+    utf8.reserve(cp1252.size());
+    for (char byte : cp1252) {
+        const char16_t code = unicodeOf(byte);
+        if (code < 0x80) {
+            utf8 += static_cast<char>(code);
+        } else if (code < 0x800) {
+            utf8 += static_cast<char>(0xC0 | (code >> 6));
+            utf8 += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            utf8 += static_cast<char>(0xE0 | (code >> 12));
+            utf8 += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+    return utf8;
+}

@@ -1,11 +1,18 @@
 #include "ui/CResultsDlg.h"
 
+#include <QBoxLayout>
+#include <QDesktopServices>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
+#include <QUrl>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "app/CTournamentApp.h"
 #include "lists/Lists.h"
+#include "lists/PrizeList.h"
+#include "print/PrizeListPdf.h"
 #include "ui/DialogButtons.h"
 #include "ui/MessageBox.h"
 #include "ui/TextCodec.h"
@@ -15,6 +22,11 @@ namespace {
 
 const QString EmptyNameMessage = QStringLiteral("Skriv inn et Konkuransenavn.");
 const QString WriteFailedMessage = QStringLiteral("Resultatlisten kunne ikke skrives.");
+const QString PrizeWriteFailedMessage = QStringLiteral("Premielisten kunne ikke skrives: %1");
+const QString PrizeWrittenQuestion = QStringLiteral("Premielisten er skrevet til\n%1\n\nVil du \u00e5pne PDF-filen?");
+const QString OpenFailedMessage = QStringLiteral("PDF-filen kunne ikke \u00e5pnes: %1");
+
+QString absolutePath(const std::string& path) { return QFileInfo(QString::fromStdString(path)).absoluteFilePath(); }
 
 }  // namespace
 
@@ -37,6 +49,13 @@ void CResultsDlg::buildForm() {
     // Both buttons only close the screen; the line the user may have selected is not used.
     const OkCancelButtons buttons = addOkCancelButtons(this, layout);
     connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* prizeButton = new QPushButton(QStringLiteral("Premieliste"), this);
+    prizeButton->setObjectName(QStringLiteral("prizeListButton"));
+    prizeButton->setAutoDefault(false);
+    connect(prizeButton, &QPushButton::clicked, this, &CResultsDlg::writePrizeList);
+    // At the left of the button row.
+    if (auto* row = qobject_cast<QBoxLayout*>(layout->itemAt(layout->count() - 1)->layout()))
+        row->insertWidget(0, prizeButton);
 }
 
 void CResultsDlg::fillResults() {
@@ -44,18 +63,41 @@ void CResultsDlg::fillResults() {
     for (const std::string& line : resultScreenLines(tournament)) resultsList->addItem(toQString(line));
 }
 
-void CResultsDlg::writeResults() {
+bool CResultsDlg::hasUsableName() {
     if (tournament.name.empty()) {
         MessageBox::warning(parentWidget(), EmptyNameMessage);
-        return;
+        return false;
     }
     // A name with a folder separator would write the list outside the working directory.
-    const QString name = toQString(tournament.name);
-    if (!isUsableFileName(name)) {
+    if (!isUsableFileName(toQString(tournament.name))) {
         MessageBox::warning(parentWidget(), QString::fromUtf8(UnusableFileNameMessage));
-        return;
+        return false;
     }
-    if (!writeResultList(tournament, resultListPath(name))) MessageBox::warning(parentWidget(), WriteFailedMessage);
+    return true;
+}
+
+void CResultsDlg::writeResults() {
+    if (!hasUsableName()) return;
+    if (!writeResultList(tournament, resultListPath(toQString(tournament.name))))
+        MessageBox::warning(parentWidget(), WriteFailedMessage);
+}
+
+void CResultsDlg::writePrizeList() {
+    if (!hasUsableName()) return;
+    const PrizeListPaths paths = prizeListPaths(tournament.name);
+    const std::pair<bool (*)(const CTournamentInfo&, const std::string&), std::string> writers[] = {
+        {&writePrizeListText, paths.text}, {&writePrizeListCsv, paths.csv}, {&writePrizeListPdf, paths.pdf}};
+    for (const auto& [write, path] : writers) {
+        if (!write(tournament, path)) {
+            MessageBox::warning(this, PrizeWriteFailedMessage.arg(absolutePath(path)));
+            return;
+        }
+    }
+    const QString written =
+        QStringList{absolutePath(paths.text), absolutePath(paths.csv), absolutePath(paths.pdf)}.join(u'\n');
+    if (!MessageBox::question(this, PrizeWrittenQuestion.arg(written))) return;
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(absolutePath(paths.pdf))))
+        MessageBox::warning(this, OpenFailedMessage.arg(absolutePath(paths.pdf)));
 }
 
 QStringList CResultsDlg::lines() const {

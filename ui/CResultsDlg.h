@@ -21,6 +21,9 @@ private:
     void buildForm();
     void fillResults();
     void writeResults();
+    void writePrizeList();
+    // Refuses an empty name or one that cannot name a file, saying why.
+    bool hasUsableName();
 
     CTournament& tournament;
     QListWidget* resultsList = nullptr;

@@ -13,6 +13,9 @@ public:
     static QString title();
     // A modal warning with one OK button.
     static void warning(QWidget* parent, const QString& text);
+    // A modal question with "Yes" and "No"; true for "Yes". While recording, the text is
+    // recorded and the answer is "No".
+    static bool question(QWidget* parent, const QString& text);
 
     // Test seam: while recording, warnings are not shown but appended to recorded().
     static void setRecording(bool recording);
