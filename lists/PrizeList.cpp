@@ -79,6 +79,7 @@ std::string tableText(const PrizeTable& table) {
         for (std::size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], row[c].size());
     }
     std::vector<std::string> rules;
+    rules.reserve(widths.size());
     for (std::size_t width : widths) rules.emplace_back(width, '-');
     std::string result = table.title + "\r\n\r\n" + tableLine(table, headings, widths) +
                          tableLine(table, rules, widths);
@@ -88,7 +89,7 @@ std::string tableText(const PrizeTable& table) {
 
 // A Windows-1252 field as UTF-8, quoted only when it holds ';' or '"'.
 std::string csvField(std::string_view cp1252) {
-    const std::string utf8 = text::toUtf8(text::withoutLineBreaks(cp1252));
+    std::string utf8 = text::toUtf8(text::withoutLineBreaks(cp1252));
     if (utf8.find_first_of(";\"") == std::string::npos) return utf8;
     std::string quoted = "\"";
     for (char c : utf8) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
