@@ -69,8 +69,10 @@ private:
     void textLine(const QString& text, const QFont& font) {
         painter_.setPen(Qt::black);
         painter_.setFont(font);
-        const qreal height = QFontMetricsF(font, painter_.device()).height();
-        painter_.drawText(QRectF(0, y_, page_.width(), height), Qt::AlignLeft | Qt::AlignVCenter, text);
+        const QFontMetricsF metrics(font, painter_.device());
+        const qreal height = metrics.height();
+        painter_.drawText(QRectF(0, y_, page_.width(), height), Qt::AlignLeft | Qt::AlignVCenter,
+                          metrics.elidedText(text, Qt::ElideRight, page_.width()));
         y_ += height;
     }
 
