@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev
-          fonts-dejavu-core locales xvfb xauth
+          fonts-dejavu-core locales xvfb xauth poppler-utils
           clang libclang-rt-14-dev clang-format clang-tidy git dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
