@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "ini/AtomicFile.h"
+#include "ini/FileSystem.h"
 #include "model/CTournament.h"
 #include "text/Text.h"
 
@@ -79,7 +79,7 @@ std::string monthText(int month) {
     return text::formatInt(month);
 }
 
-bool writeStartList(const CTournament& tournament, const std::string& path) {
+files::FileResult writeStartList(const CTournament& tournament, const std::string& path) {
     ListText list;
     list.rule();
     list.line("Turnering : ", tournament.name);
@@ -87,10 +87,10 @@ bool writeStartList(const CTournament& tournament, const std::string& path) {
     list.line();
     list.line();
     for (int g = 0; g < tournament.groupsInUse(); ++g) addStartGroup(list, tournament.groups[g]);
-    return writeFileAtomically(path, list.bytes());
+    return files::replaceFile(path, list.bytes());
 }
 
-bool writeResultList(const CTournament& tournament, const std::string& path) {
+files::FileResult writeResultList(const CTournament& tournament, const std::string& path) {
     ListText list;
     list.rule();
     list.line("Resultatliste");
@@ -102,5 +102,5 @@ bool writeResultList(const CTournament& tournament, const std::string& path) {
     list.line();
     const int holes = tournament.pitch.holeCount();
     for (int g = 0; g < tournament.groupsInUse(); ++g) addResultGroup(list, tournament.groups[g], holes);
-    return writeFileAtomically(path, list.bytes());
+    return files::replaceFile(path, list.bytes());
 }

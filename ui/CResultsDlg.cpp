@@ -7,11 +7,13 @@
 
 #include "app/CTournamentApp.h"
 #include "lists/Lists.h"
+#include "model/FileNames.h"
+#include "text/Encoding.h"
 #include "text/Text.h"
 #include "ui/DialogButtons.h"
+#include "ui/FileMessages.h"
 #include "ui/MessageBox.h"
 #include "ui/TextCodec.h"
-#include "ui/TournamentFiles.h"
 
 namespace {
 
@@ -94,12 +96,12 @@ void CResultsDlg::writeResults() {
         return;
     }
     // A name with a folder separator would write the list outside the working directory.
-    const QString name = toQString(tournament.name);
-    if (!isUsableFileName(name)) {
+    if (!isUsableFileName(text::utf8FromWindows1252(tournament.name))) {
         MessageBox::warning(parentWidget(), QString::fromUtf8(UnusableFileNameMessage));
         return;
     }
-    if (!writeResultList(tournament, resultListPath(name))) MessageBox::warning(parentWidget(), WriteFailedMessage);
+    const files::FileResult written = writeResultList(tournament, resultListPath(tournament.name));
+    if (!written) MessageBox::warning(parentWidget(), withFailureReason(WriteFailedMessage, written));
 }
 
 QStringList CResultsDlg::lines() const {
