@@ -181,7 +181,8 @@ TEST_F(ResultsScreen, AListThatCannotBeWrittenIsReported) {
     CResultsDlg screen;
 
     EXPECT_EQ(screen.lines().size(), 5);
-    EXPECT_EQ(MessageBox::recorded(), QStringList({QStringLiteral("Resultatlisten kunne ikke skrives.")}));
+    EXPECT_EQ(MessageBox::recorded(), QStringList({QStringLiteral("Resultatlisten kunne ikke skrives.\n"
+                                                                  "Det som ligger der, er ikke en vanlig fil.")}));
 }
 
 TEST_F(ResultsScreen, ANameThatWouldLeaveTheWorkingDirectoryIsRefused) {
