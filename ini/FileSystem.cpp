@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -28,6 +29,14 @@ namespace {
 constexpr std::size_t LongestPlainName = 200;
 constexpr int MostLinksFollowed = 40;
 
+bool isDiskFull(std::error_code code) {
+#ifdef EDQUOT
+    // Over the user's quota reads as a full disk to the user.
+    if (code.value() == EDQUOT && code.category() == std::generic_category()) return true;
+#endif
+    return code == std::errc::no_space_on_device;
+}
+
 FileResult failureOf(std::error_code code, bool writing) {
     FileError error = FileError::Other;
     if (code == std::errc::no_such_file_or_directory || code == std::errc::not_a_directory) {
@@ -35,12 +44,8 @@ FileResult failureOf(std::error_code code, bool writing) {
     } else if (code == std::errc::permission_denied || code == std::errc::operation_not_permitted ||
                code == std::errc::read_only_file_system) {
         error = FileError::NoPermission;
-    } else if (code == std::errc::no_space_on_device) {
+    } else if (isDiskFull(code)) {
         error = FileError::DiskFull;
-#ifdef EDQUOT
-    } else if (code.value() == EDQUOT && code.category() == std::generic_category()) {
-        error = FileError::DiskFull;
-#endif
     } else if (code == std::errc::is_a_directory) {
         error = FileError::NotRegular;
     }
@@ -253,7 +258,8 @@ FileResult resolveLinks(const std::string& path, std::string& target) {
         const ssize_t length = ::readlink(target.c_str(), link.data(), link.size());
         if (length < 0) return errnoFailure(errno, true);
         link.resize(static_cast<std::size_t>(length));
-        target = !link.empty() && link.front() == '/' ? link : folderOf(target) + Separator + link;
+        if (link.empty() || link.front() != '/') link.insert(0, folderOf(target) + Separator);
+        target = std::move(link);
     }
     return errnoFailure(ELOOP, true);
 }

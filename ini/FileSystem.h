@@ -10,7 +10,7 @@
 namespace files {
 
 // No realistic tournament, course table or import file comes near this.
-inline constexpr std::size_t MaxFileSize = 16u * 1024u * 1024u;
+inline constexpr std::size_t MaxFileSize = std::size_t{16} << 20;
 
 enum class FileError {
     None,
