@@ -58,12 +58,10 @@ bool fitsLineLength(std::string_view line) { return line.size() <= MaxImportLine
 
 // Runs `take` on every non-empty line and counts the lines it took and left out; `take`
 // answers whether the line gave a record that found room. A file that is well-formed UTF-8
-// is read as UTF-8, any other as Windows-1252; a byte order mark is no part of a name.
+// is read as UTF-8, any other as Windows-1252.
 template <typename TakeLine>
 ImportCounts importLines(std::string_view contents, TakeLine take) {
-    if (contents.substr(0, Utf8ByteOrderMark.size()) == Utf8ByteOrderMark) {
-        contents.remove_prefix(Utf8ByteOrderMark.size());
-    }
+    contents = withoutByteOrderMark(contents);
     const bool utf8 = text::isUtf8(contents);
     ImportCounts counts;
     std::string converted;
@@ -83,6 +81,13 @@ ImportCounts importLines(std::string_view contents, TakeLine take) {
 }
 
 }  // namespace
+
+std::string_view withoutByteOrderMark(std::string_view contents) {
+    if (contents.substr(0, Utf8ByteOrderMark.size()) == Utf8ByteOrderMark) {
+        contents.remove_prefix(Utf8ByteOrderMark.size());
+    }
+    return contents;
+}
 
 std::vector<std::string_view> splitImportLines(std::string_view contents) {
     std::vector<std::string_view> lines;

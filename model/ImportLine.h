@@ -53,6 +53,9 @@ void forEachImportLine(std::string_view contents, Visit visit) {
     }
 }
 
+// The contents without a UTF-8 byte order mark in front, which is no part of a name.
+std::string_view withoutByteOrderMark(std::string_view contents);
+
 // The lines of forEachImportLine, for callers that want them all at once.
 std::vector<std::string_view> splitImportLines(std::string_view contents);
 
