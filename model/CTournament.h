@@ -58,6 +58,9 @@ public:
 
     // Reads the course table from configFile (course table file).
     void loadPitches();
+    // Reads the course table again after it was saved, and takes the names anew; the course
+    // copy `pitch` of the tournament keeps its figures until a course is chosen again.
+    void reloadPitches();
     // Writes the tournament file at `path` through files::replaceFile; keys and sections the
     // file held that this tournament does not write stay in place. On failure the old file
     // is untouched and the answer says why (an existing file that cannot be read counts).

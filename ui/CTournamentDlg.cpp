@@ -21,6 +21,7 @@
 #include "ui/CAboutDlg.h"
 #include "ui/CActiveTournamentDlg.h"
 #include "ui/CChoiceList.h"
+#include "ui/CCourseTableDlg.h"
 #include "ui/CCreateGroupsDlg.h"
 #include "ui/CRegisterAllGroupsDlg.h"
 #include "ui/CSetupDlg.h"
@@ -141,6 +142,8 @@ void CTournamentDlg::buildForm() {
     aboutAction->setShortcut(QKeySequence(Qt::Key_F1));
     aboutAction->setShortcutContext(Qt::WindowShortcut);
     addAction(aboutAction);
+    coursesAction = new QAction(QStringLiteral("&Baner..."), this);
+    coursesAction->setObjectName(QStringLiteral("coursesAction"));
 }
 
 QWidget* CTournamentDlg::buildFileButtons() {
@@ -255,6 +258,7 @@ void CTournamentDlg::connectFields() {
     connect(setupButton, &QPushButton::clicked, this, &CTournamentDlg::openSetup);
     connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(aboutAction, &QAction::triggered, this, &CTournamentDlg::showAbout);
+    connect(coursesAction, &QAction::triggered, this, &CTournamentDlg::openCourseTable);
 }
 
 void CTournamentDlg::setTabOrderOfForm() {
@@ -275,6 +279,8 @@ void CTournamentDlg::contextMenuEvent(QContextMenuEvent* event) {
     menu.setObjectName(QStringLiteral("windowMenu"));
     menu.addAction(QStringLiteral("&Lukk"), this, &QDialog::reject);
     menu.addSeparator();
+    menu.addAction(coursesAction);
+    menu.addSeparator();
     menu.addAction(aboutAction);
     menu.exec(event->globalPos());
 }
@@ -282,7 +288,7 @@ void CTournamentDlg::contextMenuEvent(QContextMenuEvent* event) {
 // Avslutt, Escape, "Lukk" and the window's close button all end here.
 void CTournamentDlg::reject() {
     if (theTournament().hasUnsavedChanges()) {
-        switch (MessageBox::question(this, SaveBeforeQuitQuestion)) {
+        switch (MessageBox::askYesNoCancel(this, SaveBeforeQuitQuestion)) {
             case MessageBox::Answer::Yes:
                 if (!saveTournament()) return;
                 break;
@@ -415,6 +421,19 @@ void CTournamentDlg::openActiveTournament() {
 void CTournamentDlg::openSetup() {
     CSetupDlg dialog(this);
     dialog.exec();
+    // A course import there may have gone on to save the course table.
+    refreshCourseList();
+}
+
+void CTournamentDlg::openCourseTable() {
+    CCourseTableDlg dialog(this);
+    connect(&dialog, &CCourseTableDlg::courseTableSaved, this, &CTournamentDlg::refreshCourseList);
+    dialog.exec();
+}
+
+void CTournamentDlg::refreshCourseList() {
+    courseList->setEntries(courseEntries(theTournament()));
+    courseList->showText(toQString(theTournament().pitch.name));
 }
 
 void CTournamentDlg::showAbout() {

@@ -2,12 +2,11 @@
 
 #include <QMessageBox>
 #include <QPushButton>
-#include <utility>
 
 namespace {
 bool recordingMessages = false;
 QStringList recordedMessages;
-MessageBox::Answer nextAnswer = MessageBox::Answer::No;
+MessageBox::Answer nextAnswer = MessageBox::Answer::Cancel;
 }  // namespace
 
 QString MessageBox::title() { return QStringLiteral("Fernhill"); }
@@ -21,30 +20,25 @@ void MessageBox::warning(QWidget* parent, const QString& text) {
     box.exec();
 }
 
-MessageBox::Answer MessageBox::question(QWidget* parent, const QString& text) {
+MessageBox::Answer MessageBox::askYesNoCancel(QWidget* parent, const QString& text) {
     if (recordingMessages) {
         recordedMessages.append(text);
-        return std::exchange(nextAnswer, Answer::No);
+        return nextAnswer;
     }
-    QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                    parent);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Nei"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Avbryt"));
-    box.setDefaultButton(QMessageBox::Yes);
-    box.setEscapeButton(QMessageBox::Cancel);
-    switch (box.exec()) {
-        case QMessageBox::Yes:
-            return Answer::Yes;
-        case QMessageBox::No:
-            return Answer::No;
-        default:
-            return Answer::Cancel;
-    }
+    QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("Nei"), QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Avbryt"), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == yes) return Answer::Yes;
+    return box.clickedButton() == no ? Answer::No : Answer::Cancel;
 }
+
+void MessageBox::setNextAnswer(Answer answer) { nextAnswer = answer; }
 
 void MessageBox::setRecording(bool recording) { recordingMessages = recording; }
 bool MessageBox::isRecording() { return recordingMessages; }
 QStringList MessageBox::recorded() { return recordedMessages; }
 void MessageBox::clearRecorded() { recordedMessages.clear(); }
-void MessageBox::setNextAnswer(Answer answer) { nextAnswer = answer; }

@@ -75,7 +75,8 @@ TEST_F(MainWindowFiles, ClosingAfterAChangeAsksToSaveFirst) {
         MessageBox::setNextAnswer(MessageBox::Answer::Cancel);
         press("exitButton");
         EXPECT_TRUE(window->isVisible()) << c.change;
-        QTest::keyClick(edit("nameEdit"), Qt::Key_Escape);  // Nei
+        MessageBox::setNextAnswer(MessageBox::Answer::No);
+        QTest::keyClick(edit("nameEdit"), Qt::Key_Escape);
         EXPECT_FALSE(window->isVisible()) << c.change;
         EXPECT_EQ(MessageBox::recorded(), QStringList({SaveQuestion, SaveQuestion})) << c.change;
         MessageBox::clearRecorded();

@@ -30,6 +30,7 @@ void UiTest::SetUp() {
     t.markSaved();
     MessageBox::setRecording(true);
     MessageBox::clearRecorded();
+    MessageBox::setNextAnswer(MessageBox::Answer::Cancel);
 }
 
 void UiTest::TearDown() {
