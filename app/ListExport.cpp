@@ -1,6 +1,7 @@
 #include "app/ListExport.h"
 
 #include <QFileInfo>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -8,21 +9,27 @@
 #include "lists/Lists.h"
 #include "lists/PrizeList.h"
 #include "model/CTournament.h"
+#include "model/FileNames.h"
 #include "print/PrizeListPdf.h"
-#include "ui/TextCodec.h"
-#include "ui/TournamentFiles.h"
+#include "text/Encoding.h"
+#include "ui/FileMessages.h"
 
 namespace {
 
 struct ListFile {
     const char* what;  // for the message when it cannot be written
     std::string path;
-    bool (*write)(const CTournament&, const std::string&);
+    files::FileResult (*write)(const CTournament&, const std::string&);
 };
 
-bool writeText(const CTournament& t, const std::string& path) { return writePrizeListText(t, path); }
-bool writeCsv(const CTournament& t, const std::string& path) { return writePrizeListCsv(t, path); }
-bool writePdf(const CTournament& t, const std::string& path) { return writePrizeListPdf(t, path); }
+files::FileResult writeText(const CTournament& t, const std::string& path) { return writePrizeListText(t, path); }
+files::FileResult writeCsv(const CTournament& t, const std::string& path) { return writePrizeListCsv(t, path); }
+files::FileResult writePdf(const CTournament& t, const std::string& path) { return writePrizeListPdf(t, path); }
+
+// The message and, on its own line, why it failed, as the screens say it.
+std::string withReason(const std::string& message, const files::FileResult& result) {
+    return withFailureReason(QString::fromStdString(message), result).toStdString();
+}
 
 std::string absolute(const std::string& path) {
     return QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
@@ -31,33 +38,35 @@ std::string absolute(const std::string& path) {
 }  // namespace
 
 int exportLists(CTournament& tournament, const QString& name, std::ostream& out, std::ostream& err) {
-    if (name.isEmpty() || !isUsableFileName(name)) {
-        err << "Turneringsnavnet kan ikke brukes som filnavn: \"" << name.toStdString() << "\"\n";
+    const std::string typedName = name.toStdString();
+    const std::optional<std::string> storedName = text::exactWindows1252FromUtf8(typedName);
+    if (name.isEmpty() || !storedName || !isUsableFileName(typedName)) {
+        err << "Turneringsnavnet kan ikke brukes som filnavn: \"" << typedName << "\"\n";
         return 1;
     }
-    const std::string file = tournamentFilePath(name);
-    if (!tournament.load(file)) {
-        err << "Turneringen kunne ikke leses: " << absolute(file) << '\n';
+    const std::string file = tournamentFilePath(*storedName);
+    if (const files::FileResult loaded = tournament.load(file); !loaded) {
+        err << withReason("Turneringen kunne ikke leses: " + absolute(file), loaded) << '\n';
         return 1;
     }
     // The lists are named after the tournament's own name, as the screens name them.
-    const QString listName = toQString(tournament.name);
-    if (listName.isEmpty() || !isUsableFileName(listName)) {
-        err << "Turneringen " << absolute(file) << " har et navn som ikke kan brukes som filnavn: \""
-            << listName.toStdString() << "\"\n";
+    const std::string listName = text::utf8FromWindows1252(tournament.name);
+    if (listName.empty() || !isUsableFileName(listName)) {
+        err << "Turneringen " << absolute(file) << " har et navn som ikke kan brukes som filnavn: \"" << listName
+            << "\"\n";
         return 1;
     }
     const PrizeListPaths prize = prizeListPaths(tournament.name);
     const std::vector<ListFile> files{
-        {"Startlisten", startListPath(listName), &writeStartList},
-        {"Resultatlisten", resultListPath(listName), &writeResultList},
+        {"Startlisten", startListPath(tournament.name), &writeStartList},
+        {"Resultatlisten", resultListPath(tournament.name), &writeResultList},
         {"Premielisten", prize.text, &writeText},
         {"Premielisten (CSV)", prize.csv, &writeCsv},
         {"Premielisten (PDF)", prize.pdf, &writePdf},
     };
     for (const ListFile& list : files) {
-        if (!list.write(tournament, list.path)) {
-            err << list.what << " kunne ikke skrives: " << absolute(list.path) << '\n';
+        if (const files::FileResult written = list.write(tournament, list.path); !written) {
+            err << withReason(std::string(list.what) + " kunne ikke skrives: " + absolute(list.path), written) << '\n';
             return 1;
         }
         out << absolute(list.path) << '\n';

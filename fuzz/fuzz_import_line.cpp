@@ -28,7 +28,7 @@ long long checkLines(std::string_view input) {
     for (std::string_view line : splitImportLines(input)) {
         require(line.data() >= input.data() && line.data() + line.size() <= input.data() + input.size(),
                 "a line lies outside the input");
-        require(line.find('\n') == std::string_view::npos, "a line holds a line feed");
+        require(line.find_first_of("\r\n") == std::string_view::npos, "a line holds a line end");
         if (isEmptyImportLine(line)) continue;
         ++nonEmpty;
         if (const auto player = parsePlayerLine(line)) {
@@ -62,7 +62,7 @@ void checkImports(std::string_view input, long long nonEmpty, int playersBefore)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
-    const long long nonEmpty = checkLines(input);
+    const long long nonEmpty = checkLines(withoutByteOrderMark(input));
     checkImports(input, nonEmpty, size > 0 ? data[0] % (MaxPlayers + 1) : 0);
     return 0;
 }

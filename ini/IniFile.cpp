@@ -1,12 +1,9 @@
 #include "ini/IniFile.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <filesystem>
-#include <memory>
 #include <utility>
 
-#include "ini/AtomicFile.h"
+#include "ini/FileSystem.h"
 #include "text/Text.h"
 
 namespace {
@@ -80,10 +77,6 @@ bool sameName(std::string_view a, std::string_view b) {
     return true;
 }
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 }  // namespace
 
 IniFile::IniFile(std::string_view contents) {
@@ -120,15 +113,9 @@ void IniFile::addLine(std::string_view line) {
 }
 
 std::optional<IniFile> IniFile::read(const std::string& path) {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) return std::nullopt;
-    std::string contents;
-    char buffer[65536];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) contents.append(buffer, got);
-    // A folder opens but does not read; any read error means the file is not known.
-    if (std::ferror(file.get())) return std::nullopt;
-    return IniFile(contents);
+    files::ReadResult read = files::readRegularFile(path);
+    if (!read.result) return std::nullopt;
+    return IniFile(read.contents);
 }
 
 IniFile IniFile::readOrEmpty(const std::string& path) {
@@ -267,9 +254,10 @@ std::string IniFile::contents() const {
     return result;
 }
 
-bool IniFile::writeAtomically(const std::string& path) const {
-    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    std::error_code error;
-    if (!folder.empty()) std::filesystem::create_directories(folder, error);
-    return !error && writeFileAtomically(path, contents());
+files::FileResult IniFile::writeAtomically(const std::string& path) const {
+    const std::size_t slash = path.find_last_of('/');
+    if (slash != std::string::npos && slash > 0) {
+        if (files::FileResult created = files::createFolders(path.substr(0, slash)); !created) return created;
+    }
+    return files::replaceFile(path, contents());
 }

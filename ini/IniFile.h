@@ -18,6 +18,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "ini/FileSystem.h"
+
 class IniFile {
 public:
     IniFile() = default;
@@ -25,7 +27,8 @@ public:
     // put in front is no part of the first line.
     explicit IniFile(std::string_view contents);
 
-    // Reads the file at `path`; answers nothing when it cannot be read.
+    // Reads the regular file at `path`; answers nothing when it is missing, cannot be read,
+    // is not a regular file or is over files::MaxFileSize.
     static std::optional<IniFile> read(const std::string& path);
     // Reads the file at `path`, or starts an empty one when there is none.
     static IniFile readOrEmpty(const std::string& path);
@@ -47,10 +50,9 @@ public:
 
     // The contents with CR LF line ends.
     std::string contents() const;
-    // Writes the contents to `path` atomically: a new file beside it, flushed to disk,
-    // renamed over the old one; a missing folder of the file is created. Answers false
-    // (and leaves any old file as it was) on failure.
-    bool writeAtomically(const std::string& path) const;
+    // Writes the contents to `path` through files::replaceFile; a missing folder of the file
+    // is created. On failure any old file is left as it was and the answer says why.
+    files::FileResult writeAtomically(const std::string& path) const;
 
 private:
     // A key line of a section: the hash of its lower-case name and its position. Lookups

@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "ini/AtomicFile.h"
+#include "ini/FileSystem.h"
 #include "model/CTournament.h"
 #include "text/Text.h"
 
@@ -112,10 +112,10 @@ std::string resultListText(const CTournamentInfo& tournament) {
     return std::move(list).bytes();
 }
 
-bool writeStartList(const CTournament& tournament, const std::string& path) {
-    return writeFileAtomically(path, startListText(tournament));
+files::FileResult writeStartList(const CTournament& tournament, const std::string& path) {
+    return files::replaceFile(path, startListText(tournament));
 }
 
-bool writeResultList(const CTournament& tournament, const std::string& path) {
-    return writeFileAtomically(path, resultListText(tournament));
+files::FileResult writeResultList(const CTournament& tournament, const std::string& path) {
+    return files::replaceFile(path, resultListText(tournament));
 }

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ini/FileSystem.h"
+
 struct CTournamentInfo;
 class CTournament;
 
@@ -17,12 +19,12 @@ std::string startListText(const CTournamentInfo& tournament);
 // The result list's bytes.
 std::string resultListText(const CTournamentInfo& tournament);
 
-// Writes the start list to `path`, replacing any file there as a whole. Answers false
-// when it cannot be written completely; an old list there is then left as it was.
-bool writeStartList(const CTournament& tournament, const std::string& path);
-// Writes the result list to `path`, replacing any file there as a whole. Answers false
-// when it cannot be written completely; an old list there is then left as it was.
-bool writeResultList(const CTournament& tournament, const std::string& path);
+// Writes the start list to `path` through files::replaceFile. When it cannot be written
+// completely, an old list there is left as it was and the answer says why.
+files::FileResult writeStartList(const CTournament& tournament, const std::string& path);
+// Writes the result list to `path` through files::replaceFile. When it cannot be written
+// completely, an old list there is left as it was and the answer says why.
+files::FileResult writeResultList(const CTournament& tournament, const std::string& path);
 
 // The results screen's lines, one per player of the groups in use, numbered in group then
 // registration order, "%d: %s %s %d %.1f, " with the strokes of the course's holes each

@@ -3,11 +3,10 @@
 #include <algorithm>
 #include <string_view>
 
-#include "ini/AtomicFile.h"
 #include "lists/Lists.h"
 #include "model/CTournament.h"
 #include "scoring/Prize.h"
-#include "text/CodePage.h"
+#include "text/Encoding.h"
 #include "text/Text.h"
 
 namespace {
@@ -92,7 +91,7 @@ std::string tableText(const PrizeTable& table) {
 
 // A Windows-1252 field as UTF-8, quoted only when it holds ';' or '"'.
 std::string csvField(std::string_view cp1252) {
-    std::string utf8 = text::toUtf8(text::withoutLineBreaks(cp1252));
+    std::string utf8 = text::utf8FromWindows1252(text::withoutLineBreaks(cp1252));
     if (utf8.find_first_of(";\"") == std::string::npos) return utf8;
     std::string quoted = "\"";
     for (char c : utf8) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
@@ -140,15 +139,10 @@ std::string prizeListCsv(const CTournamentInfo& tournament) {
     return result;
 }
 
-bool writePrizeListText(const CTournamentInfo& tournament, const std::string& path) {
-    return writeFileAtomically(path, prizeListText(tournament));
+files::FileResult writePrizeListText(const CTournamentInfo& tournament, const std::string& path) {
+    return files::replaceFile(path, prizeListText(tournament));
 }
 
-bool writePrizeListCsv(const CTournamentInfo& tournament, const std::string& path) {
-    return writeFileAtomically(path, prizeListCsv(tournament));
-}
-
-PrizeListPaths prizeListPaths(std::string_view tournamentName) {
-    const std::string stem = "./" + text::toUtf8(tournamentName) + "_Premieliste";
-    return {stem + ".txt", stem + ".csv", stem + ".pdf"};
+files::FileResult writePrizeListCsv(const CTournamentInfo& tournament, const std::string& path) {
+    return files::replaceFile(path, prizeListCsv(tournament));
 }

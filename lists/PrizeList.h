@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ini/FileSystem.h"
+
 struct CTournamentInfo;
 
 struct PrizeColumn {
@@ -36,17 +38,7 @@ std::string prizeListText(const CTournamentInfo& tournament);
 // The CSV: a header line, then one line per player, competitions in order.
 std::string prizeListCsv(const CTournamentInfo& tournament);
 
-// Write the two files through the safe file replacement; false when it failed, leaving any
-// old file as it was.
-bool writePrizeListText(const CTournamentInfo& tournament, const std::string& path);
-bool writePrizeListCsv(const CTournamentInfo& tournament, const std::string& path);
-
-struct PrizeListPaths {
-    std::string text;
-    std::string csv;
-    std::string pdf;
-};
-
-// "./<name>_Premieliste.txt", ".csv" and ".pdf" beside the other lists, the name in UTF-8 as
-// file names on disk are.
-PrizeListPaths prizeListPaths(std::string_view tournamentName);
+// Write the two files through the safe file replacement; when that fails, any old file is
+// left as it was and the answer says why.
+files::FileResult writePrizeListText(const CTournamentInfo& tournament, const std::string& path);
+files::FileResult writePrizeListCsv(const CTournamentInfo& tournament, const std::string& path);

@@ -2,7 +2,7 @@
 
 #include "lists/Lists.h"
 #include "model/CTournament.h"
-#include "text/CodePage.h"
+#include "text/Encoding.h"
 #include "text/Text.h"
 
 namespace {
@@ -58,7 +58,7 @@ char16_t caseFolded(char16_t code) {
 }
 
 SortKey sortKey(char byte) {
-    const char16_t code = text::unicodeOf(byte);
+    const auto code = static_cast<char16_t>(text::unicodeOfWindows1252(static_cast<unsigned char>(byte)));
     if (code >= u'0' && code <= u'9') return {1, code};
     if (isLetter(code)) return {2, caseFolded(code)};
     return {0, code};

@@ -28,6 +28,7 @@ void CTournament::reloadPitches() {
     PitchNames.fill(std::string());
     loadPitches();
     for (int i = 0; i < pitchCount(); ++i) PitchNames[i] = pitches[i].name;
+    markSaved();
 }
 
 CTournament::~CTournament() = default;
@@ -102,4 +103,13 @@ int CTournament::totalPlayers() const {
 void CTournament::newTournament() {
     tournamentFile.clear();
     CTournamentInfo::clear();
+    markSaved();
+}
+
+bool CTournament::selectedCourseHasTee(int tee) const {
+    return tee >= 0 && tee < pitch.teeCount() && findPitch(pitch.name) >= 0;
+}
+
+std::string_view CTournament::selectedTeeName(int tee) const {
+    return selectedCourseHasTee(tee) ? pitch.teeNameAt(tee) : std::string_view{};
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "ini/FileSystem.h"
 #include "model/Records.h"
 
 inline constexpr std::string_view DefaultTournamentFile = "./Storage.ini";
@@ -60,11 +61,26 @@ public:
     // Reads the course table again after it was saved, and takes the names anew; the course
     // copy `pitch` of the tournament keeps its figures until a course is chosen again.
     void reloadPitches();
-    // Writes the tournament file at `path`, atomically (a new file renamed over the old one);
-    // keys and sections the file held that this tournament does not write stay in place.
-    // Answers false, leaving the old file untouched, when the file cannot be written.
-    bool save(const std::string& path);
+    // Writes the tournament file at `path` through files::replaceFile; keys and sections the
+    // file held that this tournament does not write stay in place. On failure the old file
+    // is untouched and the answer says why (an existing file that cannot be read counts).
+    files::FileResult save(const std::string& path);
     // Reads the tournament file at `path` into this tournament without clearing it first.
-    // Answers false and changes nothing when the file does not exist or cannot be read.
-    bool load(const std::string& path);
+    // Changes nothing and says why (Missing when there is no file) when it cannot be read.
+    files::FileResult load(const std::string& path);
+
+    // The tournament file a save into a new file would write.
+    std::string storedForm() const;
+    // Whether the stored data changed since the tournament was last saved, opened or made new.
+    bool hasUnsavedChanges() const;
+    // Whether `tee` is a tee of the selected course: a course of the table, of which the
+    // tournament's copy is taken. Playing handicaps are worked out from such tees only.
+    bool selectedCourseHasTee(int tee) const;
+    // The name of `tee` when the selected course has it, else the empty text.
+    std::string_view selectedTeeName(int tee) const;
+    // Takes the data as it is now as the data last saved.
+    void markSaved();
+
+private:
+    std::string savedForm_;
 };

@@ -1,8 +1,8 @@
 #include "model/CourseTableFile.h"
 
 #include <algorithm>
-#include <filesystem>
 
+#include "ini/FileSystem.h"
 #include "ini/IniFile.h"
 #include "text/Text.h"
 
@@ -139,13 +139,11 @@ std::optional<std::string> checkNameFree(std::span<const CourseDraft> courses, s
 
 // The file at `path`, an empty one when there is none; nothing when it is there but cannot be read.
 std::optional<IniFile> readTableFile(const std::string& path) {
-    std::error_code error;
-    if (std::filesystem::symlink_status(path, error).type() == std::filesystem::file_type::not_found) {
-        return IniFile();
-    }
     // Only a regular file is read: a pipe or a device would block or never end.
-    if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
-    return IniFile::read(path);
+    const files::ReadResult read = files::readRegularFile(path);
+    if (read.result) return IniFile(read.contents);
+    if (read.result.error == files::FileError::Missing) return IniFile();
+    return std::nullopt;
 }
 
 TeeDraft readTee(const IniFile& file, const std::string& section, int number) {

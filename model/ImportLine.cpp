@@ -1,13 +1,15 @@
 #include "model/ImportLine.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <system_error>
-
+#include "ini/FileSystem.h"
+#include "text/Encoding.h"
 #include "text/Text.h"
 
 namespace {
+
+// Stands in a line read as UTF-8 for a character Windows-1252 cannot hold. The code page
+// leaves the byte undefined, so no name may carry it.
+constexpr char Unrepresentable = '\x81';
+constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
 
 // The white space that separates fields, the same in every locale.
 bool isFieldBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
@@ -30,6 +32,7 @@ public:
     std::optional<std::string> nextName() {
         const std::string_view word = nextWord();
         if (word.empty() || word.size() > MaxImportWordLength) return std::nullopt;
+        if (word.find(Unrepresentable) != std::string_view::npos) return std::nullopt;
         return std::string(word);
     }
 
@@ -54,35 +57,41 @@ private:
 bool fitsLineLength(std::string_view line) { return line.size() <= MaxImportLineLength; }
 
 // Runs `take` on every non-empty line and counts the lines it took and left out; `take`
-// answers whether the line gave a record that found room.
+// answers whether the line gave a record that found room. A file that is well-formed UTF-8
+// is read as UTF-8, any other as Windows-1252.
 template <typename TakeLine>
 ImportCounts importLines(std::string_view contents, TakeLine take) {
+    contents = withoutByteOrderMark(contents);
+    const bool utf8 = text::isUtf8(contents);
     ImportCounts counts;
-    for (std::string_view line : splitImportLines(contents)) {
-        if (isEmptyImportLine(line)) continue;
+    std::string converted;
+    forEachImportLine(contents, [&](std::string_view line) {
+        if (isEmptyImportLine(line)) return;
+        if (utf8) {
+            converted = text::windows1252FromUtf8(line, Unrepresentable);
+            line = converted;
+        }
         if (take(line)) {
             ++counts.taken;
         } else {
             ++counts.leftOut;
         }
-    }
+    });
     return counts;
 }
 
 }  // namespace
 
+std::string_view withoutByteOrderMark(std::string_view contents) {
+    if (contents.substr(0, Utf8ByteOrderMark.size()) == Utf8ByteOrderMark) {
+        contents.remove_prefix(Utf8ByteOrderMark.size());
+    }
+    return contents;
+}
+
 std::vector<std::string_view> splitImportLines(std::string_view contents) {
     std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start < contents.size()) {
-        const std::size_t feed = contents.find('\n', start);
-        const std::size_t end = feed == std::string_view::npos ? contents.size() : feed;
-        std::string_view line = contents.substr(start, end - start);
-        if (feed != std::string_view::npos && !line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.push_back(line);
-        if (feed == std::string_view::npos) break;
-        start = feed + 1;
-    }
+    forEachImportLine(contents, [&lines](std::string_view line) { lines.push_back(line); });
     return lines;
 }
 
@@ -134,13 +143,7 @@ ImportCounts importPitches(std::string_view contents, std::span<CPitch> table) {
 }
 
 std::optional<std::string> readImportFile(const std::string& path) {
-    const std::filesystem::path utf8Path(std::u8string(path.begin(), path.end()));
-    // Only a regular file: a directory (an empty typed name) cannot be read, a device may never end.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(utf8Path, error)) return std::nullopt;
-    std::ifstream file(utf8Path, std::ios::binary);
-    if (!file) return std::nullopt;
-    std::string contents{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (file.bad()) return std::nullopt;
-    return contents;
+    files::ReadResult read = files::readRegularFile(path);
+    if (!read.result) return std::nullopt;
+    return std::move(read.contents);
 }

@@ -10,7 +10,8 @@
 //   - it is longer than MaxImportLineLength characters (the CR before its LF not counted),
 //     or one of its name fields is longer than MaxImportWordLength characters.
 // A number beyond the int range saturates at its ends. A zero byte ends the readable
-// text of a line, so a name can never carry one.
+// text of a line, so a name can never carry one. A file that is well-formed UTF-8 is read
+// as UTF-8, any other as Windows-1252; a line whose name Windows-1252 cannot hold is left out.
 
 #include <optional>
 #include <span>
@@ -35,9 +36,27 @@ struct ImportedPitch {
     int holes = 0;
 };
 
-// The lines of a file's contents: a line feed ends a line, a carriage return in front of
-// it is not part of the line, and the last line needs no line feed. Empty lines are kept
-// (isEmptyImportLine tells them); a file that ends with a line feed has no empty line after it.
+// Calls `visit` with each line of a file's contents, without copying: CR, LF and CR LF
+// each end a line, and the last line needs no line end. Empty lines are visited too
+// (isEmptyImportLine tells them); a file that ends with a line end has no empty line after it.
+template <typename Visit>
+void forEachImportLine(std::string_view contents, Visit visit) {
+    std::size_t start = 0;
+    while (start < contents.size()) {
+        const std::size_t end = contents.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            visit(contents.substr(start));
+            return;
+        }
+        visit(contents.substr(start, end - start));
+        start = end + (contents[end] == '\r' && end + 1 < contents.size() && contents[end + 1] == '\n' ? 2 : 1);
+    }
+}
+
+// The contents without a UTF-8 byte order mark in front, which is no part of a name.
+std::string_view withoutByteOrderMark(std::string_view contents);
+
+// The lines of forEachImportLine, for callers that want them all at once.
 std::vector<std::string_view> splitImportLines(std::string_view contents);
 
 // An empty line is skipped without being counted; a line of blanks is not empty.
@@ -64,5 +83,5 @@ ImportCounts importPlayers(std::string_view contents, CPlayGroup& group);
 ImportCounts importPitches(std::string_view contents, std::span<CPitch> table);
 
 // The bytes of the regular file at `path` (UTF-8 file name); nothing when it is missing,
-// is a directory or another non-regular file, or cannot be read.
+// is a directory or another non-regular file, is over files::MaxFileSize or cannot be read.
 std::optional<std::string> readImportFile(const std::string& path);

@@ -1,8 +1,6 @@
 // Saving and reopening a tournament file: the header, the course name and the groups
 // with their players, in one read and at most one write of the file.
 
-#include <filesystem>
-
 #include "ini/IniFile.h"
 #include "model/CTournament.h"
 #include "text/Text.h"
@@ -68,32 +66,47 @@ void readGroup(const IniFile& file, int number, CPlayGroup& group) {
     for (int p = 0; p < group.playerCount(); ++p) readPlayer(file, section, p + 1, group.players[p]);
 }
 
+// Everything a tournament file holds of the tournament, in the order it is written.
+void writeTournament(IniFile& file, const CTournamentInfo& tournament) {
+    file.setValue("Tournament", "Day", text::formatInt(tournament.day));
+    file.setValue("Tournament", "Month", text::formatInt(tournament.month));
+    file.setValue("Tournament", "Year", text::formatInt(tournament.year));
+    file.setValue("Tournament", "Name", tournament.name);
+    file.setValue("Tournament", "Type", tournament.type);
+    file.setValue("Tournament", "NumberOfGroups", text::formatInt(tournament.numberOfGroups));
+    file.setValue("Pitch", "Name", tournament.pitch.name);
+    for (int g = 0; g < tournament.groupsInUse(); ++g) writeGroup(file, g + 1, tournament.groups[g]);
+}
+
 }  // namespace
 
-bool CTournament::save(const std::string& path) {
+std::string CTournament::storedForm() const {
+    IniFile file;
+    writeTournament(file, *this);
+    return file.contents();
+}
+
+bool CTournament::hasUnsavedChanges() const { return storedForm() != savedForm_; }
+
+void CTournament::markSaved() { savedForm_ = storedForm(); }
+
+files::FileResult CTournament::save(const std::string& path) {
     tournamentFile = path;
     // Keys and sections this tournament does not write stay in the file, so a file that
     // is there but cannot be read is not overwritten.
-    std::optional<IniFile> existing = IniFile::read(path);
-    std::error_code error;
-    if (!existing && std::filesystem::exists(path, error)) return false;
-    IniFile file = existing ? std::move(*existing) : IniFile();
-
-    file.setValue("Tournament", "Day", text::formatInt(day));
-    file.setValue("Tournament", "Month", text::formatInt(month));
-    file.setValue("Tournament", "Year", text::formatInt(year));
-    file.setValue("Tournament", "Name", name);
-    file.setValue("Tournament", "Type", type);
-    file.setValue("Tournament", "NumberOfGroups", text::formatInt(numberOfGroups));
-    file.setValue("Pitch", "Name", pitch.name);
-    for (int g = 0; g < groupsInUse(); ++g) writeGroup(file, g + 1, groups[g]);
-    return file.writeAtomically(path);
+    const files::ReadResult existing = files::readRegularFile(path);
+    if (!existing.result && existing.result.error != files::FileError::Missing) return existing.result;
+    IniFile file = existing.result ? IniFile(existing.contents) : IniFile();
+    writeTournament(file, *this);
+    files::FileResult written = file.writeAtomically(path);
+    if (written) markSaved();
+    return written;
 }
 
-bool CTournament::load(const std::string& path) {
-    const std::optional<IniFile> read = IniFile::read(path);
-    if (!read) return false;
-    const IniFile& file = *read;
+files::FileResult CTournament::load(const std::string& path) {
+    const files::ReadResult read = files::readRegularFile(path);
+    if (!read.result) return read.result;
+    const IniFile file(read.contents);
     tournamentFile = path;
 
     day = file.intValue("Tournament", "Day");
@@ -105,5 +118,6 @@ bool CTournament::load(const std::string& path) {
     selectPitch(file.textValue("Pitch", "Name"));
     // Groups and players beyond the counts read keep what they held.
     for (int g = 0; g < groupsInUse(); ++g) readGroup(file, g + 1, groups[g]);
-    return true;
+    markSaved();
+    return {};
 }

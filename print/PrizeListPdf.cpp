@@ -11,9 +11,9 @@
 #include <string_view>
 #include <vector>
 
-#include "ini/AtomicFile.h"
+#include "ini/FileSystem.h"
 #include "lists/PrizeList.h"
-#include "text/CodePage.h"
+#include "text/Encoding.h"
 
 namespace {
 
@@ -29,7 +29,8 @@ qreal mm(qreal value) { return value * Dpi / 25.4; }
 QString fromCodePage(std::string_view cp1252) {
     QString result;
     result.reserve(static_cast<qsizetype>(cp1252.size()));
-    for (char c : cp1252) result.append(QChar(text::unicodeOf(c)));
+    for (char c : cp1252)
+        result.append(QChar(static_cast<char16_t>(text::unicodeOfWindows1252(static_cast<unsigned char>(c)))));
     return result;
 }
 
@@ -190,7 +191,8 @@ QByteArray prizeListPdf(const CTournamentInfo& tournament) {
     return bytes;
 }
 
-bool writePrizeListPdf(const CTournamentInfo& tournament, const std::string& path) {
+files::FileResult writePrizeListPdf(const CTournamentInfo& tournament, const std::string& path) {
     const QByteArray bytes = prizeListPdf(tournament);
-    return !bytes.isEmpty() && writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));
+    if (bytes.isEmpty()) return {files::FileError::Other, "PDF-filen kunne ikke lages."};
+    return files::replaceFile(path, std::string_view(bytes.constData(), bytes.size()));
 }

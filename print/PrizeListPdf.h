@@ -5,10 +5,12 @@
 #include <QByteArray>
 #include <string>
 
+#include "ini/FileSystem.h"
+
 struct CTournamentInfo;
 
 // The PDF's bytes. Needs a QGuiApplication (the offscreen platform will do).
 QByteArray prizeListPdf(const CTournamentInfo& tournament);
-// Writes the PDF through the safe file replacement; false when it failed, leaving any old
-// file as it was.
-bool writePrizeListPdf(const CTournamentInfo& tournament, const std::string& path);
+// Writes the PDF through the safe file replacement; when that fails, any old file is left
+// as it was and the answer says why.
+files::FileResult writePrizeListPdf(const CTournamentInfo& tournament, const std::string& path);

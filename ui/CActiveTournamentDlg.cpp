@@ -289,7 +289,19 @@ void CActiveTournamentDlg::showGroupCaptions() {
 void CActiveTournamentDlg::onGroupChosen(int g) {
     if (g < 0 || g >= MaxGroups) return;
     currentGroup = g;
+    // The input row edits a player of the group shown only; it is empty until one is chosen.
+    chosenPlayer = nullptr;
+    chosenGroup = nullptr;
+    clearInputRow();
     fillPlayerList();
+}
+
+void CActiveTournamentDlg::clearInputRow() {
+    showInputRow();
+    for (QLineEdit* hole : holeEdits) {
+        const QSignalBlocker quiet(hole);
+        hole->clear();
+    }
 }
 
 void CActiveTournamentDlg::fillPlayerList() {

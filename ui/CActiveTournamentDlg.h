@@ -50,6 +50,7 @@ private:
     void showGroupCaptions();
 
     void onGroupChosen(int g);
+    void clearInputRow();
     void fillPlayerList();
     void refreshGroupView();
     void onPlayerChosen(int position);

@@ -27,9 +27,12 @@ QStringList entriesOf(const std::array<std::string_view, N>& table) {
     return entries;
 }
 
-QStringList teeEntries(const CPitch& pitch) {
+// The tees of the selected course; none when no course of the table is chosen.
+QStringList teeEntries(const CTournament& tournament) {
     QStringList entries;
-    for (int tee = 0; tee < pitch.teeCount(); ++tee) entries << toQString(pitch.teeName[tee]);
+    for (int tee = 0; tee < MaxTees && tournament.selectedCourseHasTee(tee); ++tee) {
+        entries << toQString(tournament.selectedTeeName(tee));
+    }
     return entries;
 }
 
@@ -122,7 +125,7 @@ void CCreateGroupsDlg::connectRow(int row) {
 }
 
 void CCreateGroupsDlg::fillLists() {
-    const QStringList tees = teeEntries(theTournament().pitch);
+    const QStringList tees = teeEntries(theTournament());
     for (int row = 0; row < MaxGroups; ++row) {
         classLists[row]->setEntries(entriesOf(ClassNames));
         playFormLists[row]->setEntries(entriesOf(PlayFormNames));
@@ -152,7 +155,8 @@ void CCreateGroupsDlg::showGroup(int row) {
     allowanceLists[row]->showText(toQString(allowanceName(group.allowance)));
     setTextAndNotify(playerCountEdits[row], QString::fromStdString(text::formatInt(group.noOfPlayers)));
     setTextAndNotify(nameEdits[row], toQString(group.groupName));
-    teeLists[row]->showText(toQString(tournament.pitch.teeNameAt(group.tee)));
+    // A tee the selected course lacks shows empty.
+    teeLists[row]->showText(toQString(tournament.selectedTeeName(group.tee)));
 }
 
 void CCreateGroupsDlg::disableRow(int row) {

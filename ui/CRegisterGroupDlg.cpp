@@ -18,6 +18,8 @@
 
 namespace {
 
+constexpr const char* MissingTeeMessage = "Gruppens tee finnes ikke på valgt bane. Velg tee i Opprett grupper.";
+
 QLineEdit* makeEdit(const char* column, int row, int widthInChars, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(column)).arg(row + 1));
@@ -49,6 +51,7 @@ CRegisterGroupDlg::CRegisterGroupDlg(int groupPosition, QWidget* parent) : QDial
     for (int row = 0; row < MaxPlayers; ++row) connectRow(row);
     setTabOrderOfRows();
     showGroup();
+    warnOfMissingTee();
     // Sized before the window exists, so showing it changes no size hints.
     layout()->activate();
 }
@@ -133,7 +136,18 @@ void CRegisterGroupDlg::showPlayer(int row) {
     setTextAndNotify(surNameEdits[row], toQString(player.surName));
     setTextAndNotify(clubEdits[row], toQString(player.club));
     if (player.hcp > 0.0f) setTextAndNotify(hcpEdits[row], QString::fromStdString(text::formatFixed1(player.hcp)));
-    if (player.sh > 0.0f) showText(shEdits[row], QString::fromStdString(formatPlayingHandicap(player.sh)));
+    if (player.sh > 0.0f && hasValidTee())
+        showText(shEdits[row], QString::fromStdString(formatPlayingHandicap(player.sh)));
+}
+
+// Playing handicaps are worked out only from a tee the selected course has.
+bool CRegisterGroupDlg::hasValidTee() {
+    const CPlayGroup* shown = group();
+    return shown && theTournament().selectedCourseHasTee(shown->tee);
+}
+
+void CRegisterGroupDlg::warnOfMissingTee() {
+    if (group() && !hasValidTee()) MessageBox::warning(parentWidget(), QString::fromUtf8(MissingTeeMessage));
 }
 
 void CRegisterGroupDlg::disableRow(int row) {
@@ -154,6 +168,10 @@ void CRegisterGroupDlg::onHandicapChanged(int row) {
     player.hcp = limited.value;
     if (limited.limited) {
         MessageBox::warning(isVisible() ? this : parentWidget(), QString::fromUtf8(HandicapLimitMessage));
+    }
+    if (!hasValidTee()) {
+        shEdits[row]->clear();
+        return;
     }
     player.sh = playingHandicapOnTee(player.hcp, theTournament().pitch, edited->tee);
     showText(shEdits[row], QString::fromStdString(formatPlayingHandicap(player.sh)));

@@ -26,6 +26,8 @@ private:
     void showGroup();
     void showPlayer(int row);
     void disableRow(int row);
+    bool hasValidTee();
+    void warnOfMissingTee();
 
     // The group edited here, or nullptr for a position outside the nine groups.
     CPlayGroup* group();

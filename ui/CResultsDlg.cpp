@@ -12,11 +12,13 @@
 #include "app/CTournamentApp.h"
 #include "lists/Lists.h"
 #include "lists/PrizeList.h"
+#include "model/FileNames.h"
 #include "print/PrizeListPdf.h"
+#include "text/Encoding.h"
 #include "ui/DialogButtons.h"
+#include "ui/FileMessages.h"
 #include "ui/MessageBox.h"
 #include "ui/TextCodec.h"
-#include "ui/TournamentFiles.h"
 
 namespace {
 
@@ -69,7 +71,7 @@ bool CResultsDlg::hasUsableName() {
         return false;
     }
     // A name with a folder separator would write the list outside the working directory.
-    if (!isUsableFileName(toQString(tournament.name))) {
+    if (!isUsableFileName(text::utf8FromWindows1252(tournament.name))) {
         MessageBox::warning(parentWidget(), QString::fromUtf8(UnusableFileNameMessage));
         return false;
     }
@@ -78,18 +80,18 @@ bool CResultsDlg::hasUsableName() {
 
 void CResultsDlg::writeResults() {
     if (!hasUsableName()) return;
-    if (!writeResultList(tournament, resultListPath(toQString(tournament.name))))
-        MessageBox::warning(parentWidget(), WriteFailedMessage);
+    const files::FileResult written = writeResultList(tournament, resultListPath(tournament.name));
+    if (!written) MessageBox::warning(parentWidget(), withFailureReason(WriteFailedMessage, written));
 }
 
 void CResultsDlg::writePrizeList() {
     if (!hasUsableName()) return;
     const PrizeListPaths paths = prizeListPaths(tournament.name);
-    const std::pair<bool (*)(const CTournamentInfo&, const std::string&), std::string> writers[] = {
+    const std::pair<files::FileResult (*)(const CTournamentInfo&, const std::string&), std::string> writers[] = {
         {&writePrizeListText, paths.text}, {&writePrizeListCsv, paths.csv}, {&writePrizeListPdf, paths.pdf}};
     for (const auto& [write, path] : writers) {
-        if (!write(tournament, path)) {
-            MessageBox::warning(this, PrizeWriteFailedMessage.arg(absolutePath(path)));
+        if (const files::FileResult result = write(tournament, path); !result) {
+            MessageBox::warning(this, withFailureReason(PrizeWriteFailedMessage.arg(absolutePath(path)), result));
             return;
         }
     }

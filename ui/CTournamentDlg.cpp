@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
-#include <QDir>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,6 +15,7 @@
 
 #include "app/CTournamentApp.h"
 #include "lists/Lists.h"
+#include "model/FileNames.h"
 #include "text/Text.h"
 #include "ui/Artwork.h"
 #include "ui/CAboutDlg.h"
@@ -26,9 +26,9 @@
 #include "ui/CRegisterAllGroupsDlg.h"
 #include "ui/CSetupDlg.h"
 #include "ui/FieldText.h"
+#include "ui/FileMessages.h"
 #include "ui/MessageBox.h"
 #include "ui/TextCodec.h"
-#include "ui/TournamentFiles.h"
 
 namespace {
 
@@ -37,7 +37,9 @@ const QString FillGroupFieldsMessage = QStringLiteral("Fyll inn de andre feltene
 const QString FillFieldsFirstMessage = QStringLiteral("Fyll inn de andre feltene først.");
 const QString NoTournamentDataMessage = QStringLiteral("Du må legge inn data for en turnering.");
 const QString NoSavedTournamentMessage = QStringLiteral("Finner ingen lagret turnering med dette navnet.");
+const QString ReadFailedMessage = QStringLiteral("Turneringen kunne ikke leses.");
 const QString SaveFailedMessage = QStringLiteral("Turneringen kunne ikke lagres.");
+const QString SaveBeforeQuitQuestion = QStringLiteral("Turneringen er endret. Vil du lagre den før du avslutter?");
 const QString StartListFailedMessage = QStringLiteral("Startlisten kunne ikke skrives.");
 
 constexpr int DateFieldGap = 6;
@@ -182,6 +184,8 @@ QWidget* CTournamentDlg::buildHeaderFrame() {
     auto* frame = new QFrame(this);
     frame->setFrameShape(QFrame::StyledPanel);
     nameEdit = makeEdit(QStringLiteral("nameEdit"), frame);
+    // The tournament file keeps this many characters; a longer name would name another file.
+    nameEdit->setMaxLength(static_cast<int>(text::MaxTextLength));
     courseList = new CChoiceList(frame);
     courseList->setObjectName(QStringLiteral("courseList"));
     courseList->setMinimumContentsLength(22);
@@ -245,7 +249,7 @@ void CTournamentDlg::connectFields() {
     connect(typeList, &CChoiceList::picked, this, &CTournamentDlg::onTypePicked);
 
     connect(openButton, &QPushButton::clicked, this, &CTournamentDlg::openTournament);
-    connect(saveButton, &QPushButton::clicked, this, &CTournamentDlg::saveTournament);
+    connect(saveButton, &QPushButton::clicked, this, [this] { saveTournament(); });
     connect(newButton, &QPushButton::clicked, this, &CTournamentDlg::startNewTournament);
     connect(startListButton, &QPushButton::clicked, this, &CTournamentDlg::writeStartList);
     connect(createGroupsButton, &QPushButton::clicked, this, &CTournamentDlg::createGroups);
@@ -279,6 +283,22 @@ void CTournamentDlg::contextMenuEvent(QContextMenuEvent* event) {
     menu.addSeparator();
     menu.addAction(aboutAction);
     menu.exec(event->globalPos());
+}
+
+// Avslutt, Escape, "Lukk" and the window's close button all end here.
+void CTournamentDlg::reject() {
+    if (theTournament().hasUnsavedChanges()) {
+        switch (MessageBox::askYesNoCancel(this, SaveBeforeQuitQuestion)) {
+            case MessageBox::Answer::Yes:
+                if (!saveTournament()) return;
+                break;
+            case MessageBox::Answer::No:
+                break;
+            case MessageBox::Answer::Cancel:
+                return;
+        }
+    }
+    QDialog::reject();
 }
 
 void CTournamentDlg::copyBoundFields() {
@@ -323,7 +343,7 @@ bool CTournamentDlg::checkNameForFiles() {
         MessageBox::warning(this, EnterNameMessage);
         return false;
     }
-    if (!isUsableFileName(competitionName)) {
+    if (!isUsableFileName(competitionName.toUtf8().toStdString())) {
         MessageBox::warning(this, QString::fromUtf8(UnusableFileNameMessage));
         return false;
     }
@@ -332,17 +352,20 @@ bool CTournamentDlg::checkNameForFiles() {
 
 void CTournamentDlg::openTournament() {
     if (!checkNameForFiles()) return;
-    if (!theTournament().load(tournamentFilePath(competitionName))) {
-        MessageBox::warning(this, NoSavedTournamentMessage);
+    const files::FileResult read = theTournament().load(tournamentFilePath(fromQString(competitionName)));
+    if (!read) {
+        MessageBox::warning(this,
+                            read.error == files::FileError::Missing ? NoSavedTournamentMessage : ReadFailedMessage);
         return;
     }
     refreshForm();
 }
 
-void CTournamentDlg::saveTournament() {
-    if (!checkNameForFiles()) return;
-    QDir().mkpath(QStringLiteral("data"));
-    if (!theTournament().save(tournamentFilePath(competitionName))) MessageBox::warning(this, SaveFailedMessage);
+bool CTournamentDlg::saveTournament() {
+    if (!checkNameForFiles()) return false;
+    const files::FileResult saved = theTournament().save(tournamentFilePath(fromQString(competitionName)));
+    if (!saved) MessageBox::warning(this, withFailureReason(SaveFailedMessage, saved));
+    return static_cast<bool>(saved);
 }
 
 void CTournamentDlg::startNewTournament() {
@@ -352,9 +375,8 @@ void CTournamentDlg::startNewTournament() {
 
 void CTournamentDlg::writeStartList() {
     if (!checkNameForFiles()) return;
-    if (!::writeStartList(theTournament(), startListPath(competitionName))) {
-        MessageBox::warning(this, StartListFailedMessage);
-    }
+    const files::FileResult written = ::writeStartList(theTournament(), startListPath(fromQString(competitionName)));
+    if (!written) MessageBox::warning(this, withFailureReason(StartListFailedMessage, written));
 }
 
 void CTournamentDlg::createGroups() {

@@ -15,6 +15,10 @@ class CTournamentDlg : public QDialog {
 public:
     explicit CTournamentDlg(QWidget* parent = nullptr);
 
+public slots:
+    // Asks to save first when the tournament changed since it was last saved, opened or made new.
+    void reject() override;
+
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
@@ -38,7 +42,8 @@ private:
     void onTypePicked(int index);
 
     void openTournament();
-    void saveTournament();
+    // Saves as "Lagre turneringen" does; false, after telling the user why, when it did not.
+    bool saveTournament();
     void startNewTournament();
     void writeStartList();
     void createGroups();

@@ -1,14 +1,12 @@
 #include "ui/TextCodec.h"
 
-#include "text/CodePage.h"
+#include "text/Encoding.h"
 
 namespace {
 
 char fromUnicode(char16_t code) {
-    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return static_cast<char>(code);
-    for (int byte = 0x80; byte <= 0x9F; ++byte) {
-        if (text::unicodeOf(static_cast<char>(byte)) == code) return static_cast<char>(byte);
-    }
+    if (const std::optional<unsigned char> byte = text::windows1252Of(code)) return static_cast<char>(*byte);
+    // A C1 control the code page gives another character keeps its byte, as ever.
     if (code >= 0x80 && code <= 0x9F) return static_cast<char>(code);
     return '?';
 }
@@ -18,7 +16,9 @@ char fromUnicode(char16_t code) {
 QString toQString(std::string_view cp1252) {
     QString result;
     result.reserve(static_cast<qsizetype>(cp1252.size()));
-    for (char c : cp1252) result.append(QChar(text::unicodeOf(c)));
+    for (char c : cp1252) {
+        result.append(QChar(static_cast<char16_t>(text::unicodeOfWindows1252(static_cast<unsigned char>(c)))));
+    }
     return result;
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
 
 #include "TempFolder.h"
@@ -35,8 +36,51 @@ TEST(ImportLineSplitting, EmptyLinesAreKeptAndToldApartFromBlankLines) {
     EXPECT_FALSE(isEmptyImportLine(lines[3]));
 }
 
-TEST(ImportLineSplitting, OnlyTheCarriageReturnRightBeforeTheLineFeedIsDropped) {
-    EXPECT_EQ(linesOf("a\r\r\nb\rc\n"), (Lines{"a\r", "b\rc"}));
+TEST(ImportLineSplitting, CarriageReturnLineFeedAndEachAloneEndALine) {
+    EXPECT_EQ(linesOf("a\r\r\nb\rc\n"), (Lines{"a", "", "b", "c"}));
+    EXPECT_EQ(linesOf("a\rb\rc"), (Lines{"a", "b", "c"}));
+}
+
+// Files from other editors: UTF-8 with or without a mark, Windows-1252, any line ends.
+TEST(ImportEncoding, Utf8AndWindows1252FilesImportTheSameNames) {
+    const struct {
+        const char* name;
+        std::string contents;
+        std::vector<std::string> firstNames;
+        long long leftOut;
+    } cases[] = {
+        {"UTF-8",
+         "Bj\xC3\xB8rn Lie 12\nS\xC3\xA6"
+         "bj\xC3\xB8rg \xC3\x85s 3\n",
+         {"Bj\xF8rn", "S\xE6\x62j\xF8rg"},
+         0},
+        {"UTF-8 with mark",
+         "\xEF\xBB\xBF"
+         "Kari Nordmann 18\r\n",
+         {"Kari"},
+         0},
+        {"Windows-1252", "Bj\xF8rn Lie 12\r\n", {"Bj\xF8rn"}, 0},
+        {"Windows-1252 with a mark",
+         "\xEF\xBB\xBF"
+         "Bj\xF8rn Lie 12",
+         {"Bj\xF8rn"},
+         0},
+        {"CR line ends", "Kari Nordmann 18\rOla Hansen 7\rPer Berg 3\r", {"Kari", "Ola", "Per"}, 0},
+        {"euro and quotes", "\xE2\x82\xAC\xE2\x80\x9C Lie 1\n", {"\x80\x93"}, 0},
+        {"no place in Windows-1252", "\xCE\xA9mega Lie 4\nKari Nordmann 18\nOla \xCE\xA3 2\n", {"Kari"}, 2},
+        {"ignored text after the fields", "Kari Nordmann 18 \xE2\x9C\x93\n", {"Kari"}, 0},
+    };
+    for (const auto& c : cases) {
+        CPlayGroup group;
+        const ImportCounts counts = importPlayers(c.contents, group);
+        std::vector<std::string> names;
+        for (int p = 0; p < group.playerCount(); ++p) names.push_back(group.players[p].firstName);
+        EXPECT_EQ(names, c.firstNames) << c.name;
+        EXPECT_EQ(counts.leftOut, c.leftOut) << c.name;
+    }
+    std::array<CPitch, 2> table{};
+    EXPECT_EQ(importPitches("Sj\xC3\xB8vollen 18\rR\xC3\xB8ros 9", table).taken, 2);
+    EXPECT_EQ(table[1].name, "R\xF8ros");
 }
 
 TEST(PlayerLine, ReadsFirstNameSurnameAndHandicap) {

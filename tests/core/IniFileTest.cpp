@@ -215,7 +215,7 @@ TEST(IniFileOnDisk, AWriteThatFailsHalfwayLeavesTheOldFileAndNoTemporaryFile) {
     bool written = true;
     {
         const FileSizeLimit limit(100);
-        written = file.writeAtomically(path);
+        written = static_cast<bool>(file.writeAtomically(path));
     }
     EXPECT_FALSE(written);
     EXPECT_EQ(TempFolder::read(path), old);

@@ -131,8 +131,8 @@ TEST_F(StartList, AListThatFailsHalfwayLeavesTheOldListAndNoTemporaryFile) {
     bool resultWritten = true;
     {
         const FileSizeLimit limit(100);
-        startWritten = writeStartList(tournament, startPath);
-        resultWritten = writeResultList(tournament, resultPath);
+        startWritten = static_cast<bool>(writeStartList(tournament, startPath));
+        resultWritten = static_cast<bool>(writeResultList(tournament, resultPath));
     }
     EXPECT_FALSE(startWritten);
     EXPECT_FALSE(resultWritten);

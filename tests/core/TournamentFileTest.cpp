@@ -483,9 +483,9 @@ TEST_F(TournamentFileTest, FilesAreTheSameUnderADecimalCommaLocale) {
     const std::string previous = std::setlocale(LC_ALL, nullptr);
     if (!std::setlocale(LC_ALL, "nb_NO.UTF-8")) GTEST_SKIP() << "nb_NO.UTF-8 locale not installed";
     const std::string path = folder.file("data/Sommercup.ini");
-    const bool saved = tournament.save(path);
+    const bool saved = static_cast<bool>(tournament.save(path));
     CTournament loaded(configPath());
-    const bool read = loaded.load(path);
+    const bool read = static_cast<bool>(loaded.load(path));
     std::setlocale(LC_ALL, previous.c_str());
     ASSERT_TRUE(saved);
     ASSERT_TRUE(read);

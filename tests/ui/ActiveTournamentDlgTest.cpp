@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <array>
 #include <memory>
 
 #include "PlayTestSupport.h"
@@ -290,24 +291,30 @@ TEST_F(ActiveTournamentScreen, PlayersOfTheSameNameStayTwoPlayersWithTheirOwnCla
     EXPECT_EQ(player(1, 1).results[0], 3);
 }
 
-TEST_F(ActiveTournamentScreen, ChosenPlayerStaysWhenAnotherGroupIsShown) {
+TEST_F(ActiveTournamentScreen, AGroupSwitchEmptiesTheInputRowWhichEditsNobodyUntilAPlayerIsChosen) {
     setUpTwoGroups();
     open();
     chooseGroup(1);
     EXPECT_EQ(comboItems(), QStringList({"Anne Lie", "Siri Dahl"}));
     choosePlayer(1);  // Siri Dahl, 3 3
     EXPECT_EQ(input("inputClass"), QStringLiteral("Dame"));
-    EXPECT_EQ(input("inputHcp"), QStringLiteral("-1.2"));
-    EXPECT_EQ(input("inputReceived"), QStringLiteral("-2"));
+    const std::array<int, MaxHoles> siri = player(1, 1).results;
 
     chooseGroup(0);
     EXPECT_EQ(comboItems(), QStringList({"Ola Nordmann", "Kari Hansen", "Per Berg"}));
     EXPECT_EQ(combo()->currentIndex(), -1);
+    EXPECT_EQ(screen->playerBeingEdited(), nullptr);
+    for (const char* field : {"inputClass", "inputHcp", "inputReceived", "inputTotal"}) {
+        EXPECT_EQ(input(field), QString()) << field;
+    }
+    for (int k = 0; k < MaxHoles; ++k) EXPECT_EQ(hole(k), QString()) << k;
     typeHole(2, QStringLiteral("4"));
-    EXPECT_EQ(player(1, 1).results[2], 4);
-    EXPECT_EQ(input("inputTotal"), QStringLiteral("10"));
-    EXPECT_EQ(board("Player", 0), QStringLiteral("Per Berg"));
-    EXPECT_EQ(screen->shownGroup(), 0);
+    EXPECT_EQ(player(1, 1).results, siri);
+    EXPECT_EQ(hole(2), QString());
+
+    choosePlayer(2);  // Per Berg
+    typeHole(2, QStringLiteral("4"));
+    EXPECT_EQ(tournament().groups[0].players[2].results[2], 4);
 }
 
 TEST_F(ActiveTournamentScreen, StablefordGroupShowsTheAllocationRow) {

@@ -81,12 +81,14 @@ TEST_F(Export, WritesTheFiveListsAsTheScreensWouldAndNamesThem) {
 
 TEST_F(Export, AMissingTournamentOrAFailedWriteExitsWithTheReason) {
     EXPECT_EQ(run(QStringLiteral("Mangler")), 1);
-    EXPECT_EQ(err, QStringLiteral("Turneringen kunne ikke leses: %1\n").arg(path(QStringLiteral("data/Mangler.ini"))));
+    EXPECT_EQ(err, QStringLiteral("Turneringen kunne ikke leses: %1\nFilen finnes ikke.\n")
+                       .arg(path(QStringLiteral("data/Mangler.ini"))));
     EXPECT_TRUE(out.isEmpty());
 
     ASSERT_TRUE(QDir(work.path()).mkpath(QStringLiteral("Klubbmesterskap_Premieliste.pdf")));
     EXPECT_EQ(run(QStringLiteral("Klubbmesterskap")), 1);
-    EXPECT_EQ(err, QStringLiteral("Premielisten (PDF) kunne ikke skrives: %1\n")
+    EXPECT_EQ(err, QStringLiteral("Premielisten (PDF) kunne ikke skrives: %1\n"
+                                  "Det som ligger der, er ikke en vanlig fil.\n")
                        .arg(path(QStringLiteral("Klubbmesterskap_Premieliste.pdf"))));
 
     EXPECT_EQ(run(QStringLiteral("../Klubbmesterskap")), 1);

@@ -1,6 +1,7 @@
 // "Registrer gruppe": players stored at every keystroke, the playing handicap worked out at
 // each keystroke and on opening, the limit of 54, and disabled rows.
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 
 #include "UiTestSupport.h"
 #include "scoring/Handicap.h"
+#include "ui/CCreateGroupsDlg.h"
 #include "ui/CRegisterGroupDlg.h"
 
 namespace {
@@ -190,12 +192,33 @@ TEST_F(RegisterGroupScreen, AHandicapAbove54ReadBackOnOpeningIsLimitedWithTheMes
     EXPECT_EQ(edit("shEdit", 1)->text(), QString::fromStdString(formatPlayingHandicap(player(1).sh)));
 }
 
-TEST_F(RegisterGroupScreen, ATeeOutsideTheCourseGivesPlayingHandicapZero) {
-    group().tee = 7;
-    open();
-    QTest::keyClicks(edit("hcpEdit", 1), QStringLiteral("20"));
-    EXPECT_FLOAT_EQ(player(1).sh, 0.0f);
-    EXPECT_EQ(edit("shEdit", 1)->text(), QStringLiteral("0"));
+// A tee the selected course does not have (another course chosen, none chosen, or a
+// course the table lacks) never gives a playing handicap from another course's figures.
+TEST_F(RegisterGroupScreen, ATeeTheSelectedCourseLacksGivesNoPlayingHandicap) {
+    const QString missingTee = QStringLiteral("Gruppens tee finnes ikke på valgt bane. Velg tee i Opprett grupper.");
+    const struct {
+        const char* course;
+        int tee;
+        bool valid;
+    } cases[] = {
+        {"Testbanen", 7, false},   {"Kortbanen", 2, false}, {"", 2, false},
+        {"Finnes ikke", 0, false}, {"Kortbanen", 0, true},
+    };
+    for (const auto& c : cases) {
+        tournament().selectPitch("Testbanen");
+        group().tee = c.tee;
+        tournament().selectPitch(c.course);
+        setPlayer(1, "Kari", 10.0f, 7.0f);
+        MessageBox::clearRecorded();
+        open();
+        EXPECT_EQ(MessageBox::recorded(), c.valid ? QStringList() : QStringList{missingTee}) << c.course;
+        QTest::keyClicks(edit("hcpEdit", 1), QStringLiteral("2"));  // 10.02
+        EXPECT_EQ(edit("shEdit", 1)->text().isEmpty(), !c.valid) << c.course;
+        EXPECT_EQ(player(1).sh == 7.0f, !c.valid) << c.course;
+        CCreateGroupsDlg groups;
+        EXPECT_EQ(childNamed<QComboBox>(&groups, QStringLiteral("teeList2"))->currentText().isEmpty(), !c.valid)
+            << c.course;
+    }
 }
 
 TEST_F(RegisterGroupScreen, TabRunsRowByRowPastTheReadOnlyField) {

@@ -171,7 +171,8 @@ TEST_F(ResultsScreen, AListThatCannotBeWrittenIsReported) {
     CResultsDlg screen;
 
     EXPECT_EQ(screen.lines().size(), 5);
-    EXPECT_EQ(MessageBox::recorded(), QStringList({QStringLiteral("Resultatlisten kunne ikke skrives.")}));
+    EXPECT_EQ(MessageBox::recorded(), QStringList({QStringLiteral("Resultatlisten kunne ikke skrives.\n"
+                                                                  "Det som ligger der, er ikke en vanlig fil.")}));
 }
 
 TEST_F(ResultsScreen, PrizeListButtonWritesThreeFilesAndOffersToOpenThePdf) {
@@ -216,7 +217,8 @@ TEST_F(ResultsScreen, APrizeListThatCannotBeWrittenIsReported) {
     childNamed<QPushButton>(&screen, QStringLiteral("prizeListButton"))->click();
 
     EXPECT_EQ(MessageBox::recorded(),
-              QStringList({QStringLiteral("Premielisten kunne ikke skrives: %1")
+              QStringList({QStringLiteral("Premielisten kunne ikke skrives: %1\n"
+                                          "Det som ligger der, er ikke en vanlig fil.")
                                .arg(QDir::current().absoluteFilePath(QStringLiteral("Opptatt_Premieliste.csv")))}));
     EXPECT_FALSE(QFile::exists(QStringLiteral("Opptatt_Premieliste.pdf")));
 }

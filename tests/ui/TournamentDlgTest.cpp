@@ -243,15 +243,6 @@ TEST_F(MainWindow, RefreshRunsHandlersOfFieldsThatAlreadyShowTheValue) {
     EXPECT_EQ(tournament().numberOfGroups, 3);
 }
 
-TEST_F(MainWindow, FailedSaveAndStartListAreReported) {
-    // A name longer than a file name may be cannot be written.
-    type("nameEdit", QString(300, QLatin1Char('x')));
-    press("saveButton");
-    press("startListButton");
-    EXPECT_EQ(messages(), QStringList({QStringLiteral("Turneringen kunne ikke lagres."),
-                                       QStringLiteral("Startlisten kunne ikke skrives.")}));
-}
-
 TEST_F(MainWindow, NameWithBlanksGoesToFilesOfExactlyThatText) {
     fillHeader(QStringLiteral("Cup med  to blanke "), QStringLiteral("0"));
     press("saveButton");

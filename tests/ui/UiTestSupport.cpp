@@ -27,6 +27,7 @@ void UiTest::SetUp() {
     CTournament& t = theTournament();
     static_cast<CTournamentInfo&>(t) = CTournamentInfo{};
     t.tournamentFile = std::string(DefaultTournamentFile);
+    t.markSaved();
     MessageBox::setRecording(true);
     MessageBox::clearRecorded();
     MessageBox::setNextAnswer(MessageBox::Answer::Cancel);

@@ -1,0 +1,40 @@
+#include "model/FileNames.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "text/Encoding.h"
+#include "text/Text.h"
+
+namespace {
+
+bool isControl(unsigned char byte) {
+    const char32_t code = text::unicodeOfWindows1252(byte);
+    return code < 0x20 || code == 0x7F || (code >= 0x80 && code <= 0x9F);
+}
+
+bool isSeparatorOrControl(char c) { return c == '/' || c == '\\' || isControl(static_cast<unsigned char>(c)); }
+
+std::string pathInWorkDir(std::string_view prefix, std::string_view name, std::string_view suffix) {
+    return std::string(prefix) + text::utf8FromWindows1252(name) + std::string(suffix);
+}
+
+}  // namespace
+
+bool isUsableFileName(std::string_view typedName) {
+    const std::optional<std::string> stored = text::exactWindows1252FromUtf8(typedName);
+    if (!stored || stored->size() > text::MaxTextLength) return false;
+    if (*stored == "." || *stored == "..") return false;
+    return std::none_of(stored->begin(), stored->end(), isSeparatorOrControl);
+}
+
+std::string tournamentFilePath(std::string_view name) { return pathInWorkDir("./data/", name, ".ini"); }
+
+std::string startListPath(std::string_view name) { return pathInWorkDir("./", name, "_StartListe.txt"); }
+
+std::string resultListPath(std::string_view name) { return pathInWorkDir("./", name, "_ResultatListe.txt"); }
+
+PrizeListPaths prizeListPaths(std::string_view name) {
+    return {pathInWorkDir("./", name, "_Premieliste.txt"), pathInWorkDir("./", name, "_Premieliste.csv"),
+            pathInWorkDir("./", name, "_Premieliste.pdf")};
+}

@@ -1,0 +1,196 @@
+// The main window and the organiser's files: closing asks before unsaved work is lost,
+// the competition name always names one file of its own, and failures say why.
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <cerrno>
+#include <functional>
+#include <memory>
+#include <system_error>
+
+#include "../core/FileSizeLimit.h"
+#include "UiTestSupport.h"
+#include "model/ImportLine.h"
+#include "ui/CTournamentDlg.h"
+
+namespace {
+
+const QString SaveQuestion = QStringLiteral("Turneringen er endret. Vil du lagre den før du avslutter?");
+
+class MainWindowFiles : public UiTest {
+public:
+    using UiTest::tournament;
+    void SetUp() override {
+        UiTest::SetUp();
+        window = std::make_unique<CTournamentDlg>();
+        window->show();
+    }
+    void TearDown() override {
+        window.reset();
+        UiTest::TearDown();
+    }
+
+    QLineEdit* edit(const char* name) { return childNamed<QLineEdit>(window.get(), QString::fromLatin1(name)); }
+    void press(const char* name) {
+        QTest::mouseClick(childNamed<QPushButton>(window.get(), QString::fromLatin1(name)), Qt::LeftButton);
+    }
+    void typeName(const QString& name) {
+        edit("nameEdit")->clear();
+        QTest::keyClicks(edit("nameEdit"), name);
+    }
+    // A tournament with one group of one player, saved under `name`, and nothing asked yet.
+    void saveOneGroup(const QString& name) {
+        typeName(name);
+        QTest::keyClicks(edit("groupCountEdit"), QStringLiteral("1"));
+        tournament().groups[0].noOfPlayers = 1;
+        tournament().groups[0].players[0].firstName = "Kari";
+        press("saveButton");
+        ASSERT_TRUE(MessageBox::recorded().isEmpty());
+    }
+
+    std::unique_ptr<CTournamentDlg> window;
+};
+
+}  // namespace
+
+// Every change of stored data asks on closing; Ja saves and quits, Nei quits, Avbryt stays.
+TEST_F(MainWindowFiles, ClosingAfterAChangeAsksToSaveFirst) {
+    const struct {
+        const char* change;
+        std::function<void(MainWindowFiles&)> make;
+    } changes[] = {
+        {"date field", [](MainWindowFiles& t) { QTest::keyClicks(t.edit("dayEdit"), QStringLiteral("2")); }},
+        {"group", [](MainWindowFiles& t) { t.tournament().groups[0].groupName = "Morgen"; }},
+        {"player", [](MainWindowFiles& t) { t.tournament().groups[0].players[0].club = "Sola GK"; }},
+        {"strokes", [](MainWindowFiles& t) { t.tournament().groups[0].players[0].results[17] = 5; }},
+        {"import", [](MainWindowFiles& t) { importPlayers("Ola Hansen 7\n", t.tournament().groups[0]); }},
+    };
+    for (const auto& c : changes) {
+        saveOneGroup(QStringLiteral("Lukking"));
+        c.make(*this);
+        MessageBox::setNextAnswer(MessageBox::Answer::Cancel);
+        press("exitButton");
+        EXPECT_TRUE(window->isVisible()) << c.change;
+        MessageBox::setNextAnswer(MessageBox::Answer::No);
+        QTest::keyClick(edit("nameEdit"), Qt::Key_Escape);
+        EXPECT_FALSE(window->isVisible()) << c.change;
+        EXPECT_EQ(MessageBox::recorded(), QStringList({SaveQuestion, SaveQuestion})) << c.change;
+        MessageBox::clearRecorded();
+        window->show();
+    }
+    // Ja saves as "Lagre turneringen" does; the next close asks nothing.
+    tournament().groups[0].players[0].results[0] = 4;
+    MessageBox::setNextAnswer(MessageBox::Answer::Yes);
+    EXPECT_TRUE(window->close());
+    EXPECT_NE(QFile(QStringLiteral("data/Lukking.ini")).open(QIODevice::ReadOnly), false);
+    window->show();
+    MessageBox::clearRecorded();
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(MessageBox::recorded().isEmpty());
+}
+
+TEST_F(MainWindowFiles, ClosingQuitsAtOnceWhenUnchangedAndStaysWhenTheSaveFails) {
+    press("exitButton");
+    EXPECT_FALSE(window->isVisible());
+    window->show();
+    // Opened, made new: unchanged again.
+    saveOneGroup(QStringLiteral("Uendret"));
+    press("newButton");
+    typeName(QStringLiteral("Uendret"));
+    press("openButton");
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(MessageBox::recorded().isEmpty());
+    window->show();
+    // Ja with a save that fails: the window stays with the reason shown.
+    typeName(QString());
+    MessageBox::setNextAnswer(MessageBox::Answer::Yes);
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(MessageBox::recorded(), QStringList({SaveQuestion, QStringLiteral("Skriv inn et Konkuransenavn.")}));
+}
+
+TEST_F(MainWindowFiles, TheRealQuestionOffersJaNeiAndAvbryt) {
+    QTest::keyClicks(edit("dayEdit"), QStringLiteral("3"));
+    MessageBox::setRecording(false);
+    QStringList buttons;
+    QString text;
+    onNextModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        text = box->text();
+        for (QAbstractButton* button : box->buttons()) buttons << button->text();
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    press("exitButton");
+    MessageBox::setRecording(true);
+    EXPECT_EQ(text, SaveQuestion);
+    buttons.sort();
+    EXPECT_EQ(buttons, QStringList({"Avbryt", "Ja", "Nei"}));
+    EXPECT_TRUE(window->isVisible());
+}
+
+// The name shown, the name stored and the file name always agree; a name that would share
+// a file with another is refused.
+TEST_F(MainWindowFiles, TheNameFieldKeepsNamesThatNameOneFileOfTheirOwn) {
+    typeName(QString(60, QLatin1Char('n')));
+    const QString kept(49, QLatin1Char('n'));
+    EXPECT_EQ(edit("nameEdit")->text(), kept);
+    EXPECT_EQ(tournament().name, std::string(49, 'n'));
+    press("saveButton");
+    EXPECT_TRUE(QFile::exists(QStringLiteral("data/%1.ini").arg(kept)));
+    press("openButton");
+    EXPECT_EQ(edit("nameEdit")->text(), kept);
+
+    for (const QString& name : {QStringLiteral("Cup Ω"), QStringLiteral("Cup Σ")}) {
+        edit("nameEdit")->setText(name);
+        MessageBox::clearRecorded();
+        press("saveButton");
+        press("startListButton");
+        press("openButton");
+        const QString refusal = QStringLiteral("Konkurransenavnet kan ikke brukes som filnavn.");
+        EXPECT_EQ(MessageBox::recorded(), QStringList({refusal, refusal, refusal}));
+    }
+    EXPECT_FALSE(QFile::exists(QStringLiteral("data/Cup ?.ini")));
+}
+
+// Opening tells an unreadable file from a missing one; failed writes say why.
+TEST_F(MainWindowFiles, FailuresSayWhatWentWrong) {
+    ASSERT_TRUE(QDir().mkpath(QStringLiteral("data/Mappe.ini")));
+    ASSERT_TRUE(QDir().mkpath(QStringLiteral("Mappe_StartListe.txt")));
+    QFile large(QStringLiteral("data/Stor.ini"));
+    ASSERT_TRUE(large.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(large.resize(17 * 1024 * 1024));
+    large.close();
+    const QString notRegular = QStringLiteral("Det som ligger der, er ikke en vanlig fil.");
+    const struct {
+        QString name;
+        const char* button;
+        QString message;
+    } cases[] = {
+        {QStringLiteral("Mangler"), "openButton", QStringLiteral("Finner ingen lagret turnering med dette navnet.")},
+        {QStringLiteral("Mappe"), "openButton", QStringLiteral("Turneringen kunne ikke leses.")},
+        {QStringLiteral("Stor"), "openButton", QStringLiteral("Turneringen kunne ikke leses.")},
+        {QStringLiteral("Mappe"), "saveButton", QStringLiteral("Turneringen kunne ikke lagres.\n") + notRegular},
+        {QStringLiteral("Mappe"), "startListButton", QStringLiteral("Startlisten kunne ikke skrives.\n") + notRegular},
+    };
+    for (const auto& c : cases) {
+        typeName(c.name);
+        MessageBox::clearRecorded();
+        press(c.button);
+        EXPECT_EQ(MessageBox::recorded(), QStringList{c.message}) << c.button << " " << c.name.toStdString();
+    }
+    typeName(QStringLiteral("Full"));
+    MessageBox::clearRecorded();
+    {
+        const FileSizeLimit limit(10);
+        press("saveButton");
+    }
+    // Causes without a wording of their own show the system's text.
+    const QString systemText = QString::fromLocal8Bit(std::generic_category().message(EFBIG));
+    EXPECT_EQ(MessageBox::recorded().join(QLatin1Char('|')).toStdString(),
+              (QStringLiteral("Turneringen kunne ikke lagres.\n") + systemText).toStdString());
+}

@@ -1,0 +1,13 @@
+#pragma once
+// Wording of the file rules and file failures for the screens.
+
+#include <QString>
+
+#include "ini/FileSystem.h"
+
+// Message for a competition name that cannot serve as a file name.
+inline constexpr const char* UnusableFileNameMessage = "Konkurransenavnet kan ikke brukes som filnavn.";
+
+// `message`, then on a second line why the file could not be written: in Norwegian for the
+// usual causes, in the system's own words otherwise.
+QString withFailureReason(const QString& message, const files::FileResult& result);
