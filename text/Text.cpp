@@ -12,29 +12,39 @@ namespace text {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-std::size_t skipBlanks(std::string_view value, std::size_t pos) {
-    while (pos < value.size() && isBlank(value[pos])) ++pos;
-    return pos;
+inline const char* skipBlanks(const char* p, const char* end) {
+    while (p != end && isBlank(*p)) ++p;
+    return p;
 }
 
-// Reads an optionally signed run of digits at `pos`; answers false when no digit is there.
-bool readIntAt(std::string_view value, std::size_t& pos, int& result) {
-    std::size_t p = pos;
+// Reads an optionally signed run of digits at `p`; answers where it ends, or nothing when
+// no digit is there.
+inline const char* readIntAt(const char* p, const char* end, int& result) {
     bool negative = false;
-    if (p < value.size() && (value[p] == '+' || value[p] == '-')) negative = value[p++] == '-';
-    if (p >= value.size() || !isDigit(value[p])) return false;
-    long long magnitude = 0;
+    if (p != end && (*p == '+' || *p == '-')) negative = *p++ == '-';
+    if (p == end || !isDigit(*p)) return nullptr;
     const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
-    for (; p < value.size() && isDigit(value[p]); ++p) {
-        magnitude = std::min(limit, magnitude * 10 + (value[p] - '0'));
+    long long magnitude = 0;
+    // Once past the limit the value stays there, whatever digits follow.
+    for (; p != end && isDigit(*p); ++p) {
+        if (magnitude < limit) magnitude = magnitude * 10 + (*p - '0');
     }
+    magnitude = std::min(magnitude, limit);
     result = static_cast<int>(negative ? -magnitude : magnitude);
-    pos = p;
-    return true;
+    return p;
 }
+
+// Code points of bytes 0x80..0x9F; 0 marks the five bytes the code page leaves undefined.
+// clang-format off
+constexpr std::array<char16_t, 32> HighControls{
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+// clang-format on
 
 }  // namespace
 
@@ -43,13 +53,13 @@ std::string cut(std::string_view value, std::size_t maxLength) {
 }
 
 int readInt(std::string_view value) {
-    std::size_t pos = skipBlanks(value, 0);
+    const char* const end = value.data() + value.size();
     int result = 0;
-    return readIntAt(value, pos, result) ? result : 0;
+    return readIntAt(skipBlanks(value.data(), end), end, result) ? result : 0;
 }
 
 double readDecimal(std::string_view value) {
-    std::size_t p = skipBlanks(value, 0);
+    std::size_t p = static_cast<std::size_t>(skipBlanks(value.data(), value.data() + value.size()) - value.data());
     bool negative = false;
     if (p < value.size() && (value[p] == '+' || value[p] == '-')) negative = value[p++] == '-';
     const std::size_t start = p;
@@ -87,12 +97,13 @@ double readDecimal(std::string_view value) {
 }
 
 int scanInts(std::string_view value, int* out, int capacity) {
+    const char* p = value.data();
+    const char* const end = p + value.size();
     int count = 0;
-    std::size_t pos = 0;
     while (count < capacity) {
-        pos = skipBlanks(value, pos);
         int number = 0;
-        if (!readIntAt(value, pos, number)) break;
+        p = readIntAt(skipBlanks(p, end), end, number);
+        if (!p) break;
         out[count++] = number;
     }
     return count;
@@ -162,6 +173,21 @@ std::string withoutLineBreaks(std::string_view value) {
     std::replace_if(
         result.begin(), result.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     return result;
+}
+
+char16_t toUtf16(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x80 && byte <= 0x9F && HighControls[byte - 0x80] != 0) return HighControls[byte - 0x80];
+    return byte;
+}
+
+char fromUtf16(char16_t code) {
+    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return static_cast<char>(code);
+    for (std::size_t i = 0; i < HighControls.size(); ++i) {
+        if (HighControls[i] == code) return static_cast<char>(0x80 + i);
+    }
+    if (code >= 0x80 && code <= 0x9F) return static_cast<char>(code);
+    return '?';
 }
 
 }  // namespace text

@@ -50,4 +50,10 @@ inline std::string formatFixed0(double value) { return formatFixed(value, 0); }
 // A CR or LF inside a value would break an INI or list line; they become blanks.
 std::string withoutLineBreaks(std::string_view value);
 
+// One Windows-1252 character as a UTF-16 code unit. The five bytes the code page leaves
+// undefined stand for the C1 controls of the same value, so every byte comes back.
+char16_t toUtf16(char c);
+// One UTF-16 code unit as a Windows-1252 character; one the code page lacks becomes '?'.
+char fromUtf16(char16_t code);
+
 }  // namespace text
