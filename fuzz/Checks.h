@@ -68,7 +68,8 @@ inline const std::string& scratchDir() {
 }
 
 // Section and key names that a file's own lines mention: "[name]" headers and the text
-// before the first '=' of other lines. Limited in number so one input stays quick.
+// before the first '=' of other lines, a line ending at any CR or LF as the reader's do.
+// Limited in number so one input stays quick.
 struct NamesInFile {
     std::vector<std::string> sections;
     std::vector<std::string> keys;
@@ -78,10 +79,9 @@ inline NamesInFile namesInFile(std::string_view contents) {
     NamesInFile names;
     std::size_t start = 0;
     while (start < contents.size() && names.sections.size() + names.keys.size() < 64) {
-        std::size_t end = contents.find('\n', start);
+        std::size_t end = contents.find_first_of("\r\n", start);
         if (end == std::string_view::npos) end = contents.size();
-        std::string_view line = contents.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        const std::string_view line = contents.substr(start, end - start);
         const std::size_t close = line.find(']');
         if (!line.empty() && line.front() == '[' && close != std::string_view::npos) {
             names.sections.emplace_back(line.substr(1, close - 1));
