@@ -6,7 +6,9 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <optional>
 
 namespace text {
 
@@ -35,6 +37,34 @@ inline const char* readIntAt(const char* p, const char* end, int& result) {
     magnitude = std::min(magnitude, limit);
     result = static_cast<int>(negative ? -magnitude : magnitude);
     return p;
+}
+
+// A decimal of at most 15 digits and no exponent ("71.3") as its digits divided by a power
+// of ten. Both are exact doubles, so the one rounding of the division gives the nearest
+// double, as from_chars does, at a fraction of its cost. Only where doubles are computed
+// as doubles; elsewhere from_chars reads every number.
+std::optional<double> shortDecimal(std::string_view number) {
+#if FLT_EVAL_METHOD == 0
+    static constexpr std::array<double, 16> PowersOfTen{1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    std::uint64_t digits = 0;
+    int count = 0;
+    int fraction = 0;
+    bool afterPoint = false;
+    for (char c : number) {
+        if (c == '.') {
+            afterPoint = true;
+            continue;
+        }
+        if (!isDigit(c) || ++count > 15) return std::nullopt;
+        digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+        fraction += afterPoint ? 1 : 0;
+    }
+    return static_cast<double>(digits) / PowersOfTen[fraction];
+#else
+    (void)number;
+    return std::nullopt;
+#endif
 }
 
 // Code points of bytes 0x80..0x9F; 0 marks the five bytes the code page leaves undefined.
@@ -79,6 +109,9 @@ double readDecimal(std::string_view value) {
             while (e < value.size() && isDigit(value[e])) ++e;
             p = e;
         }
+    }
+    if (const std::optional<double> exact = shortDecimal(value.substr(start, p - start))) {
+        return negative ? -*exact : *exact;
     }
     double result = 0.0;
     const auto [end, error] = std::from_chars(value.data() + start, value.data() + p, result,
