@@ -162,7 +162,7 @@ std::optional<IniFile::KeyPlace> IniFile::findKey(const Section& section, std::s
     key = trimmed(key);
     const std::uint32_t signature = ini::nameSignature(key);
     for (std::uint32_t k = section.firstKey; k < section.endKey; ++k) {
-        if (keys_[k].signature != signature) continue;
+        if (keys_[k].signature != signature || keys_[k].changed == KeyRef::Removed) continue;
         if (ini::sameName(ini::trimmedEnd(text(keys_[k]).substr(0, keys_[k].equals)), key)) return KeyPlace{k, false};
     }
     const std::vector<AddedKey>& added = addedKeys(static_cast<std::size_t>(&section - sections_.data()));
@@ -252,17 +252,19 @@ void IniFile::setValue(std::string_view section, std::string_view key, std::stri
     }
 }
 
+// Where the line at `start` and its end stop. A line ends in CRs and a LF (CR LF, or CR CR
+// LF in a file converted twice), or else in one lone CR.
+std::size_t IniFile::afterLine(std::size_t start) const {
+    const std::size_t end = lineEnd(text_.data(), start, text_.size());
+    std::size_t lineFeed = end;
+    while (lineFeed < text_.size() && text_[lineFeed] == '\r') ++lineFeed;
+    if (lineFeed < text_.size() && text_[lineFeed] == '\n') return lineFeed + 1;
+    return std::min(end + 1, text_.size());
+}
+
 // Keys added to a section of the file go after its last line that is not blank and that
-// line's end, before the blank lines that part it from the next section. A line ends in
-// CRs and a LF (CR LF, or CR CR LF in a file converted twice), or else in one lone CR.
+// line's end, before the blank lines that part it from the next section.
 std::size_t IniFile::addedKeysPosition(std::size_t section) const {
-    const auto afterLine = [this](std::size_t start) {
-        const std::size_t end = lineEnd(text_.data(), start, text_.size());
-        std::size_t lineFeed = end;
-        while (lineFeed < text_.size() && text_[lineFeed] == '\r') ++lineFeed;
-        if (lineFeed < text_.size() && text_[lineFeed] == '\n') return lineFeed + 1;
-        return std::min(end + 1, text_.size());
-    };
     const Section& found = sections_[section];
     std::size_t position = afterLine(found.header);
     for (std::size_t start = position; start < found.end;) {
@@ -273,17 +275,82 @@ std::size_t IniFile::addedKeysPosition(std::size_t section) const {
     return position;
 }
 
-std::vector<IniFile::Edit> IniFile::edits() const {
+void IniFile::removeKey(std::string_view section, std::string_view key) {
+    const Section* found = findSection(section);
+    if (!found) return;
+    const auto index = static_cast<std::size_t>(found - sections_.data());
+    key = trimmed(key);
+    for (std::uint32_t k = found->firstKey; k < found->endKey; ++k) {
+        KeyRef& ref = keys_[k];
+        if (ref.changed != KeyRef::Removed && ini::sameName(ini::trimmedEnd(text(ref).substr(0, ref.equals)), key)) {
+            ref.changed = KeyRef::Removed;
+        }
+    }
+    if (index < addedKeys_.size()) {
+        std::erase_if(addedKeys_[index], [key](const AddedKey& added) {
+            const auto name = ini::keyOf(added.line);
+            return name && ini::sameName(*name, key);
+        });
+    }
+}
+
+// Removed key lines count as gone.
+bool IniFile::holdsOnlyBlankLines(std::size_t section) const {
+    if (!addedKeys(section).empty()) return false;
+    const Section& found = sections_[section];
+    for (std::uint32_t k = found.firstKey; k < found.endKey; ++k) {
+        if (keys_[k].changed != KeyRef::Removed) return false;
+    }
+    if (section >= fileSections_) return true;
+    std::uint32_t k = found.firstKey;
+    for (std::size_t start = afterLine(found.header); start < found.end;) {
+        const std::size_t next = afterLine(start);
+        while (k < found.endKey && keys_[k].start < start) ++k;
+        const bool removedKey = k < found.endKey && keys_[k].start < next;
+        if (!removedKey && !trimmed(std::string_view(text_).substr(start, next - start)).empty()) return false;
+        start = next;
+    }
+    return true;
+}
+
+void IniFile::removeSectionIfEmpty(std::string_view section) {
+    const Section* found = findSection(section);
+    if (!found) return;
+    const auto index = static_cast<std::uint32_t>(found - sections_.data());
+    if (!holdsOnlyBlankLines(index)) return;
+    sections_[index].removed = true;
+    // Of duplicate sections the next is found from now on.
+    std::erase_if(sectionIndex_, [index](SectionRef ref) { return ref.section == index; });
+}
+
+// The changes of one section of the file: its removal, or its changed and removed key
+// lines and the keys added to it.
+void IniFile::addEdits(std::vector<Edit>& edits, std::size_t section) const {
     constexpr std::size_t NoSection = static_cast<std::size_t>(-1);
+    const Section& found = sections_[section];
+    if (found.removed) {
+        edits.push_back({found.header, found.end, {}, NoSection});
+        return;
+    }
+    for (std::uint32_t k = found.firstKey; k < found.endKey; ++k) {
+        const KeyRef& key = keys_[k];
+        if (key.changed == KeyRef::Removed) {
+            std::size_t lineStart = key.start;
+            while (lineStart > 0 && !isLineBreak(text_[lineStart - 1])) --lineStart;
+            edits.push_back({lineStart, afterLine(key.start), {}, NoSection});
+        } else if (key.changed) {
+            edits.push_back({key.start, key.start + key.length, text(key), NoSection});
+        }
+    }
+    if (!addedKeys(section).empty()) {
+        const std::size_t position = addedKeysPosition(section);
+        edits.push_back({position, position, {}, section});
+    }
+}
+
+std::vector<IniFile::Edit> IniFile::edits() const {
     std::vector<Edit> result;
-    for (const KeyRef& key : keys_) {
-        if (key.changed) result.push_back({key.start, key.start + key.length, text(key), NoSection});
-    }
-    for (std::size_t i = 0; i < fileSections_ && i < addedKeys_.size(); ++i) {
-        if (addedKeys_[i].empty()) continue;
-        const std::size_t position = addedKeysPosition(i);
-        result.push_back({position, position, {}, i});
-    }
+    for (std::size_t i = 0; i < fileSections_; ++i) addEdits(result, i);
     std::sort(result.begin(), result.end(), [](const Edit& a, const Edit& b) { return a.from < b.from; });
     return result;
 }
@@ -331,6 +398,7 @@ std::string IniFile::contents() const {
     const std::vector<Edit> changes = edits();
     auto edit = changes.begin();
     std::size_t position = 0;
+    bool lastLineKept = !text_.empty();
     for (; edit != changes.end() && edit->from < text_.size(); ++edit) {
         appendOriginal(result, position, edit->from);
         if (edit->insertion < sections_.size()) {
@@ -339,12 +407,14 @@ std::string IniFile::contents() const {
             ini::appendEncoded(result, edit->replacement, encoding_);
         }
         position = edit->to;
+        lastLineKept = position < text_.size() || !edit->replacement.empty();
     }
     appendOriginal(result, position, text_.size());
     // The last line gets the end it lacked, so the file and any line added after it end.
-    if (!text_.empty() && !isLineBreak(text_.back())) ini::appendEncoded(result, "\r\n", encoding_);
+    if (lastLineKept && !isLineBreak(text_.back())) ini::appendEncoded(result, "\r\n", encoding_);
     for (; edit != changes.end(); ++edit) appendAddedKeys(result, edit->insertion);
     for (std::size_t i = fileSections_; i < sections_.size(); ++i) {
+        if (sections_[i].removed) continue;
         ini::appendEncoded(result, addedHeaders_[i - fileSections_], encoding_);
         ini::appendEncoded(result, "\r\n", encoding_);
         appendAddedKeys(result, i);

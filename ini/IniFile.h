@@ -54,6 +54,10 @@ public:
     // Sets `key` in `section`; CR and LF inside the value become blanks. A value that reading
     // would change is written in quotes, so it reads back as set.
     void setValue(std::string_view section, std::string_view key, std::string_view value);
+    // Removes every line of `key` in `section`, duplicates included; other lines stay as they were.
+    void removeKey(std::string_view section, std::string_view key);
+    // Removes `section`, header included, when it holds nothing but blank lines.
+    void removeSectionIfEmpty(std::string_view section);
 
     // The contents in the file's encoding. Every line ends in CR LF, as files of this program
     // do, except a line that ended in a lone CR: that CR is kept, so a save into a file from
@@ -74,7 +78,8 @@ private:
         std::uint32_t start;
         std::uint32_t length;
         std::uint32_t equals;
-        std::uint32_t changed = 0;  // 1 + its index in changedLines_, or 0
+        std::uint32_t changed = 0;  // 1 + its index in changedLines_, 0, or Removed
+        static constexpr std::uint32_t Removed = UINT32_MAX;
     };
     // A key line this program added to a section.
     struct AddedKey {
@@ -90,6 +95,7 @@ private:
         std::uint32_t end = 0;
         std::uint32_t firstKey = 0;
         std::uint32_t endKey = 0;
+        bool removed = false;
     };
     // A section found by the signature of its name (ini::nameSignature).
     struct SectionRef {
@@ -102,7 +108,8 @@ private:
         bool added;
     };
     // A change of the file's text, applied when the contents are produced: a line's text
-    // replaced, or the keys added to a section inserted at `from`.
+    // replaced, text removed (no replacement), or the keys added to a section inserted at
+    // `from`.
     struct Edit {
         std::size_t from;
         std::size_t to;
@@ -123,7 +130,10 @@ private:
     std::optional<KeyPlace> findKey(const Section& section, std::string_view key) const;
     std::string_view find(std::string_view section, std::string_view key) const;
     void replaceLine(KeyRef& key, std::string newText);
+    std::size_t afterLine(std::size_t start) const;
     std::size_t addedKeysPosition(std::size_t section) const;
+    bool holdsOnlyBlankLines(std::size_t section) const;
+    void addEdits(std::vector<Edit>& edits, std::size_t section) const;
     std::vector<Edit> edits() const;
     void appendOriginal(std::string& out, std::size_t from, std::size_t to) const;
     void appendAddedKeys(std::string& out, std::size_t section) const;
@@ -146,6 +156,7 @@ void IniFile::forEachValue(std::string_view section, Visit&& visit) const {
     const Section* found = findSection(section);
     if (!found) return;
     for (std::uint32_t k = found->firstKey; k < found->endKey; ++k) {
+        if (keys_[k].changed == KeyRef::Removed) continue;
         const std::string_view line = text(keys_[k]);
         visit(ini::trimmedEnd(line.substr(0, keys_[k].equals)), ini::unquoted(line.substr(keys_[k].equals + 1)));
     }
