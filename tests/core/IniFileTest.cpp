@@ -224,6 +224,12 @@ TEST(IniWriting, ASaveIntoAFileWithOtherLineEndsChangesOnlyTheLineItSets) {
     convertedTwice.setValue("S", "C", "3");
     EXPECT_EQ(convertedTwice.contents(), "[S]\r\r\nName=Sola\r\r\nB=2\r\r\nC=3\r\n\r\r\n[T]\r\r\n");
 
+    IniFile removed("[S]\r\r\nA=1\r\r\nName=x\r\r\n[T]\r\r\nB=2\r\r\n");
+    removed.removeKey("S", "A");
+    removed.removeKey("T", "B");
+    removed.removeSectionIfEmpty("T");
+    EXPECT_EQ(removed.contents(), "[S]\r\r\nName=x\r\r\n");
+
     IniFile mixed("[S]\nName=old\rB=2");
     mixed.setValue("S", "Name", "new");
     EXPECT_EQ(mixed.contents(), "[S]\r\nName=new\rB=2\r\n");
