@@ -68,7 +68,8 @@ inline const std::string& scratchDir() {
 }
 
 // Section and key names that a file's own lines mention: "[name]" headers and the text
-// before the first '=' of other lines. Limited in number so one input stays quick.
+// before the first '=' of other lines, a line ending at any CR or LF as the reader's do.
+// Limited in number so one input stays quick.
 struct NamesInFile {
     std::vector<std::string> sections;
     std::vector<std::string> keys;
@@ -78,10 +79,9 @@ inline NamesInFile namesInFile(std::string_view contents) {
     NamesInFile names;
     std::size_t start = 0;
     while (start < contents.size() && names.sections.size() + names.keys.size() < 64) {
-        std::size_t end = contents.find('\n', start);
+        std::size_t end = contents.find_first_of("\r\n", start);
         if (end == std::string_view::npos) end = contents.size();
-        std::string_view line = contents.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        const std::string_view line = contents.substr(start, end - start);
         const std::size_t close = line.find(']');
         if (!line.empty() && line.front() == '[' && close != std::string_view::npos) {
             names.sections.emplace_back(line.substr(1, close - 1));
@@ -207,13 +207,34 @@ inline std::string courseTableFile(const std::string& dir) {
     return path;
 }
 
+// A course as one lookup per value reads it from the file, to hold the course table's
+// single walk through each section against.
+inline std::string compareWithLookups(const IniFile& file, const CPitch& pitch, const std::string& section) {
+    if (pitch.holes != file.intValue(section, "Holes")) return "Holes differs from a lookup: " + section;
+    const int tees = std::clamp(file.intValue(section, "NumberOfTees"), 0, MaxTees);
+    if (pitch.numberOfTees != tees) return "NumberOfTees differs from a lookup: " + section;
+    for (int t = 0; t < tees; ++t) {
+        const std::string j = text::formatInt(t + 1);
+        if (pitch.teeName[t] != file.textValue(section, "Tee" + j) ||
+            pitch.slopeValue[t] != file.intValue(section, "SlopeValue" + j) ||
+            pitch.parValue[t] != file.intValue(section, "ParValue" + j) ||
+            asFileHolds(pitch.pitchValue[t]) != asFileHolds(file.decimalValue(section, "PitchValue" + j))) {
+            return "tee " + j + " differs from a lookup: " + section;
+        }
+    }
+    return {};
+}
+
 // The course table read from a file with `contents` at `path` stays within its limits,
-// holds the file's names cut to their length limit and its hole lists read whole.
+// holds the file's names cut to their length limit, its hole lists read whole and every
+// other value as a lookup of it reads it.
 inline std::string checkCourseTable(std::string_view contents, const std::string& path) {
     const CTournament tournament(path);
     const IniFile file(contents);
     const int count = tournament.pitchCount();
     if (count < 0 || count > MaxPitches) return "pitchCount outside 0..100";
+    if (count != std::clamp(file.intValue("NumberOfPitches", "Number"), 0, MaxPitches))
+        return "count not as in the file";
     for (int i = 0; i < count; ++i) {
         const CPitch& pitch = tournament.pitches[i];
         const std::string section = "Pitch" + text::formatInt(i + 1);
@@ -230,6 +251,7 @@ inline std::string checkCourseTable(std::string_view contents, const std::string
                 return std::string(key) + " not read whole: " + section;
         }
         if (tournament.findPitch(pitch.name) < i) return "findPitch answers an earlier course: " + section;
+        if (std::string found = compareWithLookups(file, pitch, section); !found.empty()) return found;
     }
     for (int i = count; i < MaxPitches; ++i) {
         if (!tournament.PitchNames[i].empty()) return "a course name beyond the count";

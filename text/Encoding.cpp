@@ -75,6 +75,12 @@ std::optional<unsigned char> windows1252Of(char32_t code) {
     return std::nullopt;
 }
 
+char fromUtf16(char16_t code) {
+    if (const std::optional<unsigned char> byte = windows1252Of(code)) return static_cast<char>(*byte);
+    if (code >= 0x80 && code <= 0x9F) return static_cast<char>(code);
+    return '?';
+}
+
 bool isUtf8(std::string_view bytes) {
     std::size_t pos = 0;
     while (pos < bytes.size()) {

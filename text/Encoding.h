@@ -14,6 +14,12 @@ char32_t unicodeOfWindows1252(unsigned char byte);
 // The Windows-1252 byte of a character, or nothing when the code page has no place for it.
 std::optional<unsigned char> windows1252Of(char32_t code);
 
+// One Windows-1252 character as a UTF-16 code unit, and back as the platform converts: a C1
+// control the code page gives another character keeps its byte, and a character the code
+// page lacks becomes '?'. Every byte comes back as it was.
+inline char16_t toUtf16(char c) { return static_cast<char16_t>(unicodeOfWindows1252(static_cast<unsigned char>(c))); }
+char fromUtf16(char16_t code);
+
 // Whether `bytes` is well-formed UTF-8: no overlong forms, surrogates or values past U+10FFFF.
 bool isUtf8(std::string_view bytes);
 

@@ -158,3 +158,18 @@ TEST_F(CourseTableTest, TwoCoursesOfOneNameAreBothKeptAndTheLaterIsFound) {
     EXPECT_EQ(tournament.PitchNames[1], "Sola");
     EXPECT_EQ(tournament.findPitch("Sola"), 1);
 }
+
+// Hand-edited tables from other editors: a single-quoted tee, lone CR line ends, a name
+// with ^Z after it; Notepad's "Unicode" (UTF-16 with its mark) reads alike.
+TEST_F(CourseTableTest, TablesFromOtherEditorsReadAsThePlatformReadsThem) {
+    const std::string table =
+        "[NumberOfPitches]\rNumber=1\r[Pitches]\rPitch1=Sola GK\x1A\r[Pitch1]\rNumberOfTees=1\rTee1='Hvit'\r";
+    std::string unicode = "\xFF\xFE";
+    for (char c : table) unicode.append({c, '\0'});
+    for (const std::string& file : {table, unicode}) {
+        const CTournament tournament = read(file);
+        ASSERT_EQ(tournament.numberOfPitches, 1);
+        EXPECT_EQ(tournament.pitches[0].name, "Sola GK");
+        EXPECT_EQ(tournament.pitches[0].teeName[0], "Hvit");
+    }
+}

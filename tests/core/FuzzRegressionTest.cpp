@@ -114,8 +114,8 @@ TEST(IniValueQuoting, ValuesWithBlanksAtTheirEndsOrOwnQuotesAreWrittenInQuotes) 
     EXPECT_EQ(reread.value("Tournament", "Club"), "Golf \"Klubb\"");
 }
 
-TEST(IniValueQuoting, ALoneCarriageReturnInAValueReadsAsABlank) {
-    const IniFile file("[Tournament]\r\nName=Vår\rcup\r\n");
-    EXPECT_EQ(file.value("Tournament", "Name"), "Vår cup");
-    EXPECT_EQ(file.contents(), "[Tournament]\r\nName=Vår\rcup\r\n");
+TEST(IniValueQuoting, ALoneCarriageReturnInAValueEndsItsLine) {
+    const IniFile file("[Tournament]\r\nName=V\xE5r\rcup\r\n");
+    EXPECT_EQ(file.value("Tournament", "Name"), "V\xE5r");
+    EXPECT_EQ(file.contents(), "[Tournament]\r\nName=V\xE5r\rcup\r\n");
 }

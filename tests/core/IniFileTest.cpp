@@ -19,6 +19,24 @@ std::string lines(std::initializer_list<std::string_view> all) {
     return result;
 }
 
+// UTF-8 text as a UTF-16 file with its byte order mark (characters of up to three bytes).
+std::string utf16(std::string_view utf8, bool bigEndian) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto byte = [&](std::size_t k) { return static_cast<unsigned>(static_cast<unsigned char>(utf8[i + k])); };
+        unsigned code = byte(0);
+        std::size_t length = 1;
+        if (code >= 0xE0) code = (code & 0x0F) << 12 | (byte(1) & 0x3F) << 6 | (byte(2) & 0x3F), length = 3;
+        else if (code >= 0xC0) code = (code & 0x1F) << 6 | (byte(1) & 0x3F), length = 2;
+        const char high = static_cast<char>(code >> 8);
+        const char low = static_cast<char>(code & 0xFF);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+        i += length;
+    }
+    return bytes;
+}
+
 }  // namespace
 
 TEST(IniReading, NamesMatchWithoutRegardToLetterCase) {
@@ -68,12 +86,40 @@ TEST(IniReading, CommentsLinesWithoutEqualsAndKeysBeforeAnySectionAreNoKeys) {
     EXPECT_EQ(file.value("Broken", "In"), "broken");
 }
 
-TEST(IniReading, LineEndsOfAnyKindAndWindows1252Bytes) {
-    const IniFile lfOnly("[S]\nA=1\nB=2");
-    EXPECT_EQ(lfOnly.value("S", "A"), "1");
-    EXPECT_EQ(lfOnly.value("S", "B"), "2");
-    const IniFile latin(lines({"[Spiller]", "Navn=Bj\xF8rn \xC6r\xE5"}));
-    EXPECT_EQ(latin.value("Spiller", "Navn"), "Bj\xF8rn \xC6r\xE5");
+// Small files and the value the platform's reader gives for [S] Name in each.
+TEST(IniReading, FilesReadAsThePlatformReadsThem) {
+    const std::string unicodeName = "[S]\r\nName=Bj\xC3\xB8rn \xC3\x86r\xC3\xA5 \xE2\x82\xAC \xCE\xA9\r\n";  // UTF-8
+    const struct {
+        const char* what;
+        std::string file;
+        std::string expected;
+    } cases[] = {
+        {"single quotes", lines({"[S]", "Name='Vaarturnering'"}), "Vaarturnering"},
+        {"double quotes", lines({"[S]", "Name=\"Sola GK\""}), "Sola GK"},
+        {"one pair only", lines({"[S]", "Name=\"'Hvit'\""}), "'Hvit'"},
+        {"unmatched quote", lines({"[S]", "Name='Hvit"}), "'Hvit"},
+        {"quotes of two kinds", lines({"[S]", "Name='Hvit\""}), "'Hvit\""},
+        {"a lone quote", lines({"[S]", "Name='"}), "'"},
+        {"lone CR line ends", "[S]\rOther=1\rName=Sola GK\rMore=2", "Sola GK"},
+        {"a CR inside a line ends it", lines({"[S]", "Name=Sola\rGK"}), "Sola"},
+        {"CR CR LF", "[S]\r\r\nName=Sola GK\r\r\nMore=2\r\r\n", "Sola GK"},
+        {"LF CR", "[S]\n\rName=Sola GK\n\r", "Sola GK"},
+        {"LF only", "[S]\nName=Sola GK", "Sola GK"},
+        {"^Z at the end of the file", "[S]\r\nName=Sola GK\x1A", "Sola GK"},
+        {"control characters around", lines({"[\tS\x1A]", "\v Name\f=\t Sola GK \x1A\v"}), "Sola GK"},
+        {"control characters inside stay", lines({"[S]", "Name=Sola\x1A\tGK"}), "Sola\x1A\tGK"},
+        {"quotes inside trimmed ends", lines({"[S]", "Name=\t'Sola GK'\x1A"}), "Sola GK"},
+        {"UTF-16 LE", utf16(unicodeName, false), "Bj\xF8rn \xC6r\xE5 \x80 ?"},
+        {"UTF-16 BE", utf16(unicodeName, true), "Bj\xF8rn \xC6r\xE5 \x80 ?"},
+        {"UTF-8 mark", "\xEF\xBB\xBF" + lines({"[S]", "Name=Sola"}), "Sola"},
+        {"Windows-1252 bytes", lines({"[S]", "Name=Bj\xF8rn"}), "Bj\xF8rn"},
+        {"header without ]", lines({"[S", "Name=Sola"}), "Sola"},
+        {"] inside a header", lines({"[S]x]", "Name=Sola"}), "Sola"},
+        {"line without =", lines({"[S]", "Name", "Name=Sola"}), "Sola"},
+        {"comment", lines({"[S]", ";Name=Gone", "Name=Sola"}), "Sola"},
+        {"NUL bytes", lines({"[S]", std::string_view("Name=So\0la", 10)}), std::string("So\0la", 5)},
+    };
+    for (const auto& c : cases) EXPECT_EQ(IniFile(c.file).value("S", "Name"), c.expected) << c.what;
 }
 
 TEST(IniReading, AByteOrderMarkIsNoPartOfTheFirstSection) {
@@ -143,6 +189,62 @@ TEST(IniWriting, WritesTheFirstOfDuplicates) {
     IniFile file(lines({"[S]", "Key=first", "Key=second", "[S]", "Key=third"}));
     file.setValue("S", "Key", "new");
     EXPECT_EQ(file.contents(), lines({"[S]", "Key=new", "Key=second", "[S]", "Key=third"}));
+}
+
+TEST(IniWriting, ValuesInQuotesOrWithControlCharactersAtTheirEndsReadBackAsSet) {
+    const std::string values[] = {"'Sola GK'", "\"Sola GK\"", "''",      "\"\"",  "'",     "\"",
+                                  "'x\"",      "It's",        "'a' 'b'", " 'a' ", "\tTab", "Vt\v",
+                                  "\x1A",      "Eof\x1A",     "\fFf",    "",      "Plain", "\"'x'\""};
+    // A file of this program, one with lone CR line ends and a UTF-16 one.
+    const std::string files[] = {"", "[S]\rName=old\r", utf16("[S]\r\nName=old\r\n", false)};
+    for (const std::string& file : files) {
+        for (const std::string& value : values) {
+            IniFile changed(file);
+            changed.setValue("S", "Name", value);
+            EXPECT_EQ(IniFile(changed.contents()).value("S", "Name"), value) << value;
+        }
+    }
+    IniFile file;
+    file.setValue("S", "Name", "'Sola GK'");
+    file.setValue("S", "Tee", "'Hvit");
+    file.setValue("S", "Club", "GK\x1A");
+    EXPECT_EQ(file.contents(), lines({"[S]", "Name=\"'Sola GK'\"", "Tee='Hvit", "Club=\"GK\x1A\""}));
+}
+
+// A save changes the line the platform reads; the other lines and their line ends stay as
+// they were (a lone LF becomes CR LF, as every line this program writes ends).
+TEST(IniWriting, ASaveIntoAFileWithOtherLineEndsChangesOnlyTheLineItSets) {
+    IniFile loneCr("[S]\rA=1\r  Name = old\rB=2\r");
+    loneCr.setValue("S", "Name", "new");
+    loneCr.setValue("S", "C", "3");
+    EXPECT_EQ(loneCr.contents(), "[S]\rA=1\r  Name = new\rB=2\rC=3\r\n");
+
+    IniFile convertedTwice("[S]\r\r\nName=Sola GK\r\r\nB=2\r\r\n\r\r\n[T]\r\r\n");
+    convertedTwice.setValue("S", "Name", "Sola");
+    convertedTwice.setValue("S", "C", "3");
+    EXPECT_EQ(convertedTwice.contents(), "[S]\r\r\nName=Sola\r\r\nB=2\r\r\nC=3\r\n\r\r\n[T]\r\r\n");
+
+    IniFile removed("[S]\r\r\nA=1\r\r\nName=x\r\r\n[T]\r\r\nB=2\r\r\n");
+    removed.removeKey("S", "A");
+    removed.removeKey("T", "B");
+    removed.removeSectionIfEmpty("T");
+    EXPECT_EQ(removed.contents(), "[S]\r\r\nName=x\r\r\n");
+
+    IniFile mixed("[S]\nName=old\rB=2");
+    mixed.setValue("S", "Name", "new");
+    EXPECT_EQ(mixed.contents(), "[S]\r\nName=new\rB=2\r\n");
+}
+
+TEST(IniWriting, AUtf16FileIsWrittenBackInItsOwnEncoding) {
+    for (const bool bigEndian : {false, true}) {
+        // Omega has no Windows-1252 form; its line is not touched, so it stays.
+        IniFile file(utf16("[S]\r\nName=\xCE\xA9\r\nTee=Gul\r\n", bigEndian));
+        EXPECT_EQ(file.value("S", "Name"), "?");
+        file.setValue("S", "Tee", "R\xF8\x64 \x80");
+        file.setValue("T", "New", "1");
+        EXPECT_EQ(file.contents(),
+                  utf16("[S]\r\nName=\xCE\xA9\r\nTee=R\xC3\xB8\x64 \xE2\x82\xAC\r\n[T]\r\nNew=1\r\n", bigEndian));
+    }
 }
 
 TEST(IniWriting, LineBreaksInsideAValueBecomeBlanks) {
