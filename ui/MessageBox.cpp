@@ -18,6 +18,16 @@ void MessageBox::warning(QWidget* parent, const QString& text) {
     box.exec();
 }
 
+bool MessageBox::question(QWidget* parent, const QString& text) {
+    if (recordingMessages) {
+        recordedMessages.append(text);
+        return false;
+    }
+    QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
 void MessageBox::setRecording(bool recording) { recordingMessages = recording; }
 bool MessageBox::isRecording() { return recordingMessages; }
 QStringList MessageBox::recorded() { return recordedMessages; }

@@ -36,3 +36,7 @@ std::string startListPath(const QString& name) {
 std::string resultListPath(const QString& name) {
     return pathInWorkDir(QStringLiteral("./"), name, QStringLiteral("_ResultatListe.txt"));
 }
+
+std::string scoreCardPath(const QString& name) {
+    return pathInWorkDir(QStringLiteral("./"), name, QStringLiteral("_Scorekort.pdf"));
+}

@@ -21,3 +21,5 @@ std::string tournamentFilePath(const QString& name);
 std::string startListPath(const QString& name);
 // "./<name>_ResultatListe.txt"
 std::string resultListPath(const QString& name);
+// "./<name>_Scorekort.pdf"
+std::string scoreCardPath(const QString& name);
