@@ -5,6 +5,7 @@
 // leaderboard is redrawn at once.
 
 #include <QDialog>
+#include <QPointer>
 #include <array>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "model/Records.h"
 #include "ui/CLeaderboardRow.h"
 
+class CClubhouseBoardDlg;
 class CColorStatic;
 class QButtonGroup;
 class QComboBox;
@@ -33,6 +35,12 @@ public:
 
     int shownGroup() const { return currentGroup; }
     const CPlayer* playerBeingEdited() const { return chosenPlayer; }
+    // The clubhouse board opened from this screen, or nullptr.
+    CClubhouseBoardDlg* clubhouseBoard() const;
+
+signals:
+    // A player's stroke on a hole was stored with a new value.
+    void strokesChanged();
 
 private:
     void buildForm();
@@ -52,6 +60,7 @@ private:
     void onHoleChanged(int k);
     void showEntryTotal();
     void onResultList();
+    void openClubhouseBoard();
 
     CTournament& tournament;
     int currentGroup = 0;
@@ -81,5 +90,7 @@ private:
     QLabel* allocationLabel = nullptr;
     std::array<QLabel*, MaxHoles> allocationLabels{};
     QPushButton* resultListButton = nullptr;
+    QPushButton* boardButton = nullptr;
+    QPointer<CClubhouseBoardDlg> board;
     QPushButton* closeButton = nullptr;
 };

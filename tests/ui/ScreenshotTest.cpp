@@ -4,12 +4,14 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <cstdlib>
 
 #include "UiTestSupport.h"
 #include "ui/CAboutDlg.h"
 #include "ui/CActiveTournamentDlg.h"
+#include "ui/CClubhouseBoardDlg.h"
 #include "ui/CCreateGroupsDlg.h"
 #include "ui/CRegisterAllGroupsDlg.h"
 #include "ui/CRegisterGroupDlg.h"
@@ -104,4 +106,40 @@ TEST_F(Screenshots, PlayScreens) {
     save(play, "active_tournament");
     CResultsDlg results;
     save(results, "results");
+}
+
+TEST_F(Screenshots, ClubhouseBoard) {
+    // Three competitions: one under way, one finished, one not started.
+    CTournament& t = tournament();
+    const char* first[9] = {"Kari", "Ola", "Bj\xF8rn", "Synn\xF8ve", "Per", "Ingrid", "H\xE5kon", "Marte", "Even"};
+    const char* sur[9] = {"Nordmann",
+                          "Haugen",
+                          "\xC5sheim",
+                          "Berg",
+                          "Lie",
+                          "Dahl",
+                          "S\xE6ther",
+                          "\xD8"
+                          "deg\xE5rd",
+                          "Strand"};
+    const char* clubs[3] = {"Fjellvik GK", "Oslo Golfklubb", "Bj\xF8rnefjorden GK"};
+    for (int g = 0; g < 3; ++g) {
+        CPlayGroup& group = t.groups[g];
+        group.playForm = g == 1 ? 1 : 0;
+        group.allowanceFactor = 1.0f;
+        group.noOfPlayers = g == 2 ? 4 : 9;
+        for (int p = 0; p < group.noOfPlayers; ++p) {
+            CPlayer& player = group.players[p];
+            player.firstName = first[(p + 3 * g) % 9];
+            player.surName = sur[(p + 5 * g) % 9];
+            player.club = clubs[(p + g) % 3];
+            player.sh = player.hcp = 2.0f + 3.5f * static_cast<float>(p);
+            const int played = g == 2 ? 0 : g == 0 && p > 5 ? 9 + p : 18;
+            for (int h = 0; h < played; ++h) player.results[h] = t.pitch.par[h] + (h * 7 + p * 3) % 4 - (p < 2);
+        }
+    }
+    CClubhouseBoardDlg board;
+    board.setGeometry(QApplication::primaryScreen()->geometry());
+    const QSize size = QApplication::primaryScreen()->geometry().size();
+    save(board, QStringLiteral("clubhouse_board_%1x%2").arg(size.width()).arg(size.height()).toLatin1().constData());
 }
