@@ -1,6 +1,7 @@
 #include "lists/Lists.h"
 
 #include <array>
+#include <utility>
 
 #include "ini/AtomicFile.h"
 #include "model/CTournament.h"
@@ -22,7 +23,7 @@ public:
         bytes_.append(label).append(text::withoutLineBreaks(value)).append("\r\n");
     }
     void rule() { line("---------------------------------------------------------"); }
-    const std::string& bytes() const { return bytes_; }
+    std::string bytes() && { return std::move(bytes_); }
 
 private:
     std::string bytes_;
@@ -58,6 +59,12 @@ void addStartGroup(ListText& list, const CPlayGroup& group) {
     list.rule();
 }
 
+int playersInUse(const CTournamentInfo& tournament) {
+    int total = 0;
+    for (int g = 0; g < tournament.groupsInUse(); ++g) total += tournament.groups[g].playerCount();
+    return total;
+}
+
 void addResultGroup(ListText& list, const CPlayGroup& group, int holes) {
     list.rule();
     list.line("Gruppe     : ", className(group.groupClass));
@@ -79,7 +86,7 @@ std::string monthText(int month) {
     return text::formatInt(month);
 }
 
-bool writeStartList(const CTournament& tournament, const std::string& path) {
+std::string startListText(const CTournamentInfo& tournament) {
     ListText list;
     list.rule();
     list.line("Turnering : ", tournament.name);
@@ -87,20 +94,28 @@ bool writeStartList(const CTournament& tournament, const std::string& path) {
     list.line();
     list.line();
     for (int g = 0; g < tournament.groupsInUse(); ++g) addStartGroup(list, tournament.groups[g]);
-    return writeFileAtomically(path, list.bytes());
+    return std::move(list).bytes();
 }
 
-bool writeResultList(const CTournament& tournament, const std::string& path) {
+std::string resultListText(const CTournamentInfo& tournament) {
     ListText list;
     list.rule();
     list.line("Resultatliste");
     list.line("Turnering       : ", tournament.name);
     list.line("Dato            : " + dateText(tournament));
-    list.line("Antall spillere : " + text::formatInt(tournament.totalPlayers()));
+    list.line("Antall spillere : " + text::formatInt(playersInUse(tournament)));
     list.rule();
     list.line();
     list.line();
     const int holes = tournament.pitch.holeCount();
     for (int g = 0; g < tournament.groupsInUse(); ++g) addResultGroup(list, tournament.groups[g], holes);
-    return writeFileAtomically(path, list.bytes());
+    return std::move(list).bytes();
+}
+
+bool writeStartList(const CTournament& tournament, const std::string& path) {
+    return writeFileAtomically(path, startListText(tournament));
+}
+
+bool writeResultList(const CTournament& tournament, const std::string& path) {
+    return writeFileAtomically(path, resultListText(tournament));
 }

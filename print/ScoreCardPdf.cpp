@@ -6,8 +6,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include "ini/AtomicFile.h"
+#include "text/CodePage.h"
 #include "text/Text.h"
-#include "ui/TextCodec.h"
 
 namespace {
 
@@ -37,6 +38,9 @@ constexpr std::array<Column, 7> Columns{{{"Hull", 14},
 enum ColumnId { ColHole, ColPar, ColIndex, ColReceived, ColPlayer, ColMarker, ColPoints };
 
 double mm(double millimetres) { return millimetres * Resolution / 25.4; }
+
+// The model's Windows-1252 text for the page.
+QString shown(std::string_view cp1252) { return QString::fromStdString(text::toUtf8(cp1252)); }
 
 QString number(long long value) { return QString::fromStdString(text::formatInt(value)); }
 
@@ -80,16 +84,14 @@ private:
         p.fillRect(box(MarginMm, y, innerWidth(), height), Green);
         p.setPen(Qt::white);
         setFont(13, true);
-        text(box(MarginMm + 3, y + 1, innerWidth() - 35, 8), toQString(card.tournamentName));
+        text(box(MarginMm + 3, y + 1, innerWidth() - 35, 8), shown(card.tournamentName));
         setFont(10);
-        text(box(MarginMm + innerWidth() - 33, y + 1, 30, 8), toQString(card.date), Qt::AlignRight | Qt::AlignVCenter);
+        text(box(MarginMm + innerWidth() - 33, y + 1, 30, 8), shown(card.date), Qt::AlignRight | Qt::AlignVCenter);
         setFont(8.5);
-        const QString course =
-            QStringLiteral("Bane: %1   Tee: %2").arg(toQString(card.courseName), toQString(card.teeName));
+        const QString course = QStringLiteral("Bane: %1   Tee: %2").arg(shown(card.courseName), shown(card.teeName));
         text(box(MarginMm + 3, y + 9, innerWidth() - 6, 6.5), course);
         const QString group = QStringLiteral("Gruppe: %1   %2, %3")
-                                  .arg(toQString(card.groupName), toQString(card.className),
-                                       toQString(card.playFormName));
+                                  .arg(shown(card.groupName), shown(card.className), shown(card.playFormName));
         text(box(MarginMm + innerWidth() / 2 - 4, y + 9, innerWidth() / 2 + 1, 6.5), group,
              Qt::AlignRight | Qt::AlignVCenter);
         return y + height;
@@ -106,11 +108,11 @@ private:
         text(box(MarginMm + innerWidth() - 38, y + 0.5, 36, 4), QStringLiteral("Spillehandicap"));
         p.setPen(Ink);
         setFont(12, true);
-        text(box(MarginMm + 2, y + 4, innerWidth() - 66, 7), toQString(playerText(card.firstName, card.surName)));
+        text(box(MarginMm + 2, y + 4, innerWidth() - 66, 7), shown(playerText(card.firstName, card.surName)));
         setFont(9);
-        text(box(MarginMm + 2, y + 10.5, innerWidth() - 66, 5), toQString(card.club));
+        text(box(MarginMm + 2, y + 10.5, innerWidth() - 66, 5), shown(card.club));
         setFont(14, true);
-        text(box(MarginMm + innerWidth() - 62, y + 5, 22, 9), toQString(card.hcp));
+        text(box(MarginMm + innerWidth() - 62, y + 5, 22, 9), shown(card.hcp));
         text(box(MarginMm + innerWidth() - 38, y + 5, 22, 9), number(card.playingHandicap));
         return y + height;
     }
@@ -160,7 +162,7 @@ private:
         rowBackground(y, LightGreen);
         p.setPen(Ink);
         setFont(9, true);
-        cell(y, ColHole, toQString(total.label));
+        cell(y, ColHole, shown(total.label));
         cell(y, ColPar, number(total.par));
         return y + RowMm;
     }
@@ -226,4 +228,9 @@ QByteArray renderScoreCardsPdf(const std::vector<ScoreCard>& cards) {
         }
     }
     return bytes;
+}
+
+bool writeScoreCardsPdf(const CTournamentInfo& tournament, const std::string& path) {
+    const QByteArray pdf = renderScoreCardsPdf(buildScoreCards(tournament));
+    return writeFileAtomically(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
 }

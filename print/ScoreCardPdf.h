@@ -4,9 +4,13 @@
 // this only lays them out.
 
 #include <QByteArray>
+#include <string>
 #include <vector>
 
 #include "scoring/ScoreCard.h"
 
 // The PDF of `cards`, in their order; no cards give one empty page.
 QByteArray renderScoreCardsPdf(const std::vector<ScoreCard>& cards);
+// Writes the cards of every player through the safe file replacement; false when it failed,
+// leaving any old file as it was.
+bool writeScoreCardsPdf(const CTournamentInfo& tournament, const std::string& path);

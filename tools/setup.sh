@@ -4,8 +4,8 @@
 # (style check) and dpkg-dev (the package).
 set -euo pipefail
 
-packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev poppler-utils
-          fonts-dejavu-core locales xvfb xauth
+packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev
+          fonts-dejavu-core locales xvfb xauth poppler-utils
           clang libclang-rt-14-dev clang-format clang-tidy git dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do

@@ -7,7 +7,6 @@
 #include <QVBoxLayout>
 
 #include "app/CTournamentApp.h"
-#include "ini/AtomicFile.h"
 #include "print/ScoreCardPdf.h"
 #include "text/Text.h"
 #include "ui/Artwork.h"
@@ -99,16 +98,14 @@ void CRegisterAllGroupsDlg::writeScoreCards() {
         MessageBox::warning(this, QString::fromUtf8(UnusableFileNameMessage));
         return;
     }
-    const std::vector<ScoreCard> cards = buildScoreCards(tournament);
-    if (cards.empty()) {
+    if (tournament.totalPlayers() == 0) {
         MessageBox::warning(this, NoPlayersMessage);
         return;
     }
     const std::string path = scoreCardPath(name);
     const QString shownPath = QDir::toNativeSeparators(
         QDir::cleanPath(QDir::current().absoluteFilePath(QString::fromStdString(path))));
-    const QByteArray pdf = renderScoreCardsPdf(cards);
-    if (!writeFileAtomically(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())))) {
+    if (!writeScoreCardsPdf(tournament, path)) {
         MessageBox::warning(this, WriteFailedMessage.arg(shownPath));
         return;
     }

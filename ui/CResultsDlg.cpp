@@ -1,13 +1,18 @@
 #include "ui/CResultsDlg.h"
 
+#include <QBoxLayout>
+#include <QDesktopServices>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
+#include <QUrl>
 #include <QVBoxLayout>
-#include <algorithm>
+#include <utility>
 
 #include "app/CTournamentApp.h"
 #include "lists/Lists.h"
-#include "text/Text.h"
+#include "lists/PrizeList.h"
+#include "print/PrizeListPdf.h"
 #include "ui/DialogButtons.h"
 #include "ui/MessageBox.h"
 #include "ui/TextCodec.h"
@@ -17,30 +22,11 @@ namespace {
 
 const QString EmptyNameMessage = QStringLiteral("Skriv inn et Konkuransenavn.");
 const QString WriteFailedMessage = QStringLiteral("Resultatlisten kunne ikke skrives.");
+const QString PrizeWriteFailedMessage = QStringLiteral("Premielisten kunne ikke skrives: %1");
+const QString PrizeWrittenQuestion = QStringLiteral("Premielisten er skrevet til\n%1\n\nVil du \u00e5pne PDF-filen?");
+const QString OpenFailedMessage = QStringLiteral("PDF-filen kunne ikke \u00e5pnes: %1");
 
-// Sort weight of a character: punctuation and blanks first, then digits, then letters
-// with upper and lower case alike, as the sorted list box of the desktop orders lines.
-struct SortKey {
-    int kind;
-    char32_t code;
-    auto operator<=>(const SortKey&) const = default;
-};
-
-SortKey sortKey(QChar c) {
-    if (c.isDigit()) return {1, c.unicode()};
-    if (c.isLetter()) return {2, c.toCaseFolded().unicode()};
-    return {0, c.unicode()};
-}
-
-// "%d: %s %s %d %.1f, %s": number, names, class number, handicap index, then the strokes
-// of the course's holes, each followed by a blank.
-QString resultLine(int number, const CPlayer& player, const CPlayGroup& group, int holes) {
-    std::string strokes;
-    for (int j = 0; j < holes; ++j) strokes += text::formatInt(player.results[j]) + ' ';
-    const std::string line = text::formatInt(number) + ": " + player.firstName + ' ' + player.surName + ' ' +
-                             text::formatInt(group.groupClass) + ' ' + text::formatFixed1(player.hcp) + ", " + strokes;
-    return toQString(line);
-}
+QString absolutePath(const std::string& path) { return QFileInfo(QString::fromStdString(path)).absoluteFilePath(); }
 
 }  // namespace
 
@@ -63,43 +49,55 @@ void CResultsDlg::buildForm() {
     // Both buttons only close the screen; the line the user may have selected is not used.
     const OkCancelButtons buttons = addOkCancelButtons(this, layout);
     connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* prizeButton = new QPushButton(QStringLiteral("Premieliste"), this);
+    prizeButton->setObjectName(QStringLiteral("prizeListButton"));
+    prizeButton->setAutoDefault(false);
+    connect(prizeButton, &QPushButton::clicked, this, &CResultsDlg::writePrizeList);
+    // At the left of the button row.
+    if (auto* row = qobject_cast<QBoxLayout*>(layout->itemAt(layout->count() - 1)->layout()))
+        row->insertWidget(0, prizeButton);
 }
 
 void CResultsDlg::fillResults() {
     resultsList->clear();
-    const int holes = tournament.pitch.holeCount();
-    int number = 0;
-    // Groups in use, players in registration order; one running number over all groups.
-    for (int g = 0; g < tournament.groupsInUse(); ++g) {
-        const CPlayGroup& group = tournament.groups[g];
-        for (int i = 0; i < group.playerCount(); ++i) addSorted(resultLine(++number, group.players[i], group, holes));
+    for (const std::string& line : resultScreenLines(tournament)) resultsList->addItem(toQString(line));
+}
+
+bool CResultsDlg::hasUsableName() {
+    if (tournament.name.empty()) {
+        MessageBox::warning(parentWidget(), EmptyNameMessage);
+        return false;
     }
-}
-
-void CResultsDlg::addSorted(const QString& line) {
-    // A sorted list box: the line goes after every line that does not sort after it.
-    int row = resultsList->count();
-    while (row > 0 && sortsBefore(line, resultsList->item(row - 1)->text())) --row;
-    resultsList->insertItem(row, line);
-}
-
-bool CResultsDlg::sortsBefore(const QString& left, const QString& right) {
-    return std::lexicographical_compare(left.begin(), left.end(), right.begin(), right.end(),
-                                        [](QChar a, QChar b) { return sortKey(a) < sortKey(b); });
+    // A name with a folder separator would write the list outside the working directory.
+    if (!isUsableFileName(toQString(tournament.name))) {
+        MessageBox::warning(parentWidget(), QString::fromUtf8(UnusableFileNameMessage));
+        return false;
+    }
+    return true;
 }
 
 void CResultsDlg::writeResults() {
-    if (tournament.name.empty()) {
-        MessageBox::warning(parentWidget(), EmptyNameMessage);
-        return;
+    if (!hasUsableName()) return;
+    if (!writeResultList(tournament, resultListPath(toQString(tournament.name))))
+        MessageBox::warning(parentWidget(), WriteFailedMessage);
+}
+
+void CResultsDlg::writePrizeList() {
+    if (!hasUsableName()) return;
+    const PrizeListPaths paths = prizeListPaths(tournament.name);
+    const std::pair<bool (*)(const CTournamentInfo&, const std::string&), std::string> writers[] = {
+        {&writePrizeListText, paths.text}, {&writePrizeListCsv, paths.csv}, {&writePrizeListPdf, paths.pdf}};
+    for (const auto& [write, path] : writers) {
+        if (!write(tournament, path)) {
+            MessageBox::warning(this, PrizeWriteFailedMessage.arg(absolutePath(path)));
+            return;
+        }
     }
-    // A name with a folder separator would write the list outside the working directory.
-    const QString name = toQString(tournament.name);
-    if (!isUsableFileName(name)) {
-        MessageBox::warning(parentWidget(), QString::fromUtf8(UnusableFileNameMessage));
-        return;
-    }
-    if (!writeResultList(tournament, resultListPath(name))) MessageBox::warning(parentWidget(), WriteFailedMessage);
+    const QString written =
+        QStringList{absolutePath(paths.text), absolutePath(paths.csv), absolutePath(paths.pdf)}.join(u'\n');
+    if (!MessageBox::question(this, PrizeWrittenQuestion.arg(written))) return;
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(absolutePath(paths.pdf))))
+        MessageBox::warning(this, OpenFailedMessage.arg(absolutePath(paths.pdf)));
 }
 
 QStringList CResultsDlg::lines() const {

@@ -16,15 +16,14 @@ public:
 
     // The list's lines, top to bottom.
     QStringList lines() const;
-    // The list's order: ascending, letter case ignored, punctuation before digits and
-    // digits before letters, so "1:" comes before "10:" and "19:" before "2:".
-    static bool sortsBefore(const QString& left, const QString& right);
 
 private:
     void buildForm();
     void fillResults();
-    void addSorted(const QString& line);
     void writeResults();
+    void writePrizeList();
+    // Refuses an empty name or one that cannot name a file, saying why.
+    bool hasUsableName();
 
     CTournament& tournament;
     QListWidget* resultsList = nullptr;

@@ -24,7 +24,7 @@ bool MessageBox::question(QWidget* parent, const QString& text) {
         return false;
     }
     QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 

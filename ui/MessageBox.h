@@ -1,6 +1,6 @@
 #pragma once
 // Every message box of the program goes through here. Tests switch to recording: the
-// texts are kept instead of shown, and the call returns at once as if OK (or "No") was pressed.
+// texts are kept instead of shown, and the call returns at once as if OK was pressed.
 
 #include <QString>
 #include <QStringList>
@@ -13,11 +13,11 @@ public:
     static QString title();
     // A modal warning with one OK button.
     static void warning(QWidget* parent, const QString& text);
-    // A modal question with "Yes" and "No"; true for "Yes".
+    // A modal question with "Yes" and "No"; true for "Yes". While recording, the text is
+    // recorded and the answer is "No".
     static bool question(QWidget* parent, const QString& text);
 
-    // Test seam: while recording, warnings and questions are not shown but appended to
-    // recorded(), and every question is answered "No".
+    // Test seam: while recording, warnings are not shown but appended to recorded().
     static void setRecording(bool recording);
     static bool isRecording();
     static QStringList recorded();

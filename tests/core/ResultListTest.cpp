@@ -11,6 +11,7 @@ const std::string Rule = "------------------------------------------------------
 
 class ResultList : public ListTest {
 protected:
+    std::string text() const { return resultListText(tournament); }
     // Writes the list and answers its bytes.
     std::string written() {
         EXPECT_TRUE(writeResultList(tournament, pathOf("r.txt")));
@@ -30,7 +31,7 @@ TEST_F(ResultList, WithoutGroupsHoldsTheHeaderOnly) {
                                  Rule +
                                  "\r\n"
                                  "\r\n";
-    EXPECT_EQ(written(), expected);
+    EXPECT_EQ(text(), expected);
 }
 
 TEST_F(ResultList, GroupsRankedByTotalStrokesOverTheCourseHoles) {
@@ -82,7 +83,7 @@ TEST_F(ResultList, GroupsRankedByTotalStrokesOverTheCourseHoles) {
                                  Rule + Rule +
                                  "\r\n"
                                  "\r\n";
-    EXPECT_EQ(written(), expected);
+    EXPECT_EQ(text(), expected);
 }
 
 TEST_F(ResultList, CourseWithoutHolesPrintsOnlyTheSum) {
@@ -103,14 +104,14 @@ TEST_F(ResultList, CourseWithoutHolesPrintsOnlyTheSum) {
                                  Rule + "1:Kari Nordmann (0)\r\n" + Rule +
                                  "\r\n"
                                  "\r\n";
-    EXPECT_EQ(written(), expected);
+    EXPECT_EQ(text(), expected);
 }
 
 TEST_F(ResultList, AllEighteenHolesOfAFullCourse) {
     setHeader("Cup", 1, 1, 2020);
     tournament.pitch.holes = 18;
     addPlayer(addGroup(0, 0), "Kari", "Nordmann", {4, 5, 3, 4, 4, 5, 3, 4, 10, 4, 5, 3, 4, 4, 5, 3, 4, 11});
-    EXPECT_NE(written().find("1:Kari Nordmann 4 5 3 4 4 5 3 4 10 4 5 3 4 4 5 3 4 11 (85)\r\n"), std::string::npos);
+    EXPECT_NE(text().find("1:Kari Nordmann 4 5 3 4 4 5 3 4 10 4 5 3 4 4 5 3 4 11 (85)\r\n"), std::string::npos);
 }
 
 TEST_F(ResultList, OutOfRangeValuesStayInsideTheArraysAndTables) {
@@ -120,7 +121,7 @@ TEST_F(ResultList, OutOfRangeValuesStayInsideTheArraysAndTables) {
     addPlayer(group, "Kari", "Nordmann", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18});
     group.noOfPlayers = 12;
     tournament.numberOfGroups = 20;
-    const std::string list = written();
+    const std::string list = text();
     EXPECT_NE(list.find("Dato            : 31 0 1999\r\n"), std::string::npos);
     EXPECT_NE(list.find("Gruppe     : \r\nSpilleform : \r\n"), std::string::npos);
     // Nine players count and print; the eight empty slots have total 0 and rank first.
@@ -135,7 +136,7 @@ TEST_F(ResultList, BracketedSumDoesNotOverflow) {
     setHeader("Cup", 1, 1, 2020);
     tournament.pitch.holes = 2;
     addPlayer(addGroup(0, 0), "Kari", "Nordmann", {INT_MAX, INT_MAX});
-    EXPECT_NE(written().find("1:Kari Nordmann 2147483647 2147483647 (4294967294)\r\n"), std::string::npos);
+    EXPECT_NE(text().find("1:Kari Nordmann 2147483647 2147483647 (4294967294)\r\n"), std::string::npos);
 }
 
 TEST_F(ResultList, WritingTwiceReplacesTheFile) {
@@ -159,4 +160,19 @@ TEST_F(ResultList, UnwritablePathAnswersFalse) {
     EXPECT_FALSE(writeResultList(tournament, pathOf("no-such-folder/list.txt")));
     EXPECT_FALSE(writeResultList(tournament, folder.path().string()));
     EXPECT_FALSE(writeResultList(tournament, ""));
+}
+
+TEST(ResultScreenOrder, IgnoresCaseAndPutsPunctuationBeforeDigitsBeforeLetters) {
+    struct Case {
+        const char* left;
+        const char* right;
+        bool before;
+    };
+    const Case cases[] = {
+        {"1: x", "10: x", true}, {"19: x", "2: x", true}, {"9: x", "a", true},    {"abc", "ABD", true},
+        {"ABC", "abd", true},    {"abc", "ABC", false},   {"2", "19", false},     {"-", "0", true},
+        {"z", "\xC5", true},     {"\xC6", "\xE6", false}, {"\xE9", "\x8A", true}, {"\x80", "0", true},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(resultLineSortsBefore(c.left, c.right), c.before) << c.left << " / " << c.right;
 }

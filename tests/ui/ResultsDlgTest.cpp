@@ -87,16 +87,6 @@ TEST_F(ResultsScreen, TenOrMorePlayersStandInTheListsTextOrder) {
     EXPECT_EQ(numbers, QStringList({"1", "10", "11", "12", "2", "3", "4", "5", "6", "7", "8", "9"}));
 }
 
-TEST_F(ResultsScreen, OrderIgnoresCaseAndPutsPunctuationBeforeDigitsBeforeLetters) {
-    EXPECT_TRUE(CResultsDlg::sortsBefore(QStringLiteral("1: x"), QStringLiteral("10: x")));
-    EXPECT_TRUE(CResultsDlg::sortsBefore(QStringLiteral("19: x"), QStringLiteral("2: x")));
-    EXPECT_TRUE(CResultsDlg::sortsBefore(QStringLiteral("9: x"), QStringLiteral("a")));
-    EXPECT_TRUE(CResultsDlg::sortsBefore(QStringLiteral("abc"), QStringLiteral("ABD")));
-    EXPECT_TRUE(CResultsDlg::sortsBefore(QStringLiteral("ABC"), QStringLiteral("abd")));
-    EXPECT_FALSE(CResultsDlg::sortsBefore(QStringLiteral("abc"), QStringLiteral("ABC")));
-    EXPECT_FALSE(CResultsDlg::sortsBefore(QStringLiteral("2"), QStringLiteral("19")));
-}
-
 TEST_F(ResultsScreen, WritesTheResultListEachGroupRankedByTotalStrokes) {
     setUpResults();
     CResultsDlg screen;
@@ -182,6 +172,51 @@ TEST_F(ResultsScreen, AListThatCannotBeWrittenIsReported) {
 
     EXPECT_EQ(screen.lines().size(), 5);
     EXPECT_EQ(MessageBox::recorded(), QStringList({QStringLiteral("Resultatlisten kunne ikke skrives.")}));
+}
+
+TEST_F(ResultsScreen, PrizeListButtonWritesThreeFilesAndOffersToOpenThePdf) {
+    setUpResults();
+    CResultsDlg screen;
+    childNamed<QPushButton>(&screen, QStringLiteral("prizeListButton"))->click();
+
+    const QString stem = QDir::current().absoluteFilePath(QStringLiteral("Klubbmesterskap_Premieliste"));
+    EXPECT_EQ(MessageBox::recorded(),
+              QStringList({QStringLiteral("Premielisten er skrevet til\n%1.txt\n%1.csv\n%1.pdf\n\n"
+                                          "Vil du \u00e5pne PDF-filen?")
+                               .arg(stem)}));
+    EXPECT_TRUE(fileBytes(stem + QStringLiteral(".txt")).startsWith("Premieliste\r\nTurnering : Klubbmesterskap\r\n"));
+    EXPECT_TRUE(fileBytes(stem + QStringLiteral(".csv")).startsWith("\xEF\xBB\xBFKlasse;Spilleform;Plass;"));
+    EXPECT_TRUE(fileBytes(stem + QStringLiteral(".pdf")).startsWith("%PDF-"));
+}
+
+TEST_F(ResultsScreen, PrizeListQuestionIsARealModalBoxAnsweredNo) {
+    setUpResults();
+    CResultsDlg screen;
+    MessageBox::setRecording(false);
+    QString shown;
+    onNextModal([&](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            shown = box->text();
+            box->button(QMessageBox::No)->click();
+        }
+    });
+    childNamed<QPushButton>(&screen, QStringLiteral("prizeListButton"))->click();
+    MessageBox::setRecording(true);
+    EXPECT_TRUE(shown.endsWith(QStringLiteral("Vil du \u00e5pne PDF-filen?"))) << shown.toStdString();
+}
+
+TEST_F(ResultsScreen, APrizeListThatCannotBeWrittenIsReported) {
+    setUpResults();
+    tournament().name = "Opptatt";
+    ASSERT_TRUE(QDir().mkpath(QStringLiteral("Opptatt_Premieliste.csv")));
+    CResultsDlg screen;
+    MessageBox::clearRecorded();
+    childNamed<QPushButton>(&screen, QStringLiteral("prizeListButton"))->click();
+
+    EXPECT_EQ(MessageBox::recorded(),
+              QStringList({QStringLiteral("Premielisten kunne ikke skrives: %1")
+                               .arg(QDir::current().absoluteFilePath(QStringLiteral("Opptatt_Premieliste.csv")))}));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("Opptatt_Premieliste.pdf")));
 }
 
 TEST_F(ResultsScreen, ANameThatWouldLeaveTheWorkingDirectoryIsRefused) {

@@ -1,0 +1,13 @@
+#pragma once
+// "teebrook --export <name>": the lists of a saved tournament written without a window.
+
+#include <QString>
+#include <iosfwd>
+
+class CTournament;
+
+// Reads data/<name>.ini into `tournament` and writes the start list, the result list and the
+// prize list (text, CSV, PDF) and the score cards as the screens would, printing each path
+// written to `out`.
+// Answers the exit code: 0, or 1 after printing the reason to `err`.
+int exportLists(CTournament& tournament, const QString& name, std::ostream& out, std::ostream& err);

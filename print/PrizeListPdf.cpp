@@ -1,0 +1,188 @@
+#include "print/PrizeListPdf.h"
+
+#include <QBuffer>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
+#include "ini/AtomicFile.h"
+#include "lists/PrizeList.h"
+#include "text/CodePage.h"
+
+namespace {
+
+constexpr int Dpi = 300;
+constexpr qreal MarginMm = 15.0;
+constexpr qreal CellPaddingMm = 1.5;
+const QColor HeaderShade(220, 228, 220);
+const QColor StripeShade(244, 246, 244);
+const QColor RuleColour(120, 120, 120);
+
+qreal mm(qreal value) { return value * Dpi / 25.4; }
+
+QString fromCodePage(std::string_view cp1252) {
+    QString result;
+    result.reserve(static_cast<qsizetype>(cp1252.size()));
+    for (char c : cp1252) result.append(QChar(text::unicodeOf(c)));
+    return result;
+}
+
+QFont pdfFont(qreal points, bool bold = false) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+class PrizeListPainter {
+public:
+    PrizeListPainter(QPdfWriter& writer, const PrizeListDocument& document)
+        : writer_(writer), document_(document), painter_(&writer) {
+        page_ = QRectF(0, 0, painter_.device()->width(), painter_.device()->height());
+    }
+
+    void paint() {
+        pageHeading();
+        for (const PrizeTable& table : document_.tables) competition(table);
+        painter_.end();
+    }
+
+private:
+    void pageHeading() {
+        y_ = 0;
+        painter_.setPen(Qt::black);
+        textLine(fromCodePage(document_.title) + QStringLiteral(" \u2013 ") + fromCodePage(document_.tournament),
+                 pdfFont(16, true));
+        textLine(fromCodePage(document_.date) + QStringLiteral("    ") + fromCodePage(document_.course), pdfFont(10));
+        y_ += mm(2);
+        painter_.setPen(QPen(RuleColour, mm(0.3)));
+        painter_.drawLine(QPointF(0, y_), QPointF(page_.width(), y_));
+        y_ += mm(4);
+    }
+
+    void textLine(const QString& text, const QFont& font) {
+        painter_.setPen(Qt::black);
+        painter_.setFont(font);
+        const qreal height = QFontMetricsF(font, painter_.device()).height();
+        painter_.drawText(QRectF(0, y_, page_.width(), height), Qt::AlignLeft | Qt::AlignVCenter, text);
+        y_ += height;
+    }
+
+    qreal rowHeight() const { return QFontMetricsF(pdfFont(9), painter_.device()).height() + mm(2); }
+
+    void competition(const PrizeTable& table) {
+        // A title is never left alone at the foot of a page.
+        const qreal titleHeight = QFontMetricsF(pdfFont(12, true), painter_.device()).height() + mm(2);
+        ensureRoom(titleHeight + 3 * rowHeight());
+        painter_.setPen(Qt::black);
+        textLine(fromCodePage(table.title), pdfFont(12, true));
+        y_ += mm(1);
+        widths_ = columnWidths(table);
+        headerRow(table);
+        for (std::size_t r = 0; r < table.rows.size(); ++r) {
+            if (ensureRoom(rowHeight())) {
+                textLine(fromCodePage(table.title) + QStringLiteral(" (forts.)"), pdfFont(12, true));
+                y_ += mm(1);
+                headerRow(table);
+            }
+            row(table, table.rows[r], r % 2 == 1 ? StripeShade : QColor(Qt::white), pdfFont(9));
+        }
+        y_ += mm(8);
+    }
+
+    // Figures get the width of their widest text; the text columns share the rest of the
+    // line in proportion to their widest text, so long names are cut only when they must be.
+    std::vector<qreal> columnWidths(const PrizeTable& table) const {
+        const QFontMetricsF plain(pdfFont(9), painter_.device());
+        const QFontMetricsF bold(pdfFont(9, true), painter_.device());
+        std::vector<qreal> widths;
+        for (const PrizeColumn& column : table.columns)
+            widths.push_back(bold.horizontalAdvance(fromCodePage(column.heading)));
+        for (const auto& row : table.rows) {
+            for (std::size_t c = 0; c < row.size() && c < widths.size(); ++c)
+                widths[c] = std::max(widths[c], plain.horizontalAdvance(fromCodePage(row[c])));
+        }
+        qreal figures = 0;
+        qreal texts = 0;
+        for (std::size_t c = 0; c < widths.size(); ++c) {
+            widths[c] += 2 * mm(CellPaddingMm);
+            (table.columns[c].alignRight ? figures : texts) += widths[c];
+        }
+        const qreal scale = texts > 0 ? (page_.width() - figures) / texts : 1.0;
+        for (std::size_t c = 0; c < widths.size(); ++c) {
+            if (!table.columns[c].alignRight) widths[c] *= scale;
+        }
+        return widths;
+    }
+
+    // Starts a new page, with the heading, when `height` does not fit; answers whether it did.
+    bool ensureRoom(qreal height) {
+        if (y_ + height <= page_.height()) return false;
+        writer_.newPage();
+        pageHeading();
+        return true;
+    }
+
+    void headerRow(const PrizeTable& table) {
+        std::vector<std::string> headings;
+        for (const PrizeColumn& column : table.columns) headings.push_back(column.heading);
+        row(table, headings, HeaderShade, pdfFont(9, true));
+        painter_.setPen(QPen(RuleColour, mm(0.2)));
+        painter_.drawLine(QPointF(0, y_), QPointF(page_.width(), y_));
+    }
+
+    void row(const PrizeTable& table, const std::vector<std::string>& cells, const QColor& shade, const QFont& font) {
+        const qreal height = rowHeight();
+        painter_.fillRect(QRectF(0, y_, page_.width(), height), shade);
+        painter_.setFont(font);
+        painter_.setPen(Qt::black);
+        const QFontMetricsF metrics(font, painter_.device());
+        qreal x = 0;
+        for (std::size_t c = 0; c < cells.size() && c < widths_.size(); ++c) {
+            const qreal width = widths_[c];
+            const QRectF cell(x + mm(CellPaddingMm), y_, width - 2 * mm(CellPaddingMm), height);
+            const QString text = metrics.elidedText(fromCodePage(cells[c]), Qt::ElideRight, cell.width());
+            const Qt::Alignment align = table.columns[c].alignRight ? Qt::AlignRight : Qt::AlignLeft;
+            painter_.drawText(cell, align | Qt::AlignVCenter, text);
+            x += width;
+        }
+        y_ += height;
+    }
+
+    QPdfWriter& writer_;
+    const PrizeListDocument& document_;
+    QPainter painter_;
+    QRectF page_;
+    std::vector<qreal> widths_;
+    qreal y_ = 0;
+};
+
+}  // namespace
+
+QByteArray prizeListPdf(const CTournamentInfo& tournament) {
+    const PrizeListDocument document = prizeListDocument(tournament);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(Dpi);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(MarginMm, MarginMm, MarginMm, MarginMm), QPageLayout::Millimeter));
+        writer.setTitle(fromCodePage(document.title) + QStringLiteral(" \u2013 ") + fromCodePage(document.tournament));
+        writer.setCreator(QStringLiteral("Teebrook"));
+        PrizeListPainter(writer, document).paint();
+    }
+    return bytes;
+}
+
+bool writePrizeListPdf(const CTournamentInfo& tournament, const std::string& path) {
+    const QByteArray bytes = prizeListPdf(tournament);
+    return !bytes.isEmpty() && writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));
+}

@@ -1,0 +1,97 @@
+// "teebrook --export <name>" run as a process, without a display.
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "PlayTestSupport.h"
+#include "lists/Lists.h"
+#include "lists/PrizeList.h"
+
+namespace {
+
+class Export : public PlayTest {
+protected:
+    // A working directory with the test course table and data/Klubbmesterskap.ini.
+    void SetUp() override {
+        PlayTest::SetUp();
+        QDir(work.path()).mkpath(QStringLiteral("config"));
+        QDir(work.path()).mkpath(QStringLiteral("data"));
+        QFile config(work.filePath(QStringLiteral("config/TeebrookConfig.ini")));
+        ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+        config.write(QString::fromUtf8(UiTestCourseTable).toLatin1());
+        config.close();
+        setUpTournament(2, "Kortbanen");
+        setUpGroup(0, 1, "Formiddag", 0, 0, 0).allowanceFactor = 1.0f;
+        addPlayer(0, "Ola", "Nordmann", 8.0f, 8.0f, {4, 3, 5, 4, 4, 3, 4, 5, 4});
+        addPlayer(0, "\xC5se", "\xD8stg\xE5rd", 12.0f, 12.0f, {5, 4, 6});
+        setUpGroup(1, 0, "Ettermiddag", 1, 1, 0);
+        addPlayer(1, "Kari", "Hansen", 20.0f, 20.0f, {5, 4, 6, 5, 5, 4, 5, 6, 5});
+        ASSERT_TRUE(tournament().save(work.filePath(QStringLiteral("data/Klubbmesterskap.ini")).toStdString()));
+    }
+
+    // Runs the program in the working directory with no display at all.
+    int run(const QString& name) {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(variable));
+        // Qt warns on standard error without a runtime folder of the user's.
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(work.path());
+        process.start(QStringLiteral(TEEBROOK_EXECUTABLE), {QStringLiteral("--export"), name});
+        if (!process.waitForFinished(30000)) return -1;
+        out = QString::fromUtf8(process.readAllStandardOutput());
+        err = QString::fromUtf8(process.readAllStandardError());
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+
+    QString path(const QString& file) const { return QDir(work.path()).absoluteFilePath(file); }
+    std::string bytes(const QString& file) const {
+        QFile f(path(file));
+        return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : "<missing>";
+    }
+
+    QTemporaryDir work;
+    QTemporaryDir runtime;
+    QString out;
+    QString err;
+};
+
+TEST_F(Export, WritesTheListsAndScoreCardsAsTheScreensWouldAndNamesThem) {
+    ASSERT_EQ(run(QStringLiteral("Klubbmesterskap")), 0) << err.toStdString();
+    const QStringList files{"Klubbmesterskap_StartListe.txt",  "Klubbmesterskap_ResultatListe.txt",
+                            "Klubbmesterskap_Premieliste.txt", "Klubbmesterskap_Premieliste.csv",
+                            "Klubbmesterskap_Premieliste.pdf", "Klubbmesterskap_Scorekort.pdf"};
+    QStringList expected;
+    for (const QString& file : files) expected << path(file);
+    EXPECT_EQ(out, expected.join(u'\n') + u'\n');
+    EXPECT_TRUE(err.isEmpty()) << err.toStdString();
+
+    CTournament saved(work.filePath(QStringLiteral("config/TeebrookConfig.ini")).toStdString());
+    ASSERT_TRUE(saved.load(work.filePath(QStringLiteral("data/Klubbmesterskap.ini")).toStdString()));
+    EXPECT_EQ(bytes(files[0]), startListText(saved));
+    EXPECT_EQ(bytes(files[1]), resultListText(saved));
+    EXPECT_EQ(bytes(files[2]), prizeListText(saved));
+    EXPECT_EQ(bytes(files[3]), prizeListCsv(saved));
+    EXPECT_EQ(bytes(files[4]).substr(0, 5), "%PDF-");
+    EXPECT_EQ(bytes(files[5]).substr(0, 5), "%PDF-");
+}
+
+TEST_F(Export, AMissingTournamentOrAFailedWriteExitsWithTheReason) {
+    EXPECT_EQ(run(QStringLiteral("Mangler")), 1);
+    EXPECT_EQ(err, QStringLiteral("Turneringen kunne ikke leses: %1\n").arg(path(QStringLiteral("data/Mangler.ini"))));
+    EXPECT_TRUE(out.isEmpty());
+
+    ASSERT_TRUE(QDir(work.path()).mkpath(QStringLiteral("Klubbmesterskap_Premieliste.pdf")));
+    EXPECT_EQ(run(QStringLiteral("Klubbmesterskap")), 1);
+    EXPECT_EQ(err, QStringLiteral("Premielisten (PDF) kunne ikke skrives: %1\n")
+                       .arg(path(QStringLiteral("Klubbmesterskap_Premieliste.pdf"))));
+
+    EXPECT_EQ(run(QStringLiteral("../Klubbmesterskap")), 1);
+    EXPECT_TRUE(err.startsWith(QStringLiteral("Turneringsnavnet kan ikke brukes som filnavn"))) << err.toStdString();
+}
+
+}  // namespace

@@ -1,0 +1,52 @@
+// The prize list PDF, read back as text with pdftotext.
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "PlayTestSupport.h"
+#include "print/PrizeListPdf.h"
+
+namespace {
+
+class PrizeListPdf : public PlayTest {
+protected:
+    // The PDF's text with runs of blanks made one, so the check does not depend on column widths.
+    static QString pdfText(const QString& path) {
+        QProcess process;
+        process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+        if (!process.waitForFinished(20000) || process.exitCode() != 0) return QStringLiteral("<pdftotext failed>");
+        return QString::fromUtf8(process.readAllStandardOutput())
+            .replace(QRegularExpression(QStringLiteral(" +")), QStringLiteral(" "));
+    }
+};
+
+TEST_F(PrizeListPdf, ReadsBackWithHeadingTablesAndNorwegianLetters) {
+    setUpTournament(2, "Kortbanen");
+    setUpGroup(0, 1, "Formiddag", 0, 0, 0).allowanceFactor = 1.0f;
+    addPlayer(0, "Ola", "Nordmann", 8.0f, 8.0f, {4, 3, 5, 4, 4, 3, 4, 5, 4}).club = "Fana GK";
+    addPlayer(0, "\xC5se", "\xD8stg\xE5rd", 12.0f, 12.0f, {5, 4, 6}).club = "Bj\xF8rnafjorden";
+    setUpGroup(1, 0, "Ettermiddag", 1, 1, 0).allowanceFactor = 0.75f;
+    addPlayer(1, "Kari", "Hansen", 20.0f, 20.0f, {5, 4, 6, 5, 5, 4, 5, 6, 5});
+
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("premier.pdf"));
+    ASSERT_TRUE(writePrizeListPdf(tournament(), path.toStdString()));
+    const QString text = pdfText(path);
+
+    for (const QString& expected : {
+             QStringLiteral("Premieliste – Klubbmesterskap"),
+             QStringLiteral("14 Mars 2026 Kortbanen, 9 hull"),
+             QStringLiteral("Herre – Slagspill"),
+             QStringLiteral("Plass Navn Klubb Gruppe Brutto Sp.hcp Netto Avgjort"),
+             QStringLiteral("1 Ola Nordmann Fana GK Formiddag 36 8 28"),
+             QStringLiteral("Åse Østgård Bjørnafjorden Formiddag 15 12 3 Ikke fullført"),
+             QStringLiteral("Dame – Stableford"),
+             QStringLiteral("Plass Navn Klubb Gruppe Brutto Sp.hcp Poeng Avgjort"),
+             QStringLiteral("1 Kari Hansen Ettermiddag 45 15 24"),
+         })
+        EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\n" << text.toStdString();
+    EXPECT_FALSE(writePrizeListPdf(tournament(), folder.filePath(QStringLiteral("none/p.pdf")).toStdString()));
+}
+
+}  // namespace
