@@ -29,6 +29,7 @@ void UiTest::SetUp() {
     t.tournamentFile = std::string(DefaultTournamentFile);
     MessageBox::setRecording(true);
     MessageBox::clearRecorded();
+    MessageBox::setNextAnswer(MessageBox::Answer::Cancel);
 }
 
 void UiTest::TearDown() {
