@@ -42,7 +42,11 @@ signals:
     // A player's stroke on a hole was stored with a new value.
     void strokesChanged();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void fillScoreAreaWithFrameTint();
     void buildForm();
     QGroupBox* buildGroupChoice();
     void buildHeadings(QGridLayout* grid);
@@ -59,6 +63,8 @@ private:
     void onPlayerChosen(int position);
     void onHoleChanged(int k);
     void showEntryTotal();
+    // The input row's fields show the chosen player's figures, or nothing when none is chosen.
+    void showInputRow();
     void onResultList();
     void openClubhouseBoard();
 
@@ -82,10 +88,8 @@ private:
     std::array<QLabel*, MaxHoles> parLabels{};
     std::array<QLabel*, MaxHoles> indexLabels{};
     QComboBox* playerCombo = nullptr;
-    QLineEdit* inputClass = nullptr;
-    QLineEdit* inputHcp = nullptr;
-    QLineEdit* inputReceived = nullptr;
-    QLineEdit* inputTotal = nullptr;
+    // The input row's field of each leaderboard column it repeats (nullptr for the others).
+    std::array<QLineEdit*, LeaderboardColumns.size()> inputFields{};
     std::array<QLineEdit*, MaxHoles> holeEdits{};
     QLabel* allocationLabel = nullptr;
     std::array<QLabel*, MaxHoles> allocationLabels{};

@@ -113,6 +113,9 @@ BoardRowWidgets* makeRow(QWidget* parent) {
     row->frame = new QWidget(parent);
     row->frame->setAutoFillBackground(true);
     auto* layout = new QHBoxLayout(row->frame);
+    // The rows follow the window's size, never the other way round, so it can be made smaller.
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
+    row->frame->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     layout->setContentsMargins(12, 0, 12, 0);
     layout->setSpacing(0);
     row->title = boardLabel(row->frame, Qt::AlignLeft);
@@ -157,6 +160,7 @@ void CClubhouseBoardDlg::buildForm() {
     setColour(this, QPalette::Window, Background);
     setColour(this, QPalette::WindowText, Qt::white);
     auto* outer = new QVBoxLayout(this);
+    outer->setSizeConstraint(QLayout::SetNoConstraint);
     outer->setSpacing(0);
     auto* header = new QHBoxLayout;
     auto* titles = new QVBoxLayout;

@@ -50,7 +50,7 @@ const QString Decimal = QStringLiteral("[0-9]*([.,][0-9]*)?");
 QString numbered(const char* word, int number) { return QString::fromLatin1(word) + QString::number(number); }
 
 // A number field shows nothing for 0, so an unfilled field looks unfilled.
-QString numberText(int value) { return value == 0 ? QString() : QString::fromStdString(text::formatInt(value)); }
+QString numberOrEmpty(int value) { return value == 0 ? QString() : QString::fromStdString(text::formatInt(value)); }
 
 int numberOf(const QLineEdit* edit) { return text::readInt(fromQString(edit->text())); }
 
@@ -161,19 +161,19 @@ QWidget* CCourseDlg::buildTeeFrame() {
 }
 
 void CCourseDlg::showCourse(const CourseDraft& course) {
-    nameEdit->setText(toQString(course.name));
-    holesEdit->setText(numberText(course.holes));
+    showText(nameEdit, toQString(course.name));
+    showText(holesEdit, numberOrEmpty(course.holes));
     for (int hole = 0; hole < MaxHoles; ++hole) {
-        parEdits[hole]->setText(numberText(course.par[hole]));
-        indexEdits[hole]->setText(numberText(course.index[hole]));
+        showText(parEdits[hole], numberOrEmpty(course.par[hole]));
+        showText(indexEdits[hole], numberOrEmpty(course.index[hole]));
     }
     const int tees = std::min(static_cast<int>(course.tees.size()), MaxTees);
     for (int tee = 0; tee < tees; ++tee) {
         const TeeDraft& draft = course.tees[tee];
-        teeRows[tee].name->setText(toQString(draft.name));
-        teeRows[tee].rating->setText(toQString(draft.rating));
-        teeRows[tee].slope->setText(numberText(draft.slope));
-        teeRows[tee].par->setText(numberText(draft.par));
+        showText(teeRows[tee].name, toQString(draft.name));
+        showText(teeRows[tee].rating, toQString(draft.rating));
+        showText(teeRows[tee].slope, numberOrEmpty(draft.slope));
+        showText(teeRows[tee].par, numberOrEmpty(draft.par));
     }
 }
 

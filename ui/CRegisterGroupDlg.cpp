@@ -69,7 +69,7 @@ void CRegisterGroupDlg::buildForm() {
         clubEdits[row] = makeEdit("clubEdit", row, 18, groupFrame);
         hcpEdits[row] = makeEdit("hcpEdit", row, 6, groupFrame);
         shEdits[row] = makeEdit("shEdit", row, 5, groupFrame);
-        shEdits[row]->setReadOnly(true);
+        makeReadOnly(shEdits[row]);
         shEdits[row]->setFocusPolicy(Qt::ClickFocus);
         const QList<QLineEdit*> cells{firstNameEdits[row], surNameEdits[row], clubEdits[row], hcpEdits[row],
                                       shEdits[row]};
@@ -133,7 +133,7 @@ void CRegisterGroupDlg::showPlayer(int row) {
     setTextAndNotify(surNameEdits[row], toQString(player.surName));
     setTextAndNotify(clubEdits[row], toQString(player.club));
     if (player.hcp > 0.0f) setTextAndNotify(hcpEdits[row], QString::fromStdString(text::formatFixed1(player.hcp)));
-    if (player.sh > 0.0f) shEdits[row]->setText(QString::fromStdString(formatPlayingHandicap(player.sh)));
+    if (player.sh > 0.0f) showText(shEdits[row], QString::fromStdString(formatPlayingHandicap(player.sh)));
 }
 
 void CRegisterGroupDlg::disableRow(int row) {
@@ -156,5 +156,5 @@ void CRegisterGroupDlg::onHandicapChanged(int row) {
         MessageBox::warning(isVisible() ? this : parentWidget(), QString::fromUtf8(HandicapLimitMessage));
     }
     player.sh = playingHandicapOnTee(player.hcp, theTournament().pitch, edited->tee);
-    shEdits[row]->setText(QString::fromStdString(formatPlayingHandicap(player.sh)));
+    showText(shEdits[row], QString::fromStdString(formatPlayingHandicap(player.sh)));
 }

@@ -70,7 +70,7 @@ QLineEdit* makeDateEdit(const QString& objectName, const QString& captionPart, Q
 
 QLineEdit* makeReadOnlyEdit(const QString& objectName, QWidget* parent) {
     QLineEdit* edit = makeEdit(objectName, parent);
-    edit->setReadOnly(true);
+    makeReadOnly(edit);
     edit->setFocusPolicy(Qt::ClickFocus);
     edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00000000")));
     return edit;
@@ -435,8 +435,8 @@ void CTournamentDlg::refreshForm() {
 
 void CTournamentDlg::showCourseInformation() {
     const CPitch& pitch = theTournament().pitch;
-    ratingEdit->setText(QString::fromStdString(text::formatFixed1(pitch.pitchValue[0])));
-    slopeEdit->setText(QString::fromStdString(text::formatInt(pitch.slopeValue[0])));
-    courseParEdit->setText(QString::fromStdString(text::formatInt(pitch.parValue[0])));
-    holesEdit->setText(QString::fromStdString(text::formatInt(pitch.holes)));
+    showText(ratingEdit, QString::fromStdString(text::formatFixed1(pitch.pitchValue[0])));
+    showText(slopeEdit, QString::fromStdString(text::formatInt(pitch.slopeValue[0])));
+    showText(courseParEdit, QString::fromStdString(text::formatInt(pitch.parValue[0])));
+    showText(holesEdit, QString::fromStdString(text::formatInt(pitch.holes)));
 }
