@@ -1,10 +1,11 @@
 // A tournament file read by load, saved and read again gives the same records; the lists
-// and the ranking of whatever was read are written without fault.
+// the ranking and the prize list of whatever was read are made without fault.
 #include <cstddef>
 #include <cstdint>
 
 #include "fuzz/Checks.h"
 #include "lists/Lists.h"
+#include "lists/PrizeList.h"
 #include "scoring/Handicap.h"
 #include "scoring/HoleScore.h"
 
@@ -41,5 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     exerciseScoring(tournament);
     (void)writeStartList(tournament, dir + "/start.txt");
     (void)writeResultList(tournament, dir + "/result.txt");
+    (void)resultScreenLines(tournament);
+    (void)prizeListText(tournament);
+    (void)prizeListCsv(tournament);
     return 0;
 }

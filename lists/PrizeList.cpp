@@ -46,10 +46,13 @@ PrizeTable competitionTable(const PrizeCompetition& competition) {
                      {competition.stableford ? "Poeng" : "Netto", true},
                      {"Avgjort", false}};
     for (const PrizeEntry& entry : competition.entries) {
+        // A player who has not started has no score to post, only a handicap.
+        const bool started = entry.status != PrizeStatus::NotStarted;
+        const long long score = competition.stableford ? entry.points : entry.net;
         table.rows.push_back({placeText(entry), text::withoutLineBreaks(playerText(entry.firstName, entry.surName)),
                               text::withoutLineBreaks(entry.club), text::withoutLineBreaks(entry.groupName),
-                              text::formatInt(entry.gross), text::formatInt(entry.playingHandicap),
-                              text::formatInt(competition.stableford ? entry.points : entry.net),
+                              started ? text::formatInt(entry.gross) : std::string(),
+                              text::formatInt(entry.playingHandicap), started ? text::formatInt(score) : std::string(),
                               std::string(decidedText(entry))});
     }
     return table;

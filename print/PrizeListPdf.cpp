@@ -59,6 +59,11 @@ private:
         painter_.setPen(Qt::black);
         textLine(fromCodePage(document_.title) + QStringLiteral(" \u2013 ") + fromCodePage(document_.tournament),
                  pdfFont(16, true));
+        // The page number at the right of the date line, for a list that runs over several pages.
+        const QFontMetricsF metrics(pdfFont(10), painter_.device());
+        painter_.setFont(pdfFont(10));
+        painter_.drawText(QRectF(0, y_, page_.width(), metrics.height()), Qt::AlignRight | Qt::AlignVCenter,
+                          QStringLiteral("Side %1").arg(++pageNumber_));
         textLine(fromCodePage(document_.date) + QStringLiteral("    ") + fromCodePage(document_.course), pdfFont(10));
         y_ += mm(2);
         painter_.setPen(QPen(RuleColour, mm(0.3)));
@@ -69,8 +74,10 @@ private:
     void textLine(const QString& text, const QFont& font) {
         painter_.setPen(Qt::black);
         painter_.setFont(font);
-        const qreal height = QFontMetricsF(font, painter_.device()).height();
-        painter_.drawText(QRectF(0, y_, page_.width(), height), Qt::AlignLeft | Qt::AlignVCenter, text);
+        const QFontMetricsF metrics(font, painter_.device());
+        const qreal height = metrics.height();
+        painter_.drawText(QRectF(0, y_, page_.width(), height), Qt::AlignLeft | Qt::AlignVCenter,
+                          metrics.elidedText(text, Qt::ElideRight, page_.width()));
         y_ += height;
     }
 
@@ -161,6 +168,7 @@ private:
     QRectF page_;
     std::vector<qreal> widths_;
     qreal y_ = 0;
+    int pageNumber_ = 0;
 };
 
 }  // namespace

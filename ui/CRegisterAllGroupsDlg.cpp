@@ -109,6 +109,6 @@ void CRegisterAllGroupsDlg::writeScoreCards() {
         MessageBox::warning(this, WriteFailedMessage.arg(shownPath));
         return;
     }
-    if (MessageBox::question(this, WrittenQuestion.arg(shownPath)))
+    if (MessageBox::askYesNo(this, WrittenQuestion.arg(shownPath)))
         QDesktopServices::openUrl(QUrl::fromLocalFile(shownPath));
 }

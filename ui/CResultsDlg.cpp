@@ -95,7 +95,7 @@ void CResultsDlg::writePrizeList() {
     }
     const QString written =
         QStringList{absolutePath(paths.text), absolutePath(paths.csv), absolutePath(paths.pdf)}.join(u'\n');
-    if (!MessageBox::question(this, PrizeWrittenQuestion.arg(written))) return;
+    if (!MessageBox::askYesNo(this, PrizeWrittenQuestion.arg(written))) return;
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(absolutePath(paths.pdf))))
         MessageBox::warning(this, OpenFailedMessage.arg(absolutePath(paths.pdf)));
 }

@@ -20,16 +20,6 @@ void MessageBox::warning(QWidget* parent, const QString& text) {
     box.exec();
 }
 
-bool MessageBox::question(QWidget* parent, const QString& text) {
-    if (recordingMessages) {
-        recordedMessages.append(text);
-        return false;
-    }
-    QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
-}
-
 MessageBox::Answer MessageBox::askYesNoCancel(QWidget* parent, const QString& text) {
     if (recordingMessages) {
         recordedMessages.append(text);
@@ -47,6 +37,20 @@ MessageBox::Answer MessageBox::askYesNoCancel(QWidget* parent, const QString& te
 }
 
 void MessageBox::setNextAnswer(Answer answer) { nextAnswer = answer; }
+
+bool MessageBox::askYesNo(QWidget* parent, const QString& text) {
+    if (recordingMessages) {
+        recordedMessages.append(text);
+        return nextAnswer == Answer::Yes;
+    }
+    QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("Nei"), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
 
 void MessageBox::setRecording(bool recording) { recordingMessages = recording; }
 bool MessageBox::isRecording() { return recordingMessages; }

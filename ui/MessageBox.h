@@ -13,13 +13,12 @@ public:
     static QString title();
     // A modal warning with one OK button.
     static void warning(QWidget* parent, const QString& text);
-    // A modal question with "Yes" and "No"; true for "Yes". While recording, the text is
-    // recorded and the answer is "No".
-    static bool question(QWidget* parent, const QString& text);
-
     enum class Answer { Yes, No, Cancel };
     // A modal question with "Ja", "Nei" and "Avbryt"; Escape answers Cancel.
     static Answer askYesNoCancel(QWidget* parent, const QString& text);
+    // A modal question with "Ja" and "Nei" ("Nei" the default and Escape); true for "Ja".
+    // While recording, true only when the next answer is Yes.
+    static bool askYesNo(QWidget* parent, const QString& text);
 
     // Test seam: while recording, warnings are not shown but appended to recorded().
     static void setRecording(bool recording);

@@ -78,7 +78,7 @@ TEST_F(PrizeListFiles, TextShowsEachCompetitionAsATableWithItsWorking) {
         "Plass  Navn         Klubb      Gruppe     Brutto  Sp.hcp  Poeng  Avgjort\r\n"
         "-----  -----------  ---------  ---------  ------  ------  -----  ------------\r\n"
         "    1  \xC5se \xD8stby    Sola \"GK\"  Gruppe; B      45      10     19\r\n"
-        "       Kari Hansen  Sola GK    Gruppe; B       0       8      0  Ikke startet\r\n";
+        "       Kari Hansen  Sola GK    Gruppe; B               8         Ikke startet\r\n";
     EXPECT_EQ(prizeListText(tournament), expected);
 }
 

@@ -197,7 +197,9 @@ TEST_F(ResultsScreen, PrizeListQuestionIsARealModalBoxAnsweredNo) {
     onNextModal([&](QWidget* modal) {
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             shown = box->text();
-            box->button(QMessageBox::No)->click();
+            for (QAbstractButton* button : box->buttons()) {
+                if (button->text() == QStringLiteral("Nei")) button->click();
+            }
         }
     });
     childNamed<QPushButton>(&screen, QStringLiteral("prizeListButton"))->click();
