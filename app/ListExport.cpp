@@ -11,6 +11,7 @@
 #include "model/CTournament.h"
 #include "model/FileNames.h"
 #include "print/PrizeListPdf.h"
+#include "print/ScoreCardPdf.h"
 #include "text/Encoding.h"
 #include "ui/FileMessages.h"
 
@@ -25,6 +26,7 @@ struct ListFile {
 files::FileResult writeText(const CTournament& t, const std::string& path) { return writePrizeListText(t, path); }
 files::FileResult writeCsv(const CTournament& t, const std::string& path) { return writePrizeListCsv(t, path); }
 files::FileResult writePdf(const CTournament& t, const std::string& path) { return writePrizeListPdf(t, path); }
+files::FileResult writeCards(const CTournament& t, const std::string& path) { return writeScoreCardsPdf(t, path); }
 
 // The message and, on its own line, why it failed, as the screens say it.
 std::string withReason(const std::string& message, const files::FileResult& result) {
@@ -63,6 +65,7 @@ int exportLists(CTournament& tournament, const QString& name, std::ostream& out,
         {"Premielisten", prize.text, &writeText},
         {"Premielisten (CSV)", prize.csv, &writeCsv},
         {"Premielisten (PDF)", prize.pdf, &writePdf},
+        {"Scorekortene", scoreCardPath(tournament.name), &writeCards},
     };
     for (const ListFile& list : files) {
         if (const files::FileResult written = list.write(tournament, list.path); !written) {

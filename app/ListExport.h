@@ -7,6 +7,7 @@
 class CTournament;
 
 // Reads data/<name>.ini into `tournament` and writes the start list, the result list and the
-// prize list (text, CSV, PDF) as the screens would, printing each path written to `out`.
+// prize list (text, CSV, PDF) and the score cards as the screens would, printing each path
+// written to `out`.
 // Answers the exit code: 0, or 1 after printing the reason to `err`.
 int exportLists(CTournament& tournament, const QString& name, std::ostream& out, std::ostream& err);

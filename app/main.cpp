@@ -29,7 +29,8 @@ int main(int argc, char** argv) {
     parser.addVersionOption();
     const QCommandLineOption exportOption(
         QStringLiteral("export"),
-        QStringLiteral("Skriv startlisten, resultatlisten og premielisten for data/<navn>.ini og avslutt."),
+        QStringLiteral(
+            "Skriv startlisten, resultatlisten, premielisten og scorekortene for data/<navn>.ini og avslutt."),
         QStringLiteral("navn"));
     parser.addOption(exportOption);
     parser.process(app);

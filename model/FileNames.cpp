@@ -34,6 +34,8 @@ std::string startListPath(std::string_view name) { return pathInWorkDir("./", na
 
 std::string resultListPath(std::string_view name) { return pathInWorkDir("./", name, "_ResultatListe.txt"); }
 
+std::string scoreCardPath(std::string_view name) { return pathInWorkDir("./", name, "_Scorekort.pdf"); }
+
 PrizeListPaths prizeListPaths(std::string_view name) {
     return {pathInWorkDir("./", name, "_Premieliste.txt"), pathInWorkDir("./", name, "_Premieliste.csv"),
             pathInWorkDir("./", name, "_Premieliste.pdf")};

@@ -17,6 +17,8 @@ std::string tournamentFilePath(std::string_view name);
 std::string startListPath(std::string_view name);
 // "./<name>_ResultatListe.txt"
 std::string resultListPath(std::string_view name);
+// "./<name>_Scorekort.pdf"
+std::string scoreCardPath(std::string_view name);
 // "./<name>_Premieliste.txt", ".csv" and ".pdf"
 struct PrizeListPaths {
     std::string text;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Teebrook needs on Debian 12, when missing:
-# also clang (fuzzing), clang-format and clang-tidy (style check) and dpkg-dev (the package).
+# also poppler-utils (tests read PDFs back), clang (fuzzing), clang-format and clang-tidy
+# (style check) and dpkg-dev (the package).
 set -euo pipefail
 
 packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev

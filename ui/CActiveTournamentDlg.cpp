@@ -17,6 +17,7 @@
 #include "app/CTournamentApp.h"
 #include "scoring/HoleScore.h"
 #include "text/Text.h"
+#include "ui/CClubhouseBoardDlg.h"
 #include "ui/CColorStatic.h"
 #include "ui/CResultsDlg.h"
 #include "ui/ColorSupport.h"
@@ -252,6 +253,9 @@ QWidget* CActiveTournamentDlg::buildButtons() {
     layout->setContentsMargins(0, 0, 0, 0);
     resultListButton = new QPushButton(QStringLiteral("Resultatliste"), bar);
     resultListButton->setObjectName(QStringLiteral("resultListButton"));
+    boardButton = new QPushButton(QStringLiteral("Resultattavle"), bar);
+    boardButton->setObjectName(QStringLiteral("boardButton"));
+    connect(boardButton, &QPushButton::clicked, this, &CActiveTournamentDlg::openClubhouseBoard);
     closeButton = new QPushButton(QStringLiteral("Gå til hovedvindu"), bar);
     closeButton->setObjectName(QStringLiteral("closeButton"));
     // Enter closes the screen like the button does; Esc does so through the dialog.
@@ -259,6 +263,7 @@ QWidget* CActiveTournamentDlg::buildButtons() {
     connect(resultListButton, &QPushButton::clicked, this, &CActiveTournamentDlg::onResultList);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
     layout->addWidget(resultListButton);
+    layout->addWidget(boardButton);
     layout->addStretch(1);
     layout->addWidget(closeButton);
     return bar;
@@ -362,7 +367,9 @@ void CActiveTournamentDlg::onPlayerChosen(int position) {
 void CActiveTournamentDlg::onHoleChanged(int k) {
     const int value = parseHoleEntry(text::cut(fromQString(holeEdits[k]->text()), HoleEntryLength));
     if (chosenPlayer) {
+        const bool changed = chosenPlayer->results[k] != value;
         chosenPlayer->results[k] = value;
+        if (changed) emit strokesChanged();
         if (!fillingHoleFields) showEntryTotal();
         return;
     }
@@ -388,4 +395,20 @@ void CActiveTournamentDlg::showInputRow() {
 void CActiveTournamentDlg::onResultList() {
     CResultsDlg results(this);
     results.exec();
+}
+
+CClubhouseBoardDlg* CActiveTournamentDlg::clubhouseBoard() const { return board; }
+
+void CActiveTournamentDlg::openClubhouseBoard() {
+    // One board at a time; a second press brings it forward. As a child of this screen it
+    // takes input while this screen is modal, and closes with it.
+    if (board) {
+        board->raise();
+        return;
+    }
+    board = new CClubhouseBoardDlg(this);
+    connect(this, &CActiveTournamentDlg::strokesChanged, board, &CClubhouseBoardDlg::scheduleRefresh);
+    board->showOnBestScreen();
+    // Typing goes on here: where a window manager activates the board anyway, take it back.
+    activateWindow();
 }

@@ -5,6 +5,7 @@
 // leaderboard is redrawn at once.
 
 #include <QDialog>
+#include <QPointer>
 #include <array>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "model/Records.h"
 #include "ui/CLeaderboardRow.h"
 
+class CClubhouseBoardDlg;
 class CColorStatic;
 class QButtonGroup;
 class QComboBox;
@@ -33,6 +35,12 @@ public:
 
     int shownGroup() const { return currentGroup; }
     const CPlayer* playerBeingEdited() const { return chosenPlayer; }
+    // The clubhouse board opened from this screen, or nullptr.
+    CClubhouseBoardDlg* clubhouseBoard() const;
+
+signals:
+    // A player's stroke on a hole was stored with a new value.
+    void strokesChanged();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -59,6 +67,7 @@ private:
     // The input row's fields show the chosen player's figures, or nothing when none is chosen.
     void showInputRow();
     void onResultList();
+    void openClubhouseBoard();
 
     CTournament& tournament;
     int currentGroup = 0;
@@ -86,5 +95,7 @@ private:
     QLabel* allocationLabel = nullptr;
     std::array<QLabel*, MaxHoles> allocationLabels{};
     QPushButton* resultListButton = nullptr;
+    QPushButton* boardButton = nullptr;
+    QPointer<CClubhouseBoardDlg> board;
     QPushButton* closeButton = nullptr;
 };

@@ -1,19 +1,32 @@
 #include "ui/CRegisterAllGroupsDlg.h"
 
+#include <QDesktopServices>
+#include <QDir>
 #include <QPushButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/CTournamentApp.h"
+#include "model/FileNames.h"
+#include "print/ScoreCardPdf.h"
+#include "text/Encoding.h"
 #include "text/Text.h"
 #include "ui/Artwork.h"
 #include "ui/CRegisterGroupDlg.h"
 #include "ui/CloseButton.h"
+#include "ui/FileMessages.h"
+#include "ui/MessageBox.h"
 #include "ui/TextCodec.h"
 
 namespace {
 
 // A caption made on opening holds at most this many characters.
 constexpr std::size_t MaxCaptionLength = 51;
+
+const QString EmptyNameMessage = QStringLiteral("Skriv inn et Konkuransenavn.");
+const QString NoPlayersMessage = QStringLiteral("Ingen spillere er registrert, så det er ingen scorekort å skrive.");
+const QString WriteFailedMessage = QStringLiteral("Scorekortene kunne ikke skrives til %1.");
+const QString WrittenQuestion = QStringLiteral("Scorekortene er skrevet til %1.\n\nVil du åpne dem?");
 
 QString positionLetter(int position) { return QChar(u'A' + position); }
 
@@ -48,6 +61,11 @@ void CRegisterAllGroupsDlg::buildForm() {
         layout->addWidget(button);
     }
     layout->addSpacing(12);
+    scoreCardButton = new QPushButton(QStringLiteral("Scorekort"), this);
+    scoreCardButton->setObjectName(QStringLiteral("scoreCardButton"));
+    scoreCardButton->setAutoDefault(false);
+    connect(scoreCardButton, &QPushButton::clicked, this, &CRegisterAllGroupsDlg::writeScoreCards);
+    layout->addWidget(scoreCardButton);
     closeButton = addCloseButton(this, layout);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -68,4 +86,30 @@ void CRegisterAllGroupsDlg::showGroups() {
 void CRegisterAllGroupsDlg::registerGroup(int position) {
     CRegisterGroupDlg dialog(position, this);
     dialog.exec();
+}
+
+void CRegisterAllGroupsDlg::writeScoreCards() {
+    const CTournament& tournament = theTournament();
+    if (tournament.name.empty()) {
+        MessageBox::warning(this, EmptyNameMessage);
+        return;
+    }
+    // A name with a folder separator would write the cards outside the working directory.
+    if (!isUsableFileName(text::utf8FromWindows1252(tournament.name))) {
+        MessageBox::warning(this, QString::fromUtf8(UnusableFileNameMessage));
+        return;
+    }
+    if (tournament.totalPlayers() == 0) {
+        MessageBox::warning(this, NoPlayersMessage);
+        return;
+    }
+    const std::string path = scoreCardPath(tournament.name);
+    const QString shownPath = QDir::toNativeSeparators(
+        QDir::cleanPath(QDir::current().absoluteFilePath(QString::fromStdString(path))));
+    if (const files::FileResult written = writeScoreCardsPdf(tournament, path); !written) {
+        MessageBox::warning(this, withFailureReason(WriteFailedMessage.arg(shownPath), written));
+        return;
+    }
+    if (MessageBox::askYesNo(this, WrittenQuestion.arg(shownPath)))
+        QDesktopServices::openUrl(QUrl::fromLocalFile(shownPath));
 }

@@ -1,6 +1,6 @@
 #pragma once
 // "Registrer alle gruppene": one button a group position A..I, each opening the register
-// group screen for its group.
+// group screen for its group, and "Scorekort", which writes every player's score card.
 
 #include <QDialog>
 #include <array>
@@ -18,7 +18,9 @@ private:
     void buildForm();
     void showGroups();
     void registerGroup(int position);
+    void writeScoreCards();
 
     std::array<QPushButton*, MaxGroups> groupButtons{};
+    QPushButton* scoreCardButton = nullptr;
     QPushButton* closeButton = nullptr;
 };

@@ -60,11 +60,11 @@ protected:
     QString err;
 };
 
-TEST_F(Export, WritesTheFiveListsAsTheScreensWouldAndNamesThem) {
+TEST_F(Export, WritesTheListsAndScoreCardsAsTheScreensWouldAndNamesThem) {
     ASSERT_EQ(run(QStringLiteral("Klubbmesterskap")), 0) << err.toStdString();
-    const QStringList files{"Klubbmesterskap_StartListe.txt", "Klubbmesterskap_ResultatListe.txt",
+    const QStringList files{"Klubbmesterskap_StartListe.txt",  "Klubbmesterskap_ResultatListe.txt",
                             "Klubbmesterskap_Premieliste.txt", "Klubbmesterskap_Premieliste.csv",
-                            "Klubbmesterskap_Premieliste.pdf"};
+                            "Klubbmesterskap_Premieliste.pdf", "Klubbmesterskap_Scorekort.pdf"};
     QStringList expected;
     for (const QString& file : files) expected << path(file);
     EXPECT_EQ(out, expected.join(u'\n') + u'\n');
@@ -77,6 +77,7 @@ TEST_F(Export, WritesTheFiveListsAsTheScreensWouldAndNamesThem) {
     EXPECT_EQ(bytes(files[2]), prizeListText(saved));
     EXPECT_EQ(bytes(files[3]), prizeListCsv(saved));
     EXPECT_EQ(bytes(files[4]).substr(0, 5), "%PDF-");
+    EXPECT_EQ(bytes(files[5]).substr(0, 5), "%PDF-");
 }
 
 TEST_F(Export, AMissingTournamentOrAFailedWriteExitsWithTheReason) {

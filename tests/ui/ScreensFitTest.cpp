@@ -20,6 +20,7 @@
 #include "PlayTestSupport.h"
 #include "ui/CAboutDlg.h"
 #include "ui/CActiveTournamentDlg.h"
+#include "ui/CClubhouseBoardDlg.h"
 #include "ui/CColorEdit.h"
 #include "ui/CCourseDlg.h"
 #include "ui/CCourseTableDlg.h"
@@ -70,6 +71,7 @@ const std::vector<OpenScreen>& everyScreen() {
         opens<CRegisterAllGroupsDlg>(),
         [] { return std::make_unique<CRegisterGroupDlg>(0); },
         opens<CActiveTournamentDlg>(),
+        opens<CClubhouseBoardDlg>(),
         opens<CResultsDlg>(),
         opens<CSetupDlg>(),
         opens<CRegisterPlayersDlg>(),

@@ -21,6 +21,7 @@
 #include "model/CourseTableFile.h"
 #include "scoring/Handicap.h"
 #include "ui/CActiveTournamentDlg.h"
+#include "ui/CClubhouseBoardDlg.h"
 #include "ui/CCourseDlg.h"
 #include "ui/CCourseTableDlg.h"
 #include "ui/CCreateGroupsDlg.h"
@@ -243,4 +244,18 @@ TEST_F(Screenshots, PlayAndResults) {
     enterStrokes(18);
     CResultsDlg results;
     save(results, "resultater");
+}
+
+TEST_F(Screenshots, ClubhouseBoard) {
+    // Late in the round: two players still out on the course, the juniors not yet started.
+    fillTournament();
+    enterStrokes(18);
+    CTournament& t = tournament();
+    for (int p : {2, 3})
+        std::fill(t.groups[0].players[p].results.begin() + 12 + p, t.groups[0].players[p].results.end(), 0);
+    for (CPlayer& player : t.groups[2].players) player.results.fill(0);
+    CClubhouseBoardDlg board;
+    board.setGeometry(QApplication::primaryScreen()->geometry());
+    const QSize size = QApplication::primaryScreen()->geometry().size();
+    save(board, QStringLiteral("resultattavle_%1x%2").arg(size.width()).arg(size.height()).toLatin1().constData());
 }

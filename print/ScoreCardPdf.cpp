@@ -1,0 +1,237 @@
+#include "print/ScoreCardPdf.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include "ini/FileSystem.h"
+#include "text/Encoding.h"
+#include "text/Text.h"
+
+namespace {
+
+constexpr int Resolution = 720;  // dots per inch of the drawing units
+constexpr double CardWidthMm = 148.5;
+constexpr double CardHeightMm = 210.0;
+constexpr double MarginMm = 8.0;
+constexpr double RowMm = 5.8;
+
+const QColor Green(0x1F, 0x5C, 0x3A);
+const QColor LightGreen(0xE3, 0xEF, 0xE6);
+const QColor LightGrey(0xF2, 0xF2, 0xF2);
+const QColor Ink(0x10, 0x10, 0x10);
+
+// Hole table columns: caption and width in millimetres.
+struct Column {
+    const char* caption;
+    double widthMm;
+};
+constexpr std::array<Column, 7> Columns{{{"Hull", 14},
+                                         {"Par", 12},
+                                         {"Indeks", 15},
+                                         {"Tildelt", 22},
+                                         {"Spiller", 24},
+                                         {"Mark\xC3\xB8r", 24},
+                                         {"Poeng", 21.5}}};
+enum ColumnId { ColHole, ColPar, ColIndex, ColReceived, ColPlayer, ColMarker, ColPoints };
+
+double mm(double millimetres) { return millimetres * Resolution / 25.4; }
+
+// The model's Windows-1252 text for the page.
+QString shown(std::string_view cp1252) { return QString::fromStdString(text::utf8FromWindows1252(cp1252)); }
+
+QString number(long long value) { return QString::fromStdString(text::formatInt(value)); }
+
+// A received stroke is a dot; a stroke given back by a plus handicap a minus sign.
+QString receivedMarks(int received) {
+    if (received >= 0) return QString(received, QChar(0x25CF));
+    return QString(-received, QChar(0x2212));
+}
+
+class CardPainter {
+public:
+    CardPainter(QPainter& painter, const ScoreCard& card, double leftMm) : p(painter), card(card), left(leftMm) {}
+
+    void paint() {
+        double y = MarginMm;
+        y = paintBanner(y);
+        y = paintPlayer(y + 3);
+        y = paintHoles(y + 3);
+        paintSignatures(CardHeightMm - MarginMm - 14);
+    }
+
+private:
+    QRectF box(double x, double y, double w, double h) const { return {mm(left + x), mm(y), mm(w), mm(h)}; }
+
+    void setFont(double points, bool bold = false) {
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPointSizeF(points);
+        font.setBold(bold);
+        p.setFont(font);
+    }
+
+    void text(const QRectF& area, const QString& value, int flags = Qt::AlignLeft | Qt::AlignVCenter) {
+        p.drawText(area, flags | Qt::TextSingleLine,
+                   p.fontMetrics().elidedText(value, Qt::ElideRight, static_cast<int>(area.width())));
+    }
+
+    double innerWidth() const { return CardWidthMm - 2 * MarginMm; }
+
+    double paintBanner(double y) {
+        const double height = 17;
+        p.fillRect(box(MarginMm, y, innerWidth(), height), Green);
+        p.setPen(Qt::white);
+        setFont(13, true);
+        text(box(MarginMm + 3, y + 1, innerWidth() - 35, 8), shown(card.tournamentName));
+        setFont(10);
+        text(box(MarginMm + innerWidth() - 33, y + 1, 30, 8), shown(card.date), Qt::AlignRight | Qt::AlignVCenter);
+        setFont(8.5);
+        const QString course = QStringLiteral("Bane: %1   Tee: %2").arg(shown(card.courseName), shown(card.teeName));
+        text(box(MarginMm + 3, y + 9, innerWidth() - 6, 6.5), course);
+        const QString group = QStringLiteral("Gruppe: %1   %2, %3")
+                                  .arg(shown(card.groupName), shown(card.className), shown(card.playFormName));
+        text(box(MarginMm + innerWidth() / 2 - 4, y + 9, innerWidth() / 2 + 1, 6.5), group,
+             Qt::AlignRight | Qt::AlignVCenter);
+        return y + height;
+    }
+
+    double paintPlayer(double y) {
+        const double height = 16;
+        p.setPen(QPen(Ink, mm(0.3)));
+        p.drawRect(box(MarginMm, y, innerWidth(), height));
+        setFont(7);
+        p.setPen(Qt::darkGray);
+        text(box(MarginMm + 2, y + 0.5, 40, 4), QStringLiteral("Spiller"));
+        text(box(MarginMm + innerWidth() - 62, y + 0.5, 20, 4), QStringLiteral("HCP"));
+        text(box(MarginMm + innerWidth() - 38, y + 0.5, 36, 4), QStringLiteral("Spillehandicap"));
+        p.setPen(Ink);
+        setFont(12, true);
+        text(box(MarginMm + 2, y + 4, innerWidth() - 66, 7), shown(playerText(card.firstName, card.surName)));
+        setFont(9);
+        text(box(MarginMm + 2, y + 10.5, innerWidth() - 66, 5), shown(card.club));
+        setFont(14, true);
+        text(box(MarginMm + innerWidth() - 62, y + 5, 22, 9), shown(card.hcp));
+        text(box(MarginMm + innerWidth() - 38, y + 5, 22, 9), number(card.playingHandicap));
+        return y + height;
+    }
+
+    double columnLeft(int column) const {
+        double x = MarginMm;
+        for (int c = 0; c < column; ++c) x += Columns[c].widthMm;
+        return x;
+    }
+
+    void cell(double y, int column, const QString& value) {
+        text(box(columnLeft(column), y, Columns[column].widthMm, RowMm), value, Qt::AlignCenter);
+    }
+
+    void rowBackground(double y, const QColor& colour) { p.fillRect(box(MarginMm, y, innerWidth(), RowMm), colour); }
+
+    double paintHoles(double y) {
+        const double top = y;
+        rowBackground(y, Green);
+        p.setPen(Qt::white);
+        setFont(7.5, true);
+        for (int c = 0; c < static_cast<int>(Columns.size()); ++c) cell(y, c, QString::fromUtf8(Columns[c].caption));
+        y += RowMm;
+        std::size_t nextTotal = 0;
+        for (const ScoreCardHole& hole : card.holes) {
+            rowBackground(y, hole.number % 2 == 0 ? LightGrey : Qt::white);
+            p.setPen(Ink);
+            setFont(9, true);
+            cell(y, ColHole, number(hole.number));
+            setFont(9);
+            cell(y, ColPar, number(hole.par));
+            cell(y, ColIndex, number(hole.index));
+            setFont(8);
+            cell(y, ColReceived, receivedMarks(hole.received));
+            y += RowMm;
+            // Totals follow the last hole they count: "Ut" after 9, "Inn" and "Totalt" at the end.
+            while (nextTotal < card.totals.size() && card.totals[nextTotal].lastHole == hole.number) {
+                y = paintTotal(y, card.totals[nextTotal++]);
+            }
+        }
+        while (nextTotal < card.totals.size()) y = paintTotal(y, card.totals[nextTotal++]);
+        paintGrid(top, y);
+        return y;
+    }
+
+    double paintTotal(double y, const ScoreCardTotal& total) {
+        rowBackground(y, LightGreen);
+        p.setPen(Ink);
+        setFont(9, true);
+        cell(y, ColHole, shown(total.label));
+        cell(y, ColPar, number(total.par));
+        return y + RowMm;
+    }
+
+    void paintGrid(double top, double bottom) {
+        p.setPen(QPen(Ink, mm(0.15)));
+        for (double y = top + RowMm; y < bottom - 0.01; y += RowMm) {
+            p.drawLine(QPointF(mm(left + MarginMm), mm(y)), QPointF(mm(left + MarginMm + innerWidth()), mm(y)));
+        }
+        for (int c = 1; c < static_cast<int>(Columns.size()); ++c) {
+            const double x = left + columnLeft(c);
+            p.drawLine(QPointF(mm(x), mm(top)), QPointF(mm(x), mm(bottom)));
+        }
+        p.setPen(QPen(Ink, mm(0.4)));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(box(MarginMm, top, innerWidth(), bottom - top));
+        // The player's and the marker's strokes stand out as the boxes to fill in.
+        p.drawRect(
+            box(columnLeft(ColPlayer), top, Columns[ColPlayer].widthMm + Columns[ColMarker].widthMm, bottom - top));
+    }
+
+    void paintSignatures(double y) {
+        const double width = innerWidth() / 2 - 4;
+        p.setPen(QPen(Ink, mm(0.3)));
+        setFont(8);
+        const std::array<QString, 2> captions{QStringLiteral("Spillerens signatur"),
+                                              QStringLiteral("Mark\u00F8rens signatur")};
+        for (int i = 0; i < 2; ++i) {
+            const double x = MarginMm + i * (width + 8);
+            p.drawLine(QPointF(mm(left + x), mm(y + 8)), QPointF(mm(left + x + width), mm(y + 8)));
+            text(box(x, y + 8.5, width, 5), captions[i]);
+        }
+    }
+
+    QPainter& p;
+    const ScoreCard& card;
+    double left;
+};
+
+void paintFoldLine(QPainter& painter) {
+    QPen pen(Qt::gray, mm(0.2), Qt::DashLine);
+    painter.setPen(pen);
+    painter.drawLine(QPointF(mm(CardWidthMm), mm(4)), QPointF(mm(CardWidthMm), mm(CardHeightMm - 4)));
+}
+
+}  // namespace
+
+QByteArray renderScoreCardsPdf(const std::vector<ScoreCard>& cards) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(QStringLiteral("Scorekort"));
+        writer.setCreator(QStringLiteral("Teebrook"));
+        writer.setResolution(Resolution);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF()));
+        QPainter painter(&writer);
+        for (std::size_t i = 0; i < cards.size(); ++i) {
+            if (i > 0 && i % 2 == 0) writer.newPage();
+            if (i % 2 == 0) paintFoldLine(painter);
+            CardPainter(painter, cards[i], i % 2 == 0 ? 0.0 : CardWidthMm).paint();
+        }
+    }
+    return bytes;
+}
+
+files::FileResult writeScoreCardsPdf(const CTournamentInfo& tournament, const std::string& path) {
+    const QByteArray pdf = renderScoreCardsPdf(buildScoreCards(tournament));
+    if (pdf.isEmpty()) return {files::FileError::Other, "PDF-filen kunne ikke lages."};
+    return files::replaceFile(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+}

@@ -1,0 +1,17 @@
+#pragma once
+// Score cards as a PDF: two cards side by side on an A4 page in landscape, so a page folds
+// or cuts into two cards of a club card's size. The figures come from the core's ScoreCard;
+// this only lays them out.
+
+#include <QByteArray>
+#include <string>
+#include <vector>
+
+#include "ini/FileSystem.h"
+#include "scoring/ScoreCard.h"
+
+// The PDF of `cards`, in their order; no cards give one empty page.
+QByteArray renderScoreCardsPdf(const std::vector<ScoreCard>& cards);
+// Writes the cards of every player through the safe file replacement; when that fails, any
+// old file is left as it was and the answer says why.
+files::FileResult writeScoreCardsPdf(const CTournamentInfo& tournament, const std::string& path);

@@ -1,0 +1,74 @@
+#include "scoring/ScoreCard.h"
+
+#include <algorithm>
+#include <array>
+
+#include "scoring/Prize.h"
+#include "text/Text.h"
+
+namespace {
+
+constexpr int HolesOut = 9;
+
+std::string twoDigits(int value) { return (value < 10 ? "0" : "") + text::formatInt(value); }
+
+int parOf(const std::vector<ScoreCardHole>& holes, int first, int last) {
+    int par = 0;
+    for (int hole = first; hole <= last; ++hole) par += holes[hole - 1].par;
+    return par;
+}
+
+std::vector<ScoreCardTotal> cardTotals(const std::vector<ScoreCardHole>& holes) {
+    const int n = static_cast<int>(holes.size());
+    std::vector<ScoreCardTotal> totals;
+    // A course of nine holes or fewer has no second nine, so its round is its only total.
+    if (n > HolesOut) {
+        totals.push_back({"Ut", 1, HolesOut, parOf(holes, 1, HolesOut)});
+        totals.push_back({"Inn", HolesOut + 1, n, parOf(holes, HolesOut + 1, n)});
+    }
+    totals.push_back({"Totalt", 1, n, parOf(holes, 1, n)});
+    return totals;
+}
+
+}  // namespace
+
+std::string scoreCardDate(const CTournamentInfo& tournament) {
+    if (tournament.day < 1 || tournament.day > 31 || tournament.month < 1 || tournament.month > 12 ||
+        tournament.year < 1)
+        return {};
+    return twoDigits(tournament.day) + '.' + twoDigits(tournament.month) + '.' + text::formatInt(tournament.year);
+}
+
+ScoreCard buildScoreCard(const CTournamentInfo& tournament, int g, int p) {
+    const CPlayGroup& group = tournament.groups[g];
+    const CPlayer& player = group.players[p];
+    const CPitch& pitch = tournament.pitch;
+    ScoreCard card;
+    card.tournamentName = tournament.name;
+    card.date = scoreCardDate(tournament);
+    card.courseName = pitch.name;
+    card.teeName = std::string(pitch.teeNameAt(group.tee));
+    card.groupName = group.groupName;
+    card.className = className(group.groupClass);
+    card.playFormName = playFormName(group.playForm);
+    card.firstName = player.firstName;
+    card.surName = player.surName;
+    card.club = player.club;
+    card.hcp = text::formatFixed1(player.hcp);
+    card.playingHandicap = prizePlayingHandicap(player.sh, group.allowanceFactor);
+    const int n = prizeHoleCount(pitch);
+    const std::array<int, MaxHoles> received = strokesReceived(pitch, card.playingHandicap);
+    for (int hole = 0; hole < n; ++hole) {
+        card.holes.push_back({hole + 1, pitch.par[hole], pitch.index[hole], received[hole]});
+    }
+    card.totals = cardTotals(card.holes);
+    return card;
+}
+
+std::vector<ScoreCard> buildScoreCards(const CTournamentInfo& tournament) {
+    std::vector<ScoreCard> cards;
+    for (int g = 0; g < tournament.groupsInUse(); ++g) {
+        for (int p = 0; p < tournament.groups[g].playerCount(); ++p) cards.push_back(buildScoreCard(tournament, g, p));
+    }
+    return cards;
+}
