@@ -190,14 +190,6 @@ TEST_F(RegisterGroupScreen, AHandicapAbove54ReadBackOnOpeningIsLimitedWithTheMes
     EXPECT_EQ(edit("shEdit", 1)->text(), QString::fromStdString(formatPlayingHandicap(player(1).sh)));
 }
 
-TEST_F(RegisterGroupScreen, ATeeOutsideTheCourseGivesPlayingHandicapZero) {
-    group().tee = 7;
-    open();
-    QTest::keyClicks(edit("hcpEdit", 1), QStringLiteral("20"));
-    EXPECT_FLOAT_EQ(player(1).sh, 0.0f);
-    EXPECT_EQ(edit("shEdit", 1)->text(), QStringLiteral("0"));
-}
-
 TEST_F(RegisterGroupScreen, TabRunsRowByRowPastTheReadOnlyField) {
     open();
     edit("firstNameEdit", 1)->setFocus();
