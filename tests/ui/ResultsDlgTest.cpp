@@ -199,13 +199,14 @@ TEST_F(ResultsScreen, EmptyNameMessageIsARealModalBoxWithOk) {
     tournament().name.clear();
     MessageBox::setRecording(false);
     QString shown;
-    onNextModal([&](QWidget* modal) {
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+    answerModal(
+        MessageBox::title(), [] { CResultsDlg screen; },
+        [&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
             shown = box->text();
             box->button(QMessageBox::Ok)->click();
-        }
-    });
-    CResultsDlg screen;
+        });
     MessageBox::setRecording(true);
     EXPECT_EQ(shown, QStringLiteral("Skriv inn et Konkuransenavn."));
 }
