@@ -27,7 +27,7 @@ if [ ! -f "$out/googletest/lib/cmake/GTest/GTestConfig.cmake" ]; then
 fi
 
 cmake -S . -B "$out/core" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_PREFIX_PATH="$out/googletest" -DTEEBROOK_BUILD_UI=OFF -DTEEBROOK_BUILD_BENCH=OFF >/dev/null
+  -DGTest_DIR="$out/googletest/lib/cmake/GTest" -DTEEBROOK_BUILD_UI=OFF -DTEEBROOK_BUILD_BENCH=OFF >/dev/null
 cmake --build "$out/core" --target core_tests
 
 left_out=$(cd tests/core && ls ./*PosixTest.cpp 2>/dev/null | sed 's|^\./||' | tr '\n' ' ')
