@@ -1,5 +1,6 @@
 #include "ini/IniFile.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -210,6 +211,41 @@ void IniFile::setValue(std::string_view section, std::string_view key, std::stri
     while (valueStart < line.size() && isBlank(line[valueStart])) ++valueStart;
     line.resize(valueStart);
     line += newValue;
+}
+
+void IniFile::indexKeys(Section& section) {
+    section.keys.clear();
+    for (std::size_t i = 0; i < section.lines.size(); ++i) {
+        if (const auto key = keyOf(section.lines[i])) {
+            section.keys.push_back({nameHash(*key), static_cast<std::uint32_t>(i)});
+        }
+    }
+}
+
+void IniFile::removeKey(std::string_view section, std::string_view key) {
+    Section* target = findSection(section);
+    if (!target) return;
+    const std::size_t before = target->lines.size();
+    std::erase_if(target->lines, [key = trimmed(key)](const std::string& line) {
+        const auto name = keyOf(line);
+        return name && sameName(*name, key);
+    });
+    if (target->lines.size() != before) indexKeys(*target);
+}
+
+void IniFile::removeSectionIfEmpty(std::string_view section) {
+    const auto found = sectionIndex_.find(lowered(trimmed(section)));
+    if (found == sectionIndex_.end()) return;
+    const std::vector<std::string>& lines = sections_[found->second].lines;
+    if (!std::all_of(lines.begin(), lines.end(), [](const std::string& line) { return trimmed(line).empty(); })) {
+        return;
+    }
+    sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(found->second));
+    // Positions after the removed section moved; of duplicate sections the first is still found.
+    sectionIndex_.clear();
+    for (std::size_t i = 0; i < sections_.size(); ++i) {
+        sectionIndex_.emplace(lowered(headerName(sections_[i].header)), i);
+    }
 }
 
 std::string IniFile::contents() const {

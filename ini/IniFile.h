@@ -40,6 +40,10 @@ public:
     // Sets `key` in `section`; CR and LF inside the value become blanks. A value with blanks at
     // its ends or enclosing quotes of its own is written in quotes, so it reads back as set.
     void setValue(std::string_view section, std::string_view key, std::string_view value);
+    // Removes every line of `key` in `section`, duplicates included; other lines stay as they were.
+    void removeKey(std::string_view section, std::string_view key);
+    // Removes `section`, header included, when it holds nothing but blank lines.
+    void removeSectionIfEmpty(std::string_view section);
 
     // The contents with CR LF line ends.
     std::string contents() const;
@@ -69,6 +73,7 @@ private:
     // Position of the first line of `key` in `section`, or -1.
     static std::ptrdiff_t findKey(const Section& section, std::string_view key);
     static void addKey(Section& section, std::string_view key, std::string_view value);
+    static void indexKeys(Section& section);
 
     std::string byteOrderMark_;          // kept to be written back, never part of a line
     std::vector<std::string> preamble_;  // lines before the first section

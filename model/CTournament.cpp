@@ -18,7 +18,15 @@ int CTournamentInfo::groupsInUse() const { return std::clamp(numberOfGroups, 0, 
 CTournament::CTournament(std::string configPath)
     : tournamentFile(DefaultTournamentFile), configFile(std::move(configPath)) {
     loadPitches();
-    // The course list of the main window is filled from these names, taken once.
+    // The course list of the main window is filled from these names.
+    for (int i = 0; i < pitchCount(); ++i) PitchNames[i] = pitches[i].name;
+}
+
+void CTournament::reloadPitches() {
+    // Rows start empty, so nothing of a course that was there before is left in them.
+    pitches.fill(CPitch{});
+    PitchNames.fill(std::string());
+    loadPitches();
     for (int i = 0; i < pitchCount(); ++i) PitchNames[i] = pitches[i].name;
 }
 

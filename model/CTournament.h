@@ -57,6 +57,9 @@ public:
 
     // Reads the course table from configFile (course table file).
     void loadPitches();
+    // Reads the course table again after it was saved, and takes the names anew; the course
+    // copy `pitch` of the tournament keeps its figures until a course is chosen again.
+    void reloadPitches();
     // Writes the tournament file at `path`, atomically (a new file renamed over the old one);
     // keys and sections the file held that this tournament does not write stay in place.
     // Answers false, leaving the old file untouched, when the file cannot be written.

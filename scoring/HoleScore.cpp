@@ -7,6 +7,19 @@
 #include "model/Records.h"
 #include "text/Text.h"
 
+namespace {
+
+// Relative luminance of an sRGB colour, 0 for black to 1 for white.
+double relativeLuminance(Rgb colour) {
+    const auto linear = [](std::uint8_t channel) {
+        const double c = channel / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) + 0.0722 * linear(colour.blue);
+}
+
+}  // namespace
+
 int parseHoleEntry(std::string_view text) { return text::readInt(text); }
 
 namespace {
@@ -41,4 +54,12 @@ Rgb holeScoreColour(int result, int par) {
         default:
             return OtherScoreColour;
     }
+}
+
+Rgb textColourOn(Rgb background) {
+    // Contrast ratios (L1 + 0.05) / (L2 + 0.05) against white (1.0) and black (0.0).
+    const double luminance = relativeLuminance(background);
+    const double againstWhite = 1.05 / (luminance + 0.05);
+    const double againstBlack = (luminance + 0.05) / 0.05;
+    return againstWhite > againstBlack ? WhiteText : BlackText;
 }

@@ -21,6 +21,8 @@ inline constexpr Rgb TwoOverParColour{0, 102, 255};
 inline constexpr Rgb OtherScoreColour{153, 51, 255};
 inline constexpr Rgb EmptyCellColour{192, 192, 192};
 inline constexpr Rgb CourseLabelColour{169, 223, 186};
+inline constexpr Rgb BlackText{0, 0, 0};
+inline constexpr Rgb WhiteText{255, 255, 255};
 
 // The stroke count stored for the text of a hole field: the leading decimal integer.
 int parseHoleEntry(std::string_view text);
@@ -28,3 +30,6 @@ int parseHoleEntry(std::string_view text);
 int playerPoints(const CPlayer& player);
 // Background of a leaderboard hole cell for `result` on a hole of par `par`.
 Rgb holeScoreColour(int result, int par);
+// The figures' colour on `background`: of black and white the one with the higher contrast
+// (relative luminance as for web content), so white on the two dark hole colours.
+Rgb textColourOn(Rgb background);

@@ -1,37 +1,37 @@
 #include "ui/CActiveTournamentDlg.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "app/CTournamentApp.h"
-#include "scoring/Handicap.h"
 #include "scoring/HoleScore.h"
 #include "text/Text.h"
 #include "ui/CColorStatic.h"
 #include "ui/CResultsDlg.h"
 #include "ui/ColorSupport.h"
 #include "ui/FieldText.h"
+#include "ui/LeaderboardColumns.h"
 #include "ui/TextCodec.h"
 
 namespace {
 
-// Columns of the score grid: row captions, the player's figures, then holes 1..18.
+// Columns of the score grid: row captions, the leaderboard's columns, then holes 1..18.
 constexpr int ColCaption = 0;
-constexpr int ColPlayer = 1;
-constexpr int ColClass = 2;
-constexpr int ColHcp = 3;
-constexpr int ColReceived = 4;
-constexpr int ColTotal = 5;
-constexpr int ColPoints = 6;
-constexpr int ColFirstHole = 7;
+constexpr int ColFirstFigure = 1;
+constexpr int ColFirstHole = ColFirstFigure + static_cast<int>(LeaderboardColumns.size());
+
+int gridColumn(BoardColumn id) { return ColFirstFigure + columnIndex(id); }
 
 // Rows of the score grid.
 constexpr int RowHeadings = 0;
@@ -42,30 +42,20 @@ constexpr int RowInputHeading = RowIndex + 1;
 constexpr int RowInput = RowInputHeading + 1;
 constexpr int RowAllocation = RowInput + 1;
 
-// The input row's fields line up with the leaderboard's cells.
-constexpr int HoleCellWidth = 30;
-constexpr int FigureWidth = 48;
-constexpr int ClassWidth = 60;
 // A hole field's text is read up to this many characters.
 constexpr std::size_t HoleEntryLength = 99;
+// The player list keeps to its columns; its popup is wider, so that names read whole.
+constexpr int PlayerListPopupWidth = 360;
+// The group choice's three columns keep to this width; a longer caption ends in "…".
+constexpr int GroupCaptionWidth = 330;
 
-QString number(long long value) { return QString::fromStdString(text::formatInt(value)); }
-
-// Setting an unchanged text would only cost a repaint.
-void setFieldText(QLineEdit* field, const QString& value) {
-    if (field->text() != value) field->setText(value);
-}
-
-void setLabelText(QLabel* label, const QString& value) {
-    if (label->text() != value) label->setText(value);
-}
-
-QLineEdit* readOnlyField(QWidget* parent, const QString& objectName, int width) {
+// A field of the input row, as wide as the leaderboard's field above it.
+QLineEdit* inputField(QWidget* parent, const LeaderboardColumn& column) {
     auto* field = new QLineEdit(parent);
-    field->setObjectName(objectName);
-    field->setReadOnly(true);
+    field->setObjectName(QStringLiteral("input%1").arg(QLatin1String(column.name)));
+    makeReadOnly(field);
     field->setFocusPolicy(Qt::NoFocus);
-    field->setFixedWidth(width);
+    field->setFixedWidth(column.width);
     return field;
 }
 
@@ -78,10 +68,27 @@ QLabel* centredLabel(QWidget* parent, const QString& text, const QString& object
     return label;
 }
 
+QLabel* headingLabel(QWidget* parent, const LeaderboardColumn& column) {
+    const QString heading = QString::fromUtf8(column.heading);
+    if (!(column.alignment & Qt::AlignHCenter)) return new QLabel(heading, parent);
+    return centredLabel(parent, heading, column.id == BoardColumn::Hcp ? QStringLiteral("hcpHeading") : QString());
+}
+
 QString groupCaption(const CPlayGroup& group, const CPitch& pitch) {
     return QStringLiteral("%1: %2 (%3, Tee=%4)")
         .arg(toQString(className(group.groupClass)), toQString(group.groupName),
              toQString(playFormName(group.playForm)), toQString(pitch.teeNameAt(group.tee)));
+}
+
+// A caption too long for its column shows its start and ends in "…"; the whole caption is
+// the button's tooltip. A "&" would mark a shortcut, so it is doubled to show as it is.
+void showGroupCaption(QRadioButton* radio, const QString& caption) {
+    const QStyle* style = radio->style();
+    const int textRoom = GroupCaptionWidth - style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, radio) -
+                         style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, radio);
+    const QString shown = radio->fontMetrics().elidedText(caption, Qt::ElideRight, textRoom);
+    radio->setText(QString(shown).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    if (shown != caption) radio->setToolTip(caption);
 }
 
 }  // namespace
@@ -98,6 +105,24 @@ CActiveTournamentDlg::CActiveTournamentDlg(QWidget* parent) : QDialog(parent), t
     currentGroup = 0;
     courseLabel->setBackgroundColor(toQColor(CourseLabelColour));
     fillPlayerList();
+}
+
+void CActiveTournamentDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    fillScoreAreaWithFrameTint();
+}
+
+// The frame tints its inside. The score area fills its own background with that tint, so a
+// changed field with a rounded frame (the typed hole, the total) repaints the plain area
+// behind it at every keystroke instead of the frame around the whole screen.
+void CActiveTournamentDlg::fillScoreAreaWithFrameTint() {
+    const QPoint inside = scoreArea->geometry().center();
+    QImage probe(1, 1, QImage::Format_RGB32);
+    playFrame->render(&probe, QPoint(), QRegion(inside.x(), inside.y(), 1, 1), QWidget::DrawWindowBackground);
+    QPalette tinted = scoreArea->palette();
+    tinted.setColor(QPalette::Window, probe.pixelColor(0, 0));
+    scoreArea->setPalette(tinted);
+    scoreArea->setAutoFillBackground(true);
 }
 
 void CActiveTournamentDlg::buildForm() {
@@ -140,16 +165,13 @@ QGroupBox* CActiveTournamentDlg::buildGroupChoice() {
 }
 
 void CActiveTournamentDlg::buildHeadings(QGridLayout* grid) {
-    QWidget* parent = scoreArea;
-    grid->addWidget(new QLabel(QStringLiteral("Spiller"), parent), RowHeadings, ColPlayer);
-    grid->addWidget(centredLabel(parent, QStringLiteral("Klasse")), RowHeadings, ColClass);
-    hcpHeading = centredLabel(parent, QStringLiteral("Hcp"), QStringLiteral("hcpHeading"));
-    grid->addWidget(hcpHeading, RowHeadings, ColHcp);
-    grid->addWidget(centredLabel(parent, QStringLiteral("Tildelte slag")), RowHeadings, ColReceived);
-    grid->addWidget(centredLabel(parent, QStringLiteral("Slag")), RowHeadings, ColTotal);
-    grid->addWidget(centredLabel(parent, QStringLiteral("Poeng")), RowHeadings, ColPoints);
+    for (const LeaderboardColumn& column : LeaderboardColumns) {
+        QLabel* heading = headingLabel(scoreArea, column);
+        if (column.id == BoardColumn::Hcp) hcpHeading = heading;
+        grid->addWidget(heading, RowHeadings, gridColumn(column.id));
+    }
     for (int i = 0; i < MaxHoles; ++i) {
-        grid->addWidget(centredLabel(parent, QStringLiteral("#%1").arg(i + 1)), RowHeadings, ColFirstHole + i);
+        grid->addWidget(centredLabel(scoreArea, QStringLiteral("#%1").arg(i + 1)), RowHeadings, ColFirstHole + i);
     }
 }
 
@@ -157,21 +179,23 @@ void CActiveTournamentDlg::buildLeaderboard(QGridLayout* grid) {
     boardRows.reserve(LeaderboardRows);
     for (int r = 0; r < LeaderboardRows; ++r) {
         grid->addWidget(centredLabel(scoreArea, QString::number(r + 1)), RowFirstBoard + r, ColCaption);
-        boardRows.emplace_back(scoreArea, grid, RowFirstBoard + r, ColPlayer, r);
+        boardRows.emplace_back(scoreArea, grid, RowFirstBoard + r, ColFirstFigure, r);
     }
 }
 
 void CActiveTournamentDlg::buildCourseRows(QGridLayout* grid) {
     QWidget* parent = scoreArea;
+    const int colHcp = gridColumn(BoardColumn::Hcp);
+    const int colTotal = gridColumn(BoardColumn::Total);
     courseLabel = new CColorStatic(QStringLiteral("Bane:"), parent);
     courseLabel->setObjectName(QStringLiteral("courseLabel"));
     courseLabel->setContentsMargins(4, 2, 4, 2);
-    grid->addWidget(courseLabel, RowCourse, ColCaption, 1, ColHcp - ColCaption);
+    grid->addWidget(courseLabel, RowCourse, ColCaption, 1, colHcp - ColCaption);
     auto* parCaption = new QLabel(QStringLiteral("Banens par:"), parent);
-    grid->addWidget(parCaption, RowCourse, ColHcp, 1, ColTotal - ColHcp, Qt::AlignRight);
+    grid->addWidget(parCaption, RowCourse, colHcp, 1, colTotal - colHcp, Qt::AlignRight);
     parTotalLabel = centredLabel(parent, QStringLiteral("Tall"), QStringLiteral("parTotal"));
-    grid->addWidget(parTotalLabel, RowCourse, ColTotal);
-    grid->addWidget(new QLabel(QStringLiteral("Banens indeks:"), parent), RowIndex, ColHcp, 1, ColTotal - ColHcp,
+    grid->addWidget(parTotalLabel, RowCourse, colTotal);
+    grid->addWidget(new QLabel(QStringLiteral("Banens indeks:"), parent), RowIndex, colHcp, 1, colTotal - colHcp,
                     Qt::AlignRight);
     for (int i = 0; i < MaxHoles; ++i) {
         parLabels[i] = centredLabel(parent, QString(), QStringLiteral("par%1").arg(i));
@@ -183,31 +207,33 @@ void CActiveTournamentDlg::buildCourseRows(QGridLayout* grid) {
 
 void CActiveTournamentDlg::buildInputRows(QGridLayout* grid) {
     QWidget* parent = scoreArea;
+    const int colHcp = gridColumn(BoardColumn::Hcp);
     auto* heading = new QLabel(QStringLiteral("Legg inn spillernes slag"), parent);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
-    grid->addWidget(heading, RowInputHeading, ColCaption, 1, ColHcp - ColCaption);
+    grid->addWidget(heading, RowInputHeading, ColCaption, 1, colHcp - ColCaption);
 
     playerCombo = new QComboBox(parent);
     playerCombo->setObjectName(QStringLiteral("playerCombo"));
     playerCombo->setEditable(true);
     // Only a pick from the list counts; typed text never becomes an entry.
     playerCombo->setInsertPolicy(QComboBox::NoInsert);
+    playerCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    playerCombo->view()->setMinimumWidth(PlayerListPopupWidth);
     connect(playerCombo, &QComboBox::currentIndexChanged, this, &CActiveTournamentDlg::onPlayerChosen);
-    grid->addWidget(playerCombo, RowInput, ColCaption, 1, ColClass - ColCaption);
-    inputClass = readOnlyField(parent, QStringLiteral("inputClass"), ClassWidth);
-    inputHcp = readOnlyField(parent, QStringLiteral("inputHcp"), FigureWidth);
-    inputReceived = readOnlyField(parent, QStringLiteral("inputReceived"), FigureWidth);
-    inputTotal = readOnlyField(parent, QStringLiteral("inputTotal"), FigureWidth);
-    grid->addWidget(inputClass, RowInput, ColClass, Qt::AlignHCenter);
-    grid->addWidget(inputHcp, RowInput, ColHcp, Qt::AlignHCenter);
-    grid->addWidget(inputReceived, RowInput, ColReceived, Qt::AlignHCenter);
-    grid->addWidget(inputTotal, RowInput, ColTotal, Qt::AlignHCenter);
+    grid->addWidget(playerCombo, RowInput, ColCaption, 1, gridColumn(BoardColumn::Player) + 1 - ColCaption);
+    for (std::size_t c = 0; c < LeaderboardColumns.size(); ++c) {
+        const LeaderboardColumn& column = LeaderboardColumns[c];
+        if (!column.inInputRow) continue;
+        inputFields[c] = inputField(parent, column);
+        grid->addWidget(inputFields[c], RowInput, gridColumn(column.id), Qt::AlignHCenter);
+    }
 
     allocationLabel = new QLabel(QStringLiteral("Tildelte slag pr. hull"), parent);
     allocationLabel->setObjectName(QStringLiteral("allocationLabel"));
-    grid->addWidget(allocationLabel, RowAllocation, ColHcp, 1, ColPoints + 1 - ColHcp, Qt::AlignRight);
+    grid->addWidget(allocationLabel, RowAllocation, colHcp, 1, gridColumn(BoardColumn::Points) + 1 - colHcp,
+                    Qt::AlignRight);
     for (int k = 0; k < MaxHoles; ++k) {
         holeEdits[k] = new QLineEdit(parent);
         holeEdits[k]->setObjectName(QStringLiteral("holeEdit%1").arg(k));
@@ -240,11 +266,11 @@ QWidget* CActiveTournamentDlg::buildButtons() {
 
 void CActiveTournamentDlg::showCourse() {
     const CPitch& pitch = tournament.pitch;
-    parTotalLabel->setText(number(pitch.totalPar()));
+    parTotalLabel->setText(numberText(pitch.totalPar()));
     // All 18 holes are shown whatever the course's hole count says.
     for (int i = 0; i < MaxHoles; ++i) {
-        parLabels[i]->setText(number(pitch.par[i]));
-        indexLabels[i]->setText(number(pitch.index[i]));
+        parLabels[i]->setText(numberText(pitch.par[i]));
+        indexLabels[i]->setText(numberText(pitch.index[i]));
     }
 }
 
@@ -253,7 +279,7 @@ void CActiveTournamentDlg::showGroupCaptions() {
     for (int g = 0; g < MaxGroups; ++g) {
         const CPlayGroup& group = tournament.groups[g];
         if (group.playerCount() > 0) {
-            groupRadios[g]->setText(groupCaption(group, tournament.pitch));
+            showGroupCaption(groupRadios[g], groupCaption(group, tournament.pitch));
         } else {
             groupRadios[g]->setEnabled(false);
         }
@@ -283,15 +309,14 @@ void CActiveTournamentDlg::fillPlayerList() {
 void CActiveTournamentDlg::refreshGroupView() {
     const CPlayGroup& group = tournament.groups[currentGroup];
     const CPitch& pitch = tournament.pitch;
-    setLabelText(hcpHeading, QStringLiteral("HCP: %1").arg(toQString(allowanceName(group.allowance))));
-    setLabelText(
-        courseLabel,
-        QStringLiteral("Bane: %1 (Tee= %2)").arg(toQString(pitch.name), toQString(pitch.teeNameAt(group.tee))));
+    showText(hcpHeading, QStringLiteral("HCP: %1").arg(toQString(allowanceName(group.allowance))));
+    showText(courseLabel,
+             QStringLiteral("Bane: %1 (Tee= %2)").arg(toQString(pitch.name), toQString(pitch.teeNameAt(group.tee))));
     // Stableford groups see the row of strokes received per hole; it shows the hole numbers.
     const bool stableford = group.playsStableford();
     allocationLabel->setVisible(stableford);
     for (int j = 0; j < MaxHoles; ++j) {
-        if (stableford) setLabelText(allocationLabels[j], number(j + 1));
+        if (stableford) showText(allocationLabels[j], numberText(j + 1));
         allocationLabels[j]->setVisible(stableford);
     }
     for (int r = 0; r < LeaderboardRows; ++r) {
@@ -311,13 +336,13 @@ void CActiveTournamentDlg::onPlayerChosen(int position) {
     // player's: two players of the same name stay two players.
     chosenGroup = &group;
     chosenPlayer = &group.players[position];
-    setFieldText(inputClass, toQString(className(chosenGroup->groupClass)));
-    setFieldText(inputReceived, QString::fromStdString(formatPlayingHandicap(chosenPlayer->sh)));
-    setFieldText(inputHcp, QString::fromStdString(text::formatFixed1(chosenPlayer->hcp)));
+    // Qt leaves the cursor of the list's text at the end, which would show a long name's tail.
+    playerCombo->lineEdit()->setCursorPosition(0);
+    showInputRow();
     // Every hole field shows this player's own strokes, also beyond a short course's holes.
     // Each write runs the field's handler, which stores the same value back.
     fillingHoleFields = true;
-    for (int k = 0; k < MaxHoles; ++k) setTextAndNotify(holeEdits[k], number(chosenPlayer->results[k]));
+    for (int k = 0; k < MaxHoles; ++k) setTextAndNotify(holeEdits[k], numberText(chosenPlayer->results[k]));
     fillingHoleFields = false;
     showEntryTotal();
 }
@@ -335,8 +360,17 @@ void CActiveTournamentDlg::onHoleChanged(int k) {
 }
 
 void CActiveTournamentDlg::showEntryTotal() {
-    if (chosenPlayer) setFieldText(inputTotal, number(chosenPlayer->totalStrokes()));
+    showInputRow();
     refreshGroupView();
+}
+
+void CActiveTournamentDlg::showInputRow() {
+    for (std::size_t c = 0; c < LeaderboardColumns.size(); ++c) {
+        if (!inputFields[c]) continue;
+        showText(inputFields[c], chosenPlayer
+                                     ? LeaderboardColumns[c].text(*chosenPlayer, className(chosenGroup->groupClass))
+                                     : QString());
+    }
 }
 
 void CActiveTournamentDlg::onResultList() {

@@ -34,7 +34,11 @@ public:
     int shownGroup() const { return currentGroup; }
     const CPlayer* playerBeingEdited() const { return chosenPlayer; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void fillScoreAreaWithFrameTint();
     void buildForm();
     QGroupBox* buildGroupChoice();
     void buildHeadings(QGridLayout* grid);
@@ -51,6 +55,8 @@ private:
     void onPlayerChosen(int position);
     void onHoleChanged(int k);
     void showEntryTotal();
+    // The input row's fields show the chosen player's figures, or nothing when none is chosen.
+    void showInputRow();
     void onResultList();
 
     CTournament& tournament;
@@ -73,10 +79,8 @@ private:
     std::array<QLabel*, MaxHoles> parLabels{};
     std::array<QLabel*, MaxHoles> indexLabels{};
     QComboBox* playerCombo = nullptr;
-    QLineEdit* inputClass = nullptr;
-    QLineEdit* inputHcp = nullptr;
-    QLineEdit* inputReceived = nullptr;
-    QLineEdit* inputTotal = nullptr;
+    // The input row's field of each leaderboard column it repeats (nullptr for the others).
+    std::array<QLineEdit*, LeaderboardColumns.size()> inputFields{};
     std::array<QLineEdit*, MaxHoles> holeEdits{};
     QLabel* allocationLabel = nullptr;
     std::array<QLabel*, MaxHoles> allocationLabels{};

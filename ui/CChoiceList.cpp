@@ -14,7 +14,10 @@ CChoiceList::CChoiceList(QWidget* parent) : QComboBox(parent) {
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     setMinimumContentsLength(8);
     connect(this, &QComboBox::activated, this, [this](int index) {
-        if (!finishingEdit && index >= 0) emit picked(index);
+        if (finishingEdit || index < 0) return;
+        // Qt leaves the cursor at the end of the picked text, which would show a long name's tail.
+        lineEdit()->setCursorPosition(0);
+        emit picked(index);
     });
 }
 
@@ -28,4 +31,5 @@ void CChoiceList::setEntries(const QStringList& entries) {
 void CChoiceList::showText(const QString& text) {
     setCurrentIndex(-1);
     setEditText(text);
+    lineEdit()->setCursorPosition(0);
 }

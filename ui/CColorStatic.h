@@ -1,23 +1,15 @@
 #pragma once
-// A text label with a background colour of its own that can change at run time.
+// A text label with a background and a text colour of its own that can change at run time.
 
-#include <QColor>
 #include <QLabel>
 
-class CColorStatic : public QLabel {
+#include "ui/ColorSupport.h"
+
+using ColouredLabel = ColouredControl<QLabel, QPalette::Window, QPalette::WindowText>;
+
+class CColorStatic : public ColouredLabel {
     Q_OBJECT
 public:
     explicit CColorStatic(QWidget* parent = nullptr);
     explicit CColorStatic(const QString& text, QWidget* parent = nullptr);
-
-    // Stores the colour in the palette (one change, used by every painting) and repaints at once.
-    void setBackgroundColor(const QColor& color);
-    QColor backgroundColor() const { return backgroundColor_; }
-    QColor textColor() const { return textColor_; }
-
-private:
-    void applyColors();
-
-    QColor backgroundColor_;
-    QColor textColor_;
 };

@@ -63,7 +63,7 @@ void CRegisterGroupDlg::buildForm() {
         clubEdits[row] = makeEdit("clubEdit", row, 18, groupFrame);
         hcpEdits[row] = makeEdit("hcpEdit", row, 6, groupFrame);
         shEdits[row] = makeEdit("shEdit", row, 5, groupFrame);
-        shEdits[row]->setReadOnly(true);
+        makeReadOnly(shEdits[row]);
         shEdits[row]->setFocusPolicy(Qt::ClickFocus);
         const QList<QLineEdit*> cells{firstNameEdits[row], surNameEdits[row], clubEdits[row], hcpEdits[row],
                                       shEdits[row]};
@@ -127,7 +127,7 @@ void CRegisterGroupDlg::showPlayer(int row) {
     setTextAndNotify(surNameEdits[row], toQString(player.surName));
     setTextAndNotify(clubEdits[row], toQString(player.club));
     if (player.hcp > 0.0f) setTextAndNotify(hcpEdits[row], QString::fromStdString(text::formatFixed1(player.hcp)));
-    if (player.sh > 0.0f) shEdits[row]->setText(QString::fromStdString(formatPlayingHandicap(player.sh)));
+    if (player.sh > 0.0f) showText(shEdits[row], QString::fromStdString(formatPlayingHandicap(player.sh)));
 }
 
 void CRegisterGroupDlg::disableRow(int row) {
@@ -150,5 +150,5 @@ void CRegisterGroupDlg::onHandicapChanged(int row) {
         MessageBox::warning(isVisible() ? this : parentWidget(), QString::fromUtf8(HandicapLimitMessage));
     }
     player.sh = playingHandicapOnTee(theTournament().pitch, edited->tee, player.hcp);
-    shEdits[row]->setText(QString::fromStdString(formatPlayingHandicap(player.sh)));
+    showText(shEdits[row], QString::fromStdString(formatPlayingHandicap(player.sh)));
 }

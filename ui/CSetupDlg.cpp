@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/CCourseTableDlg.h"
 #include "ui/CImportPitchesDlg.h"
 #include "ui/CImportPlayersDlg.h"
 #include "ui/CRegisterPitchDlg.h"
@@ -36,7 +37,7 @@ CSetupDlg::CSetupDlg(QWidget* parent) : QDialog(parent) {
     connect(registerPlayersButton, &QPushButton::clicked, this, &CSetupDlg::openModal<CRegisterPlayersDlg>);
     connect(importPlayersButton, &QPushButton::clicked, this, &CSetupDlg::openModal<CImportPlayersDlg>);
     connect(registerPitchesButton, &QPushButton::clicked, this, &CSetupDlg::openModal<CRegisterPitchDlg>);
-    connect(importPitchesButton, &QPushButton::clicked, this, &CSetupDlg::openModal<CImportPitchesDlg>);
+    connect(importPitchesButton, &QPushButton::clicked, this, &CSetupDlg::importPitches);
 }
 
 QPushButton* CSetupDlg::addButton(const QString& text, const char* objectName) {
@@ -51,4 +52,11 @@ template <typename Dialog>
 void CSetupDlg::openModal() {
     Dialog dialog(this);
     dialog.exec();
+}
+
+void CSetupDlg::importPitches() {
+    CImportPitchesDlg import(this);
+    if (import.exec() != QDialog::Accepted || import.importedCourses().empty()) return;
+    CCourseTableDlg editor(this, import.importedCourses());
+    editor.exec();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // "Oppsett...": the maintenance hub for players and courses outside a tournament. The
 // registration and import buttons open their screens modally; the two save buttons do
-// nothing.
+// nothing. The courses a course import reads go on to the course editor.
 
 #include <QDialog>
 
@@ -17,6 +17,8 @@ private:
     // Runs a screen of type Dialog modally over this one and destroys it when it closes.
     template <typename Dialog>
     void openModal();
+    // The course import, then the course editor with the courses it read, when it read any.
+    void importPitches();
 
     QPushButton* registerPlayersButton;
     QPushButton* savePlayersButton;

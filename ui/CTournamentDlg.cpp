@@ -21,6 +21,7 @@
 #include "ui/CAboutDlg.h"
 #include "ui/CActiveTournamentDlg.h"
 #include "ui/CChoiceList.h"
+#include "ui/CCourseTableDlg.h"
 #include "ui/CCreateGroupsDlg.h"
 #include "ui/CRegisterAllGroupsDlg.h"
 #include "ui/CSetupDlg.h"
@@ -69,7 +70,7 @@ QLineEdit* makeDateEdit(const QString& objectName, const QString& captionPart, Q
 
 QLineEdit* makeReadOnlyEdit(const QString& objectName, QWidget* parent) {
     QLineEdit* edit = makeEdit(objectName, parent);
-    edit->setReadOnly(true);
+    makeReadOnly(edit);
     edit->setFocusPolicy(Qt::ClickFocus);
     edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00000000")));
     return edit;
@@ -139,6 +140,8 @@ void CTournamentDlg::buildForm() {
     aboutAction->setShortcut(QKeySequence(Qt::Key_F1));
     aboutAction->setShortcutContext(Qt::WindowShortcut);
     addAction(aboutAction);
+    coursesAction = new QAction(QStringLiteral("&Baner..."), this);
+    coursesAction->setObjectName(QStringLiteral("coursesAction"));
 }
 
 QWidget* CTournamentDlg::buildFileButtons() {
@@ -251,6 +254,7 @@ void CTournamentDlg::connectFields() {
     connect(setupButton, &QPushButton::clicked, this, &CTournamentDlg::openSetup);
     connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(aboutAction, &QAction::triggered, this, &CTournamentDlg::showAbout);
+    connect(coursesAction, &QAction::triggered, this, &CTournamentDlg::openCourseTable);
 }
 
 void CTournamentDlg::setTabOrderOfForm() {
@@ -270,6 +274,8 @@ void CTournamentDlg::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("windowMenu"));
     menu.addAction(QStringLiteral("&Lukk"), this, &QDialog::reject);
+    menu.addSeparator();
+    menu.addAction(coursesAction);
     menu.addSeparator();
     menu.addAction(aboutAction);
     menu.exec(event->globalPos());
@@ -393,6 +399,19 @@ void CTournamentDlg::openActiveTournament() {
 void CTournamentDlg::openSetup() {
     CSetupDlg dialog(this);
     dialog.exec();
+    // A course import there may have gone on to save the course table.
+    refreshCourseList();
+}
+
+void CTournamentDlg::openCourseTable() {
+    CCourseTableDlg dialog(this);
+    connect(&dialog, &CCourseTableDlg::courseTableSaved, this, &CTournamentDlg::refreshCourseList);
+    dialog.exec();
+}
+
+void CTournamentDlg::refreshCourseList() {
+    courseList->setEntries(courseEntries(theTournament()));
+    courseList->showText(toQString(theTournament().pitch.name));
 }
 
 void CTournamentDlg::showAbout() {
@@ -416,8 +435,8 @@ void CTournamentDlg::refreshForm() {
 
 void CTournamentDlg::showCourseInformation() {
     const CPitch& pitch = theTournament().pitch;
-    ratingEdit->setText(QString::fromStdString(text::formatFixed1(pitch.pitchValue[0])));
-    slopeEdit->setText(QString::fromStdString(text::formatInt(pitch.slopeValue[0])));
-    courseParEdit->setText(QString::fromStdString(text::formatInt(pitch.parValue[0])));
-    holesEdit->setText(QString::fromStdString(text::formatInt(pitch.holes)));
+    showText(ratingEdit, QString::fromStdString(text::formatFixed1(pitch.pitchValue[0])));
+    showText(slopeEdit, QString::fromStdString(text::formatInt(pitch.slopeValue[0])));
+    showText(courseParEdit, QString::fromStdString(text::formatInt(pitch.parValue[0])));
+    showText(holesEdit, QString::fromStdString(text::formatInt(pitch.holes)));
 }

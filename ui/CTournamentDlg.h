@@ -47,6 +47,9 @@ private:
     void openActiveTournament();
     void openSetup();
     void showAbout();
+    void openCourseTable();
+    // Fills the course list from the tournament's course table, showing the tournament's course.
+    void refreshCourseList();
 
     // False, after telling the user why, when the competition name cannot name the files.
     bool checkNameForFiles();
@@ -78,4 +81,5 @@ private:
     QPushButton* setupButton = nullptr;
     QPushButton* exitButton = nullptr;
     QAction* aboutAction = nullptr;
+    QAction* coursesAction = nullptr;
 };

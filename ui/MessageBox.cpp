@@ -1,10 +1,12 @@
 #include "ui/MessageBox.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 bool recordingMessages = false;
 QStringList recordedMessages;
+MessageBox::Answer nextAnswer = MessageBox::Answer::Cancel;
 }  // namespace
 
 QString MessageBox::title() { return QStringLiteral("Fernhill"); }
@@ -17,6 +19,24 @@ void MessageBox::warning(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Warning, title(), text, QMessageBox::Ok, parent);
     box.exec();
 }
+
+MessageBox::Answer MessageBox::askYesNoCancel(QWidget* parent, const QString& text) {
+    if (recordingMessages) {
+        recordedMessages.append(text);
+        return nextAnswer;
+    }
+    QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("Nei"), QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Avbryt"), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == yes) return Answer::Yes;
+    return box.clickedButton() == no ? Answer::No : Answer::Cancel;
+}
+
+void MessageBox::setNextAnswer(Answer answer) { nextAnswer = answer; }
 
 void MessageBox::setRecording(bool recording) { recordingMessages = recording; }
 bool MessageBox::isRecording() { return recordingMessages; }

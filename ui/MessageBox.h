@@ -14,9 +14,15 @@ public:
     // A modal warning with one OK button.
     static void warning(QWidget* parent, const QString& text);
 
+    enum class Answer { Yes, No, Cancel };
+    // A modal question with "Ja", "Nei" and "Avbryt"; Escape answers Cancel.
+    static Answer askYesNoCancel(QWidget* parent, const QString& text);
+
     // Test seam: while recording, warnings are not shown but appended to recorded().
     static void setRecording(bool recording);
     static bool isRecording();
     static QStringList recorded();
     static void clearRecorded();
+    // While recording, questions are recorded like warnings and get this answer (Cancel at first).
+    static void setNextAnswer(Answer answer);
 };

@@ -88,3 +88,19 @@ TEST(HoleScoreColour, ExtremeDifferencesDoNotWrap) {
     EXPECT_EQ(holeScoreColour(INT_MIN, INT_MAX), OtherScoreColour);
     EXPECT_EQ(holeScoreColour(INT_MIN + 1, INT_MAX), OtherScoreColour);
 }
+
+TEST(TextColourOn, WhiteOnlyOnTheTwoDarkHoleColours) {
+    const struct {
+        Rgb background;
+        Rgb text;
+    } cases[] = {
+        {TwoUnderParColour, BlackText},  {OneUnderParColour, BlackText}, {ParColour, BlackText},
+        {OneOverParColour, BlackText},   {TwoOverParColour, WhiteText},  {OtherScoreColour, WhiteText},
+        {EmptyCellColour, BlackText},    {CourseLabelColour, BlackText}, {Rgb{0, 0, 0}, WhiteText},
+        {Rgb{255, 255, 255}, BlackText},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(textColourOn(c.background), c.text)
+            << int(c.background.red) << "," << int(c.background.green) << "," << int(c.background.blue);
+    }
+}

@@ -74,6 +74,7 @@ protected:
         return childNamed<CColorEdit>(screen.get(), QStringLiteral("boardCell%1_%2").arg(row).arg(i));
     }
     QColor cellColour(int row, int i) { return cell(row, i)->palette().color(QPalette::Base); }
+    QColor figureColour(int row, int i) { return cell(row, i)->palette().color(QPalette::Text); }
     QString input(const char* field) { return textOf(screen.get(), QLatin1String(field)); }
     QLabel* label(const QString& name) { return childNamed<QLabel>(screen.get(), name); }
     const CPlayer& player(int g, int i) { return tournament().groups[g].players[i]; }
@@ -146,6 +147,9 @@ TEST_F(ActiveTournamentScreen, LeaderboardRanksByTotalAndColoursEveryHoleAgainst
     EXPECT_EQ(cellColour(1, 1), OneOver);
     EXPECT_EQ(cellColour(1, 2), Level);
     EXPECT_EQ(cellColour(1, 3), Other);  // nothing entered on a par 4
+    // Figures are white on the two dark colours, black on the others.
+    EXPECT_EQ(figureColour(1, 3), QColor(Qt::white));
+    EXPECT_EQ(figureColour(1, 1), QColor(Qt::black));
     EXPECT_EQ(cellColour(2, 2), OneOver);
     for (int i = 0; i < MaxHoles; ++i) {
         EXPECT_EQ(cell(0, i)->text(), QStringLiteral("0"));
@@ -177,6 +181,7 @@ TEST_F(ActiveTournamentScreen, EveryKeystrokeIsStoredAndRedrawsTheLeaderboard) {
     EXPECT_EQ(cellColour(0, 0), OneUnder);
     typeHole(1, QStringLiteral("6"));
     EXPECT_EQ(cellColour(0, 1), TwoOver);
+    EXPECT_EQ(figureColour(0, 1), QColor(Qt::white));
     EXPECT_EQ(input("inputTotal"), QStringLiteral("9"));
     EXPECT_EQ(board("Player", 0), QStringLiteral("Per Berg"));
 
@@ -410,13 +415,22 @@ TEST_F(ActiveTournamentScreen, MainWindowButtonAndEscapeCloseTheScreen) {
     EXPECT_FALSE(screen->isVisible());
 }
 
-TEST_F(ActiveTournamentScreen, ScreenFitsALaptopDisplay) {
-    setUpTwoGroups();
+TEST_F(ActiveTournamentScreen, LongNamesShowTheirStartAndLongCaptionsEndInAnEllipsis) {
+    setUpTournament(1);
+    const std::string group = "Torsdagsgruppen for seniorer og andre morgenfugler";
+    setUpGroup(0, 1, group, 0, 0, 0);
+    addPlayer(0, "Karianne Margrethe Elisabeth", "Fjellheim-Nordmann Sandvik", 12.0f, 12.0f);
     open();
-    chooseGroup(1);  // the tallest form: the allocation row is shown
-    const QSize size = screen->sizeHint();
-    EXPECT_LE(size.width(), 1366);
-    EXPECT_LE(size.height(), 700);
+
+    auto* radio = childNamed<QRadioButton>(screen.get(), radioName(0));
+    const QString caption = QStringLiteral("Herre: %1 (Slagspill, Tee=Gul)").arg(QString::fromStdString(group));
+    EXPECT_TRUE(radio->text().endsWith(QChar(0x2026)));
+    EXPECT_TRUE(caption.startsWith(radio->text().chopped(1)));
+    EXPECT_EQ(radio->toolTip(), caption);
+    EXPECT_EQ(childNamed<QLineEdit>(screen.get(), QStringLiteral("boardPlayer0"))->cursorPosition(), 0);
+    choosePlayer(0);
+    EXPECT_EQ(combo()->currentText(), QStringLiteral("Karianne Margrethe Elisabeth Fjellheim-Nordmann Sandvik"));
+    EXPECT_EQ(combo()->lineEdit()->cursorPosition(), 0);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The coloured edit field and label: their own background and text colours, changed at
-// run time and painted at once.
+// run time and painted with the next paint.
 
 #include <QApplication>
 #include <QStyle>
@@ -41,28 +41,31 @@ TEST_F(ColorControls, NeverRecolouredControlsShowButtonFaceWithBlackText) {
     EXPECT_TRUE(label.autoFillBackground());
 }
 
-TEST_F(ColorControls, NewBackgroundIsInThePaletteForEveryStateAndPaintedAtOnce) {
+TEST_F(ColorControls, NewColoursAreInThePaletteForEveryStateAndPaintedOnceWithTheNextPaint) {
     CColorEdit edit;
     edit.setReadOnly(true);
     edit.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&edit));
     PaintCounter paints(&edit);
 
-    const QColor green(0x66, 0xFF, 0x99);
-    edit.setBackgroundColor(green);
-    // Painted before control returns to the event loop.
+    const QColor blue(0x00, 0x66, 0xFF);
+    edit.setBackgroundColor(blue);
+    edit.setTextColor(Qt::white);
+    // Nothing is painted until the event loop runs; then both changes are painted together.
+    EXPECT_EQ(paints.count, 0);
+    QCoreApplication::processEvents();
     EXPECT_EQ(paints.count, 1);
-    EXPECT_EQ(edit.backgroundColor(), green);
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        EXPECT_EQ(edit.palette().color(group, QPalette::Base), green);
+        EXPECT_EQ(edit.palette().color(group, QPalette::Base), blue);
+        EXPECT_EQ(edit.palette().color(group, QPalette::Text), QColor(Qt::white));
     }
-    // Setting the same colour again repaints again.
-    edit.setBackgroundColor(green);
-    EXPECT_EQ(paints.count, 2);
-    EXPECT_EQ(edit.textColor(), QColor(Qt::black));
+    // The same colours again change nothing and cost no paint.
+    edit.setColors(blue, Qt::white);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(paints.count, 1);
 }
 
-TEST_F(ColorControls, LabelRecolouredIsPaintedAtOnceWithTheNewWindowColour) {
+TEST_F(ColorControls, LabelRecolouredIsPaintedWithItsWindowColours) {
     CColorStatic label(QStringLiteral("Bane: Testbanen"));
     label.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&label));
@@ -70,6 +73,7 @@ TEST_F(ColorControls, LabelRecolouredIsPaintedAtOnceWithTheNewWindowColour) {
 
     const QColor course(0xA9, 0xDF, 0xBA);
     label.setBackgroundColor(course);
+    QCoreApplication::processEvents();
     EXPECT_EQ(paints.count, 1);
     EXPECT_EQ(label.backgroundColor(), course);
     EXPECT_EQ(label.palette().color(QPalette::Inactive, QPalette::Window), course);

@@ -1,22 +1,84 @@
-// Pictures of every window, for a person to look at. Written only when TEEBROOK_SCREENSHOTS
-// names a folder (run under Xvfb with QT_QPA_PLATFORM=xcb to see real window decorations).
+// Pictures of every window, for a person to look at and for the organiser's guide. Written
+// only when TEEBROOK_SCREENSHOTS names a folder (run under Xvfb with QT_QPA_PLATFORM=xcb to
+// see real window decorations; the README gives the command that remakes docs/images).
+// The pictures show a club's tournament on the sample course table.
 
+#include <QContextMenuEvent>
 #include <QDir>
+#include <QFile>
+#include <QImage>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
+#include <algorithm>
 #include <cstdlib>
 
 #include "UiTestSupport.h"
-#include "ui/CAboutDlg.h"
+#include "model/CourseTableFile.h"
+#include "scoring/Handicap.h"
 #include "ui/CActiveTournamentDlg.h"
+#include "ui/CCourseDlg.h"
+#include "ui/CCourseTableDlg.h"
 #include "ui/CCreateGroupsDlg.h"
+#include "ui/CImportPitchesDlg.h"
 #include "ui/CRegisterAllGroupsDlg.h"
 #include "ui/CRegisterGroupDlg.h"
 #include "ui/CResultsDlg.h"
 #include "ui/CTournamentDlg.h"
 
 namespace {
+
+struct Entrant {
+    const char* first;
+    const char* sur;
+    const char* club;
+    float hcp;
+};
+
+struct Group {
+    const char* name;
+    int groupClass;
+    int playForm;
+    int allowance;
+    int tee;
+    std::vector<Entrant> players;
+};
+
+// Windows-1252 from the UTF-8 of this file.
+std::string cp1252(const char* utf8) { return QString::fromUtf8(utf8).toLatin1().toStdString(); }
+
+const std::vector<Group> Groups{
+    {"Start 09.00",
+     1,
+     0,
+     0,
+     1,
+     {{"Ola", "Haugen", "Fjellvik GK", 12.4f},
+      {"Per", "Johansen", "Fjellvik GK", 8.1f},
+      {"Knut", "Berg", "Solbakken GK", 21.7f},
+      {"Lars", "Eriksen", "Fjellvik GK", 15.0f}}},
+    {"Start 09.10",
+     0,
+     1,
+     1,
+     3,
+     {{"Kari", "Nordmann", "Fjellvik GK", 18.2f},
+      {"Ingrid", "Lie", "Kvernhaugen GK", 24.5f},
+      {"Solveig", "Bakken", "Fjellvik GK", 9.8f},
+      {"Marit", "Dahl", "Fjellvik GK", 30.1f}}},
+    {"Start 09.20",
+     2,
+     0,
+     0,
+     2,
+     {{"Emil", "Strand", "Fjellvik GK", 26.0f},
+      {"Nora", "Moen", "Fjellvik GK", 33.4f},
+      {"Jonas", "Aas", "Solbakken GK", 16.3f}}},
+};
 
 class Screenshots : public UiTest {
 protected:
@@ -25,83 +87,162 @@ protected:
         const char* folder = std::getenv("TEEBROOK_SCREENSHOTS");
         if (!folder) GTEST_SKIP() << "TEEBROOK_SCREENSHOTS is not set";
         outputFolder = QString::fromLocal8Bit(folder);
+        // The tests run in a temporary working directory, where a relative folder would be lost.
+        ASSERT_TRUE(QDir::isAbsolutePath(outputFolder)) << "TEEBROOK_SCREENSHOTS must be an absolute path";
         QDir().mkpath(outputFolder);
         // The program runs in the Fusion style.
         QApplication::setStyle(QStringLiteral("Fusion"));
-        fillTournament();
+        useSampleCourses();
+    }
+    void TearDown() override {
+        if (!savedConfig.empty()) {
+            tournament().configFile = savedConfig;
+            tournament().reloadPitches();
+        }
+        UiTest::TearDown();
     }
 
+    // A copy of the sample course table, so that the pictures show a new club's courses.
+    void useSampleCourses() {
+        const QString copy = courseFolder.filePath(QStringLiteral("TeebrookConfig.ini"));
+        ASSERT_TRUE(QFile::copy(QString::fromUtf8(TEEBROOK_SAMPLE_COURSES), copy));
+        savedConfig = tournament().configFile;
+        tournament().configFile = copy.toStdString();
+        tournament().reloadPitches();
+    }
+
+    // The tournament as the organiser has set it up: three groups, players with handicaps.
     void fillTournament() {
         CTournament& t = tournament();
         t.day = 14;
         t.month = 6;
         t.year = 2026;
-        t.name = "V\xE5rcup";
+        t.name = "Sommercupen";
         t.type = "Singel";
-        t.numberOfGroups = 3;
-        t.selectPitch("Testbanen");
-        const char* names[3] = {"Formiddag", "Ettermiddag", "Junior"};
-        for (int g = 0; g < 3; ++g) {
-            t.groups[g].groupName = names[g];
-            t.groups[g].groupClass = g;
-            t.groups[g].noOfPlayers = g == 2 ? 0 : 4;
-            t.groups[g].tee = g;
+        t.numberOfGroups = static_cast<int>(Groups.size());
+        t.selectPitch("Fjellvik Golfklubb");
+        for (std::size_t g = 0; g < Groups.size(); ++g) {
+            const Group& source = Groups[g];
+            CPlayGroup& group = t.groups[g];
+            group.groupName = source.name;
+            group.groupClass = source.groupClass;
+            group.playForm = source.playForm;
+            group.allowance = source.allowance;
+            group.allowanceFactor = AllowanceFactors[source.allowance];
+            group.tee = source.tee;
+            group.noOfPlayers = static_cast<int>(source.players.size());
+            for (std::size_t p = 0; p < source.players.size(); ++p) {
+                CPlayer& player = group.players[p];
+                player.firstName = cp1252(source.players[p].first);
+                player.surName = cp1252(source.players[p].sur);
+                player.club = cp1252(source.players[p].club);
+                player.hcp = source.players[p].hcp;
+                player.sh = playingHandicap(player.hcp, t.pitch.slopeValue[group.tee], t.pitch.pitchValue[group.tee],
+                                            t.pitch.parValue[group.tee]);
+            }
         }
-        const char* first[4] = {"Kari", "Ola", "Bj\xF8rn", "Synn\xF8ve"};
-        const char* sur[4] = {"Nordmann", "Haugen", "\xC5sheim", "Berg"};
-        const float hcps[4] = {12.3f, 28.4f, 4.1f, 54.0f};
-        for (int p = 0; p < 4; ++p) {
-            CPlayer& player = t.groups[0].players[p];
-            player.firstName = first[p];
-            player.surName = sur[p];
-            player.club = "Fjellvik GK";
-            player.hcp = hcps[p];
+    }
+
+    // Strokes of the holes played so far: par plus what the handicap makes likely, varied.
+    void enterStrokes(int holesPlayed) {
+        CTournament& t = tournament();
+        for (int g = 0; g < t.numberOfGroups; ++g) {
+            for (int p = 0; p < t.groups[g].noOfPlayers; ++p) {
+                CPlayer& player = t.groups[g].players[p];
+                for (int hole = 0; hole < holesPlayed; ++hole) {
+                    const int spread = (hole * 7 + p * 5 + g * 3) % 9;
+                    const int extra = std::max(0, static_cast<int>(player.hcp) + spread * 4 - 10) / 18;
+                    player.results[hole] = t.pitch.par[hole] + extra - (spread == 0 ? 1 : 0);
+                }
+            }
         }
     }
 
     void save(QWidget& window, const char* name) {
         window.show();
         QTest::qWait(200);
-        EXPECT_TRUE(window.grab().save(QDir(outputFolder).filePath(QString::fromLatin1(name) + ".png")));
+        saveShown(window, name);
         window.close();
+    }
+    // Without an alpha channel and with the strongest compression, to keep the guide's pictures small.
+    void saveShown(QWidget& window, const char* name) { savePicture(window.grab(), name); }
+    void savePicture(const QPixmap& shot, const char* name) {
+        const QImage picture = shot.toImage().convertToFormat(QImage::Format_RGB888);
+        EXPECT_TRUE(picture.save(QDir(outputFolder).filePath(QString::fromLatin1(name) + ".png"), "PNG", 0));
+    }
+
+    // The main window with its context menu open, taken from the screen so the menu shows.
+    void saveContextMenu(CTournamentDlg& main) {
+        main.show();
+        QTest::qWait(200);
+        const auto openMenu = [&main] {
+            const QPoint inside(main.width() / 2, main.height() / 2);
+            QContextMenuEvent event(QContextMenuEvent::Mouse, inside, main.mapToGlobal(inside));
+            QApplication::sendEvent(&main, &event);
+        };
+        answerPopup(openMenu, [&](QWidget* menu) {
+            QTest::qWait(200);
+            const QRect area = main.frameGeometry().united(menu->geometry());
+            const QPixmap shot = main.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+            savePicture(shot, "meny");
+            menu->close();
+        });
+        main.close();
     }
 
     QString outputFolder;
+    QTemporaryDir courseFolder;
+    std::string savedConfig;
 };
 
 }  // namespace
 
-TEST_F(Screenshots, EachWindow) {
+TEST_F(Screenshots, SettingUpTheCoursesAndTheTournament) {
     CTournamentDlg main;
     main.show();
-    QTest::keyClicks(childNamed<QLineEdit>(&main, QStringLiteral("nameEdit")), QStringLiteral("Vårcup"));
+    QTest::keyClicks(childNamed<QLineEdit>(&main, QStringLiteral("dayEdit")), QStringLiteral("14"));
+    QTest::keyClicks(childNamed<QLineEdit>(&main, QStringLiteral("monthEdit")), QStringLiteral("6"));
+    QTest::keyClicks(childNamed<QLineEdit>(&main, QStringLiteral("yearEdit")), QStringLiteral("2026"));
+    QTest::keyClicks(childNamed<QLineEdit>(&main, QStringLiteral("nameEdit")), QStringLiteral("Sommercupen"));
     pickEntry(childNamed<QComboBox>(&main, QStringLiteral("courseList")), 0);
-    save(main, "main");
-    CAboutDlg about;
-    save(about, "about");
+    pickEntry(childNamed<QComboBox>(&main, QStringLiteral("typeList")), 0);
+    QTest::keyClicks(childNamed<QLineEdit>(&main, QStringLiteral("groupCountEdit")), QStringLiteral("3"));
+    save(main, "hovedvindu");
+    saveContextMenu(main);
+
+    CCourseTableDlg courses;
+    save(courses, "baner");
+    const std::vector<CourseDraft> table = *readCourseTable(tournament().configFile);
+    CCourseDlg course(table, 2);
+    save(course, "bane");
+    CImportPitchesDlg import;
+    save(import, "importer_baner");
+
+    fillTournament();
     CCreateGroupsDlg groups;
-    save(groups, "create_groups");
+    save(groups, "opprett_grupper");
     CRegisterAllGroupsDlg all;
-    save(all, "register_all");
-    CRegisterGroupDlg one(0);
-    save(one, "register_group");
+    save(all, "registrer_alle");
+    CRegisterGroupDlg one(1);
+    save(one, "registrer_gruppe");
+
+    QMessageBox message(QMessageBox::Warning, MessageBox::title(), QStringLiteral("Skriv inn et Konkuransenavn."),
+                        QMessageBox::Ok);
+    save(message, "melding");
 }
 
-TEST_F(Screenshots, PlayScreens) {
-    // A few holes played, so the leaderboard shows every colour.
-    const int strokes[4][6] = {{4, 5, 3, 4, 5, 4}, {5, 6, 4, 6, 7, 4}, {3, 4, 2, 4, 4, 3}, {6, 7, 5, 7, 8, 6}};
-    for (int p = 0; p < 4; ++p) {
-        for (int hole = 0; hole < 6; ++hole) tournament().groups[0].players[p].results[hole] = strokes[p][hole];
-    }
-    tournament().groups[1].playForm = 1;
+TEST_F(Screenshots, PlayAndResults) {
+    fillTournament();
+    enterStrokes(14);
     CActiveTournamentDlg play;
     play.show();
     auto* players = childNamed<QComboBox>(&play, QStringLiteral("playerCombo"));
     pickEntry(players, 1);
-    auto* seventhHole = childNamed<QLineEdit>(&play, QStringLiteral("holeEdit6"));
-    seventhHole->selectAll();
-    QTest::keyClicks(seventhHole, QStringLiteral("5"));
-    save(play, "active_tournament");
+    auto* hole = childNamed<QLineEdit>(&play, QStringLiteral("holeEdit14"));
+    hole->selectAll();
+    QTest::keyClicks(hole, QStringLiteral("5"));
+    save(play, "aktiv_turnering");
+    enterStrokes(18);
     CResultsDlg results;
-    save(results, "results");
+    save(results, "resultater");
 }

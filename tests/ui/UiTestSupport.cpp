@@ -35,6 +35,7 @@ void UiTest::SetUp() {
     t.tournamentFile = std::string(DefaultTournamentFile);
     MessageBox::setRecording(true);
     MessageBox::clearRecorded();
+    MessageBox::setNextAnswer(MessageBox::Answer::Cancel);
 }
 
 void UiTest::TearDown() {
