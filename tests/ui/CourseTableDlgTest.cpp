@@ -321,19 +321,21 @@ TEST_F(CourseEditor, TheSetupScreensCourseImportGoesOnToTheEditor) {
     CSetupDlg setup;
     setup.show();
     QStringList listedInEditor;
-    answerModal(
-        QStringLiteral("Importer baner"), [&setup] { press(&setup, "importPitchesButton"); },
-        [&](QWidget* import) {
-            QTest::keyClicks(childNamed<QLineEdit>(import, QStringLiteral("fileNameEdit")),
-                             QStringLiteral("baner.txt"));
-            answerModal(
-                QStringLiteral("Baner"), [&] { press(import, "okButton"); },
-                [&](QWidget* editor) {
-                    listedInEditor = listed(editor, 0);
-                    MessageBox::setNextAnswer(MessageBox::Answer::No);
-                    press(editor, "closeButton");
-                });
-        });
+    // The import screen closes first; then the setup screen opens the editor.
+    const auto importCourses = [&setup] {
+        answerModal(
+            QStringLiteral("Importer baner"), [&setup] { press(&setup, "importPitchesButton"); },
+            [](QWidget* import) {
+                QTest::keyClicks(childNamed<QLineEdit>(import, QStringLiteral("fileNameEdit")),
+                                 QStringLiteral("baner.txt"));
+                press(import, "okButton");
+            });
+    };
+    answerModal(QStringLiteral("Baner"), importCourses, [&](QWidget* editor) {
+        listedInEditor = listed(editor, 0);
+        MessageBox::setNextAnswer(MessageBox::Answer::No);
+        press(editor, "closeButton");
+    });
     EXPECT_EQ(listedInEditor, QStringList({"Testbanen", "Kortbanen", "Skogbanen"}));
 }
 

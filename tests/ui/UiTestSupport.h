@@ -30,9 +30,10 @@ protected:
 inline constexpr int WindowWaitMs = 5000;
 
 // Runs `open`, which shows a modal dialog titled `title` with exec(), and runs `answer` on
-// that dialog while it is open; `answer` closes it. The case fails at once, naming the dialog,
-// when none comes within WindowWaitMs, when another modal comes instead or when `answer` leaves
-// it open: such a dialog is closed, so the case goes on instead of hanging until CTest's timeout.
+// that dialog while it is open; `answer` closes it. Other modals on the way may be answered by
+// helpers of their own. The case fails, naming the dialog, when it has not come within
+// WindowWaitMs (another modal left open in its stead is named too) or when `answer` leaves it
+// open: such a dialog is closed, so the case goes on instead of hanging until CTest's timeout.
 void answerModal(const QString& title, const std::function<void()>& open, std::function<void(QWidget*)> answer);
 
 // The same for a popup, e.g. a context menu shown with exec().
