@@ -1,4 +1,8 @@
 #include <QCommandLineParser>
+#include <QEvent>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 
@@ -15,6 +19,22 @@ bool asksForExport(int argc, char** argv) {
     }
     return false;
 }
+// For start-up measurements (bench/startup.sh): with TEEBROOK_QUIT_AFTER_FIRST_PAINT set, the
+// program says "first paint" on standard output as soon as its first paint is done, and ends.
+class QuitAfterFirstPaint : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, watched, [window = static_cast<QWidget*>(watched)] {
+                std::fputs("first paint\n", stdout);
+                std::fflush(stdout);
+                window->close();
+            });
+        }
+        return false;
+    }
+};
 
 }  // namespace
 
@@ -39,6 +59,8 @@ int main(int argc, char** argv) {
 
     QApplication::setStyle(QStringLiteral("Fusion"));
     CTournamentDlg mainWindow;
+    QuitAfterFirstPaint quitter;
+    if (std::getenv("TEEBROOK_QUIT_AFTER_FIRST_PAINT")) mainWindow.installEventFilter(&quitter);
     mainWindow.exec();
     return 0;
 }

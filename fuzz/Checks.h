@@ -10,11 +10,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <stdlib.h>  // mkdtemp
 
 #include "ini/IniFile.h"
 #include "model/CTournament.h"
@@ -39,8 +38,14 @@ public:
         const std::filesystem::path base = std::filesystem::is_directory("/dev/shm", error)
                                                ? std::filesystem::path("/dev/shm")
                                                : std::filesystem::temp_directory_path();
-        path_ = (base / (std::string(prefix) + "-XXXXXX")).string();
-        if (!mkdtemp(path_.data())) std::abort();
+        // A name of its own: create_directory answers false for one that is there already.
+        std::random_device entropy;
+        for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+            const std::filesystem::path candidate = base / (std::string(prefix) + "-" + std::to_string(entropy()));
+            if (std::filesystem::create_directory(candidate, error)) path_ = candidate.string();
+        }
+        if (path_.empty()) std::abort();
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, error);
     }
     ~ScratchDir() {
         std::error_code error;

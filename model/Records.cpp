@@ -62,6 +62,12 @@ bool CPlayGroup::addPlayer(const CPlayer& source) {
     return true;
 }
 
+void CPlayGroup::setAllowance(int index) {
+    if (index < 0 || index >= static_cast<int>(AllowanceFactors.size())) return;
+    allowance = index;
+    allowanceFactor = AllowanceFactors[index];
+}
+
 int CPlayGroup::playerCount() const { return std::clamp(noOfPlayers, 0, MaxPlayers); }
 
 const CPlayer* CPlayGroup::playerAtRank(int k) const {

@@ -17,6 +17,7 @@ inline constexpr int MaxHoles = 18;
 // Fixed tables. A list position on screen equals the index stored in the records.
 inline constexpr std::array<std::string_view, 4> ClassNames{"Dame", "Herre", "Junior", "Mixed"};
 inline constexpr std::array<std::string_view, 2> PlayFormNames{"Slagspill", "Stableford"};
+inline constexpr int StrokePlay = 0;
 inline constexpr std::array<std::string_view, 5> AllowanceNames{"1/1", "3/4", "1/2", "1/4", "0"};
 inline constexpr std::array<float, 5> AllowanceFactors{1.0f, 0.75f, 0.5f, 0.25f, 0.0f};
 inline constexpr std::array<std::string_view, 3> TournamentTypes{"Singel", "Par", "Lag"};
@@ -86,6 +87,11 @@ struct CPlayGroup {
     // Copies first name, surname and hcp into the next free slot. A full group (or one
     // whose count is out of range) is left unchanged and the answer is false.
     bool addPlayer(const CPlayer& source);
+    // Allowance `index` of AllowanceNames with its factor from AllowanceFactors; an index
+    // outside the tables changes nothing.
+    void setAllowance(int index);
+    // Every play form but stroke play counts strokes received hole by hole.
+    bool playsStableford() const { return playForm != StrokePlay; }
     // noOfPlayers limited to 0..9: the players that exist.
     int playerCount() const;
     // The player at 0-based position k in ascending order of total strokes, equal totals

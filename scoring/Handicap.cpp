@@ -2,6 +2,7 @@
 
 #include <bit>
 
+#include "model/Records.h"
 #include "text/Text.h"
 
 // Slightly below 1/113; the float narrowing at the end of playingHandicap brings
@@ -19,6 +20,11 @@ float playingHandicap(float hcp, int slope, float courseRating, int parFigure) {
     const double sh = static_cast<double>(hcp) * slope * static_cast<double>(SlopeFactor) +
                       static_cast<double>(courseRating) - parFigure;
     return text::toFloat(sh);
+}
+
+float playingHandicapOnTee(const CPitch& pitch, int tee, float hcp) {
+    if (tee < 0 || tee >= MaxTees) return playingHandicap(hcp, 0, 0.0f, 0);
+    return playingHandicap(hcp, pitch.slopeValue[tee], pitch.pitchValue[tee], pitch.parValue[tee]);
 }
 
 std::string formatPlayingHandicap(float sh) { return text::formatFixed0(sh); }

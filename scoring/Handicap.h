@@ -3,6 +3,8 @@
 
 #include <string>
 
+struct CPitch;
+
 inline constexpr double MaxHandicap = 54.0;
 // The single-precision float nearest to 1/113 (bits 0x3C10FDBC).
 extern const float SlopeFactor;
@@ -17,5 +19,8 @@ struct LimitedHandicap {
 LimitedHandicap limitHandicap(double value);
 // hcp x slope x SlopeFactor + courseRating - parFigure, evaluated in double, narrowed once.
 float playingHandicap(float hcp, int slope, float courseRating, int parFigure);
+// The playing handicap on tee `tee` of the tournament's course copy `pitch`: that tee's slope,
+// course rating and par figure; a tee outside the arrays counts as one without figures.
+float playingHandicapOnTee(const CPitch& pitch, int tee, float hcp);
 // "%.0f" of sh, an exact half rounded away from zero; -0.28 shows "-0".
 std::string formatPlayingHandicap(float sh);

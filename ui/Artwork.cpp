@@ -1,10 +1,15 @@
 #include "ui/Artwork.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QStyle>
+#include <QStyleOption>
+#include <map>
+#include <utility>
 
 namespace {
 
@@ -66,17 +71,62 @@ QPixmap flagPixmap(int size) {
     return pixmap;
 }
 
-QIcon teebrookIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        drawFlagOnGreen(painter, QRectF(0, 0, size, size));
-        painter.end();
-        icon.addPixmap(pixmap);
+namespace {
+
+// The icon is the flag drawn at the size asked for, once per size and run: sharp at any size,
+// and no pixel is drawn for a size nobody asks for.
+class FlagIconEngine : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        drawFlagOnGreen(*painter, QRectF(rect));
+        painter->restore();
     }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        const QSize square(qMin(size.width(), size.height()), qMin(size.width(), size.height()));
+        auto [drawn, isNew] = pixmaps.try_emplace(std::pair(square.width(), mode));
+        if (isNew) {
+            QImage image(square, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            paint(&painter, QRect(QPoint(0, 0), square), mode, state);
+            painter.end();
+            drawn->second = QPixmap::fromImage(std::move(image));
+            if (mode == QIcon::Disabled && qApp) {
+                QStyleOption option;
+                option.palette = QGuiApplication::palette();
+                drawn->second = QApplication::style()->generatedIconPixmap(mode, drawn->second, &option);
+            }
+        }
+        return drawn->second;
+    }
+
+    // The sizes a window system is offered, e.g. for the X11 window icon. 256 pixels is left
+    // out: window managers show window icons at 128 pixels at most, and drawing and sending it
+    // took longer than everything else the icon costs at start-up.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48), QSize(64, 64), QSize(128, 128)};
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = qMin(size.width(), size.height());
+        return QSize(side, side);
+    }
+
+    QIconEngine* clone() const override { return new FlagIconEngine(*this); }
+    QString key() const override { return QStringLiteral("TeebrookFlag"); }
+
+private:
+    std::map<std::pair<int, QIcon::Mode>, QPixmap> pixmaps;
+};
+
+}  // namespace
+
+QIcon teebrookIcon() {
+    // One icon for every window: each size is drawn once in a run.
+    static const QIcon icon(new FlagIconEngine);
     return icon;
 }
 

@@ -4,7 +4,7 @@
 #include <QIcon>
 #include <QPixmap>
 
-// The window icon, drawn at the usual icon sizes.
+// The window icon: the flag on the green, drawn at the size each use asks for.
 QIcon teebrookIcon();
 // The flag on the green as a square picture of `size` device-independent pixels.
 QPixmap flagPixmap(int size);

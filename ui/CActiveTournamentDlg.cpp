@@ -330,7 +330,7 @@ void CActiveTournamentDlg::refreshGroupView() {
     showText(courseLabel,
              QStringLiteral("Bane: %1 (Tee= %2)").arg(toQString(pitch.name), toQString(pitch.teeNameAt(group.tee))));
     // Stableford groups see the row of strokes received per hole; it shows the hole numbers.
-    const bool stableford = group.playForm != 0;
+    const bool stableford = group.playsStableford();
     allocationLabel->setVisible(stableford);
     for (int j = 0; j < MaxHoles; ++j) {
         if (stableford) showText(allocationLabels[j], numberText(j + 1));

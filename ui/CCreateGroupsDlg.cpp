@@ -114,12 +114,8 @@ void CCreateGroupsDlg::connectRow(int row) {
     connect(nameEdits[row], &QLineEdit::textChanged, this, [this, row] { onNameChanged(row); });
     connect(playFormLists[row], &CChoiceList::picked, this,
             [row](int index) { theTournament().groups[row].playForm = index; });
-    connect(allowanceLists[row], &CChoiceList::picked, this, [row](int index) {
-        if (index >= static_cast<int>(AllowanceFactors.size())) return;
-        CPlayGroup& group = theTournament().groups[row];
-        group.allowance = index;
-        group.allowanceFactor = AllowanceFactors[index];
-    });
+    connect(allowanceLists[row], &CChoiceList::picked, this,
+            [row](int index) { theTournament().groups[row].setAllowance(index); });
     connect(playerCountEdits[row], &QLineEdit::textChanged, this, [this, row] { onPlayerCountChanged(row); });
     connect(teeLists[row], &CChoiceList::picked, this, [row](int index) { theTournament().groups[row].tee = index; });
 }

@@ -36,12 +36,6 @@ QString frameCaption(const CPlayGroup& group) {
     return toQString(caption).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
-// Slope, course rating and par figure of tee `tee` of the course; zeros for a tee outside the arrays.
-float playingHandicapOnTee(float hcp, const CPitch& pitch, int tee) {
-    if (tee < 0 || tee >= MaxTees) return playingHandicap(hcp, 0, 0.0f, 0);
-    return playingHandicap(hcp, pitch.slopeValue[tee], pitch.pitchValue[tee], pitch.parValue[tee]);
-}
-
 }  // namespace
 
 CRegisterGroupDlg::CRegisterGroupDlg(int groupPosition, QWidget* parent) : QDialog(parent), position(groupPosition) {
@@ -173,6 +167,6 @@ void CRegisterGroupDlg::onHandicapChanged(int row) {
         shEdits[row]->clear();
         return;
     }
-    player.sh = playingHandicapOnTee(player.hcp, theTournament().pitch, edited->tee);
+    player.sh = playingHandicapOnTee(theTournament().pitch, edited->tee, player.hcp);
     showText(shEdits[row], QString::fromStdString(formatPlayingHandicap(player.sh)));
 }

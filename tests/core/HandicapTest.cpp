@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "model/Records.h"
+
 #include <bit>
 #include <cfloat>
 #include <cmath>
@@ -79,6 +81,29 @@ TEST(PlayingHandicap, NoCourseGivesZeroAndHugeFiguresStayFinite) {
     EXPECT_EQ(playingHandicap(0.0f, 0, 72.5f, 72), 0.5f);
     EXPECT_EQ(playingHandicap(FLT_MAX, 2147483647, FLT_MAX, -2147483647 - 1), FLT_MAX);
     EXPECT_EQ(playingHandicap(-FLT_MAX, 2147483647, 0.0f, 0), -FLT_MAX);
+}
+
+TEST(PlayingHandicapOnTee, TakesTheFiguresOfTheGroupsTeeAndNoneOutsideTheArrays) {
+    CPitch pitch;
+    pitch.numberOfTees = 3;
+    pitch.slopeValue = {128, 113, 131, 140, 150};
+    pitch.pitchValue = {70.4f, 72.0f, 69.8f, 71.0f, 73.0f};
+    pitch.parValue = {72, 72, 72, 70, 71};
+    const struct {
+        int tee;
+        float hcp;
+        float sh;
+    } cases[] = {
+        {0, 12.3f, 12.332745f},
+        {1, 18.0f, 18.0f},
+        {2, 28.4f, 30.723896f},
+        // Beyond numberOfTees but inside the arrays: the figures there count, as they are stored.
+        {4, 0.0f, 2.0f},
+        {-1, 20.0f, 0.0f},
+        {5, 20.0f, 0.0f},
+        {7, 54.0f, 0.0f},
+    };
+    for (const auto& c : cases) EXPECT_EQ(playingHandicapOnTee(pitch, c.tee, c.hcp), c.sh) << "tee " << c.tee;
 }
 
 TEST(FormatPlayingHandicap, RoundsAnExactHalfAwayFromZero) {

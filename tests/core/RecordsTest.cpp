@@ -141,6 +141,26 @@ TEST(FixedTables, IndexOutsideATableShowsEmpty) {
     EXPECT_EQ(allowanceName(5), "");
 }
 
+TEST(PlayGroup, AllowanceTakesItsFactorAndEveryFormButStrokePlayIsStableford) {
+    CPlayGroup group;
+    const struct {
+        int index;
+        int allowance;
+        float factor;
+    } picks[] = {{1, 1, 0.75f}, {4, 4, 0.0f}, {5, 4, 0.0f}, {-1, 4, 0.0f}, {2, 2, 0.5f}, {0, 0, 1.0f}};
+    for (const auto& pick : picks) {
+        group.setAllowance(pick.index);
+        EXPECT_EQ(group.allowance, pick.allowance) << pick.index;
+        EXPECT_EQ(group.allowanceFactor, pick.factor) << pick.index;
+    }
+    group.playForm = StrokePlay;
+    EXPECT_FALSE(group.playsStableford());
+    for (int form : {1, 7}) {
+        group.playForm = form;
+        EXPECT_TRUE(group.playsStableford()) << form;
+    }
+}
+
 TEST(PlayerText, FirstNameBlankSurname) {
     EXPECT_EQ(namedPlayer("Kari", "Nordmann", 0.0f).text(), "Kari Nordmann");
     EXPECT_EQ(playerText("", ""), " ");

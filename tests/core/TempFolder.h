@@ -11,6 +11,12 @@
 
 #include <unistd.h>
 
+// A path from its UTF-8 text, as the core takes paths: on Windows a narrow path would be read
+// in the ANSI code page instead.
+inline std::filesystem::path utf8Path(std::string_view text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
 class TempFolder {
 public:
     TempFolder() {
@@ -33,14 +39,14 @@ public:
 
     std::string write(std::string_view name, std::string_view contents) const {
         const std::string target = file(name);
-        std::filesystem::create_directories(std::filesystem::path(target).parent_path());
-        std::ofstream out(target, std::ios::binary);
+        std::filesystem::create_directories(utf8Path(target).parent_path());
+        std::ofstream out(utf8Path(target), std::ios::binary);
         out << contents;
         return target;
     }
 
     static std::string read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
+        std::ifstream in(utf8Path(path), std::ios::binary);
         std::ostringstream contents;
         contents << in.rdbuf();
         return contents.str();

@@ -393,17 +393,18 @@ TEST_F(ActiveTournamentScreen, CountsBeyondNineGoNoFurtherThanNinePlayers) {
 TEST_F(ActiveTournamentScreen, ResultListButtonOpensTheResultsScreenOverThisOne) {
     setUpTwoGroups();
     open();
-    QString title;
     int lines = -1;
-    onNextModal([&](QWidget* modal) {
-        auto* results = qobject_cast<CResultsDlg*>(modal);
-        if (results) lines = results->lines().size();
-        title = modal->windowTitle();
-        static_cast<QDialog*>(modal)->reject();
-    });
-    QTest::mouseClick(childNamed<QPushButton>(screen.get(), QStringLiteral("resultListButton")), Qt::LeftButton);
-
-    EXPECT_EQ(title, QStringLiteral("Resultater"));
+    answerModal(
+        QStringLiteral("Resultater"),
+        [&] {
+            QTest::mouseClick(childNamed<QPushButton>(screen.get(), QStringLiteral("resultListButton")),
+                              Qt::LeftButton);
+        },
+        [&](QWidget* modal) {
+            auto* results = qobject_cast<CResultsDlg*>(modal);
+            if (results) lines = results->lines().size();
+            static_cast<QDialog*>(modal)->reject();
+        });
     EXPECT_EQ(lines, 5);
     EXPECT_TRUE(screen->isVisible());
     EXPECT_TRUE(QFile::exists(QStringLiteral("Klubbmesterskap_ResultatListe.txt")));

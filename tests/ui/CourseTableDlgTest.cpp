@@ -127,36 +127,41 @@ TEST_F(CourseEditor, ACourseMadeChangedAndDeletedReachesTheFileAndTheMainWindow)
     QStringList menuEntries;
     QStringList before;
     QStringList after;
-    onNextPopup([&](QWidget* popup) {
+    const auto openMenu = [&window] {
+        const QPoint inside(4, window.height() - 4);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, inside, window.mapToGlobal(inside));
+        QApplication::sendEvent(&window, &event);
+    };
+    answerPopup(openMenu, [&](QWidget* popup) {
         auto* menu = qobject_cast<QMenu*>(popup);
+        ASSERT_NE(menu, nullptr);
         for (QAction* action : menu->actions()) menuEntries << action->text();
-        onNextModal([&](QWidget* editor) {
+        const auto openEditor = [&] { menu->actions()[menuEntries.indexOf(QStringLiteral("&Baner..."))]->trigger(); };
+        answerModal(QStringLiteral("Baner"), openEditor, [&](QWidget* editor) {
             before = listed(editor, 0);
-            onNextModal([&](QWidget* form) {
-                fillCourse(form, QStringLiteral("Nyparken"), NinePars, NineIndexes,
-                           {QStringLiteral("Gul;33,5;110;35")});
-                press(form, "okButton");
-            });
-            press(editor, "newButton");
+            answerModal(
+                QStringLiteral("Bane"), [&] { press(editor, "newButton"); },
+                [&](QWidget* form) {
+                    fillCourse(form, QStringLiteral("Nyparken"), NinePars, NineIndexes,
+                               {QStringLiteral("Gul;33,5;110;35")});
+                    press(form, "okButton");
+                });
             choose(editor, 1);
-            onNextModal([&](QWidget* form) {
-                setField(form, QStringLiteral("nameEdit"), QStringLiteral("Kortbanen Vest"));
-                setField(form, QStringLiteral("teeSlopeEdit1"), QStringLiteral("125"));
-                press(form, "okButton");
-            });
-            press(editor, "changeButton");
+            answerModal(
+                QStringLiteral("Bane"), [&] { press(editor, "changeButton"); },
+                [&](QWidget* form) {
+                    setField(form, QStringLiteral("nameEdit"), QStringLiteral("Kortbanen Vest"));
+                    setField(form, QStringLiteral("teeSlopeEdit1"), QStringLiteral("125"));
+                    press(form, "okButton");
+                });
             choose(editor, 0);
             press(editor, "deleteButton");
             after = listed(editor, 3);
             press(editor, "saveButton");
             press(editor, "closeButton");
         });
-        menu->actions()[menuEntries.indexOf(QStringLiteral("&Baner..."))]->trigger();
         menu->close();
     });
-    const QPoint inside(4, window.height() - 4);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, inside, window.mapToGlobal(inside));
-    QApplication::sendEvent(&window, &event);
 
     EXPECT_LT(menuEntries.indexOf(QStringLiteral("&Baner...")),
               menuEntries.indexOf(QStringLiteral("&About Teebrook...")));
@@ -249,11 +254,13 @@ TEST_F(CourseEditor, ImportedCoursesAreListedAsNewAndMustBeCompletedBeforeSaving
     const QByteArray original = table();
     CCourseTableDlg editor;
     editor.show();
-    onNextModal([](QWidget* import) {
-        QTest::keyClicks(childNamed<QLineEdit>(import, QStringLiteral("fileNameEdit")), QStringLiteral("baner.txt"));
-        press(import, "okButton");
-    });
-    press(&editor, "importButton");
+    answerModal(
+        QStringLiteral("Importer baner"), [&editor] { press(&editor, "importButton"); },
+        [](QWidget* import) {
+            QTest::keyClicks(childNamed<QLineEdit>(import, QStringLiteral("fileNameEdit")),
+                             QStringLiteral("baner.txt"));
+            press(import, "okButton");
+        });
     EXPECT_EQ(listed(&editor, 0), QStringList({"Testbanen", "Kortbanen", "Skogbanen"}));
     EXPECT_EQ(listed(&editor, 3).last(), QStringLiteral("Ny, ikke lagret"));
     EXPECT_EQ(MessageBox::recorded(),
@@ -314,27 +321,34 @@ TEST_F(CourseEditor, TheSetupScreensCourseImportGoesOnToTheEditor) {
     CSetupDlg setup;
     setup.show();
     QStringList listedInEditor;
-    onNextModal([&](QWidget* import) {
-        onNextModal([&](QWidget* editor) {
-            listedInEditor = listed(editor, 0);
-            MessageBox::setNextAnswer(MessageBox::Answer::No);
-            press(editor, "closeButton");
-        });
-        QTest::keyClicks(childNamed<QLineEdit>(import, QStringLiteral("fileNameEdit")), QStringLiteral("baner.txt"));
-        press(import, "okButton");
+    // The import screen closes first; then the setup screen opens the editor.
+    const auto importCourses = [&setup] {
+        answerModal(
+            QStringLiteral("Importer baner"), [&setup] { press(&setup, "importPitchesButton"); },
+            [](QWidget* import) {
+                QTest::keyClicks(childNamed<QLineEdit>(import, QStringLiteral("fileNameEdit")),
+                                 QStringLiteral("baner.txt"));
+                press(import, "okButton");
+            });
+    };
+    answerModal(QStringLiteral("Baner"), importCourses, [&](QWidget* editor) {
+        listedInEditor = listed(editor, 0);
+        MessageBox::setNextAnswer(MessageBox::Answer::No);
+        press(editor, "closeButton");
     });
-    press(&setup, "importPitchesButton");
     EXPECT_EQ(listedInEditor, QStringList({"Testbanen", "Kortbanen", "Skogbanen"}));
 }
 
 TEST_F(CourseEditor, TheRealYesNoCancelQuestionOffersJaNeiAndAvbrytAndEscapeAnswersAvbryt) {
     MessageBox::setRecording(false);
     QStringList buttons;
-    onNextModal([&](QWidget* box) {
-        for (QPushButton* button : box->findChildren<QPushButton*>()) buttons << button->text();
-        QTest::keyClick(box, Qt::Key_Escape);
-    });
-    const MessageBox::Answer answer = MessageBox::askYesNoCancel(nullptr, QStringLiteral("Lagre?"));
+    MessageBox::Answer answer = MessageBox::Answer::Yes;
+    answerModal(
+        MessageBox::title(), [&] { answer = MessageBox::askYesNoCancel(nullptr, QStringLiteral("Lagre?")); },
+        [&](QWidget* box) {
+            for (QPushButton* button : box->findChildren<QPushButton*>()) buttons << button->text();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
     MessageBox::setRecording(true);
     EXPECT_EQ(answer, MessageBox::Answer::Cancel);
     buttons.sort();

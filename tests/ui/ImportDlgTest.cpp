@@ -159,13 +159,14 @@ TEST_F(ImportDlgTest, LeftOutLinesAreReportedInARealWarningBox) {
     MessageBox::setRecording(false);
     writeImportFile(QStringLiteral("feil.txt"), "Kari Nordmann\r\nOla Hansen 7\r\n");
     QString shown;
-    onNextModal([&shown](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        shown = box->text();
-        box->button(QMessageBox::Ok)->click();
-    });
-    importPlayers(QStringLiteral("feil.txt"));
+    answerModal(
+        MessageBox::title(), [this] { importPlayers(QStringLiteral("feil.txt")); },
+        [&shown](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            shown = box->text();
+            box->button(QMessageBox::Ok)->click();
+        });
     EXPECT_EQ(shown, QStringLiteral("1 spillere ble lagt inn. 1 linjer ble ikke lagt inn."));
     EXPECT_EQ(groupA().noOfPlayers, 1);
 }

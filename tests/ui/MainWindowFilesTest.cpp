@@ -118,14 +118,15 @@ TEST_F(MainWindowFiles, TheRealQuestionOffersJaNeiAndAvbryt) {
     MessageBox::setRecording(false);
     QStringList buttons;
     QString text;
-    onNextModal([&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        text = box->text();
-        for (QAbstractButton* button : box->buttons()) buttons << button->text();
-        QTest::keyClick(box, Qt::Key_Escape);
-    });
-    press("exitButton");
+    answerModal(
+        QStringLiteral("Fernhill"), [&] { press("exitButton"); },
+        [&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            text = box->text();
+            for (QAbstractButton* button : box->buttons()) buttons << button->text();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
     MessageBox::setRecording(true);
     EXPECT_EQ(text, SaveQuestion);
     buttons.sort();

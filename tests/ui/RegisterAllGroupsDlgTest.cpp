@@ -71,18 +71,16 @@ TEST_F(RegisterAllGroupsScreen, AButtonOpensTheRegisterScreenOfItsGroupAndCaptio
     tournament().groups[1].groupName = "Kveld";
     open();
     int position = -1;
-    QString title;
-    onNextModal([&](QWidget* modal) {
-        auto* registerScreen = qobject_cast<CRegisterGroupDlg*>(modal);
-        ASSERT_NE(registerScreen, nullptr);
-        position = registerScreen->groupPosition();
-        title = modal->windowTitle();
-        tournament().groups[1].groupName = "Endret";
-        modal->close();
-    });
-    QTest::mouseClick(groupButton('B'), Qt::LeftButton);
+    answerModal(
+        QStringLiteral("Registrer gruppe"), [this] { QTest::mouseClick(groupButton('B'), Qt::LeftButton); },
+        [&](QWidget* modal) {
+            auto* registerScreen = qobject_cast<CRegisterGroupDlg*>(modal);
+            ASSERT_NE(registerScreen, nullptr);
+            position = registerScreen->groupPosition();
+            tournament().groups[1].groupName = "Endret";
+            modal->close();
+        });
     EXPECT_EQ(position, 1);
-    EXPECT_EQ(title, QStringLiteral("Registrer gruppe"));
     EXPECT_TRUE(screen->isVisible());
     EXPECT_EQ(groupButton('B')->text(), QStringLiteral("Dame: Kveld"));
 }

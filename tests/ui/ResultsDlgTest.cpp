@@ -195,15 +195,17 @@ TEST_F(ResultsScreen, PrizeListQuestionIsARealModalBoxAnsweredNo) {
     CResultsDlg screen;
     MessageBox::setRecording(false);
     QString shown;
-    onNextModal([&](QWidget* modal) {
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            shown = box->text();
-            for (QAbstractButton* button : box->buttons()) {
-                if (button->text() == QStringLiteral("Nei")) button->click();
+    answerModal(
+        QStringLiteral("Fernhill"),
+        [&] { childNamed<QPushButton>(&screen, QStringLiteral("prizeListButton"))->click(); },
+        [&](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                shown = box->text();
+                for (QAbstractButton* button : box->buttons()) {
+                    if (button->text() == QStringLiteral("Nei")) button->click();
+                }
             }
-        }
-    });
-    childNamed<QPushButton>(&screen, QStringLiteral("prizeListButton"))->click();
+        });
     MessageBox::setRecording(true);
     EXPECT_TRUE(shown.endsWith(QStringLiteral("Vil du \u00e5pne PDF-filen?"))) << shown.toStdString();
 }
@@ -238,13 +240,14 @@ TEST_F(ResultsScreen, EmptyNameMessageIsARealModalBoxWithOk) {
     tournament().name.clear();
     MessageBox::setRecording(false);
     QString shown;
-    onNextModal([&](QWidget* modal) {
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+    answerModal(
+        MessageBox::title(), [] { CResultsDlg screen; },
+        [&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
             shown = box->text();
             box->button(QMessageBox::Ok)->click();
-        }
-    });
-    CResultsDlg screen;
+        });
     MessageBox::setRecording(true);
     EXPECT_EQ(shown, QStringLiteral("Skriv inn et Konkuransenavn."));
 }

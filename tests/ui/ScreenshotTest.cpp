@@ -176,16 +176,18 @@ protected:
     void saveContextMenu(CTournamentDlg& main) {
         main.show();
         QTest::qWait(200);
-        onNextPopup([&](QWidget* menu) {
+        const auto openMenu = [&main] {
+            const QPoint inside(main.width() / 2, main.height() / 2);
+            QContextMenuEvent event(QContextMenuEvent::Mouse, inside, main.mapToGlobal(inside));
+            QApplication::sendEvent(&main, &event);
+        };
+        answerPopup(openMenu, [&](QWidget* menu) {
             QTest::qWait(200);
             const QRect area = main.frameGeometry().united(menu->geometry());
             const QPixmap shot = main.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
             savePicture(shot, "meny");
             menu->close();
         });
-        const QPoint inside(main.width() / 2, main.height() / 2);
-        QContextMenuEvent event(QContextMenuEvent::Mouse, inside, main.mapToGlobal(inside));
-        QApplication::sendEvent(&main, &event);
         main.close();
     }
 

@@ -59,11 +59,12 @@ void registerPlayer(QWidget* screen, int row, const QStringList& texts) {
 }
 
 void registerGroup(QWidget* allGroups, const QString& button, std::function<void(QWidget*)> players) {
-    onNextModal([players = std::move(players)](QWidget* screen) {
-        players(screen);
-        click(screen, QStringLiteral("closeButton"));
-    });
-    click(allGroups, button);
+    answerModal(
+        QStringLiteral("Registrer gruppe"), [&] { click(allGroups, button); },
+        [players = std::move(players)](QWidget* screen) {
+            players(screen);
+            click(screen, QStringLiteral("closeButton"));
+        });
 }
 
 }  // namespace
@@ -79,30 +80,31 @@ TEST_F(UiTest, WholeSetUpFromAnEmptyTournamentToSavedFileAndStartList) {
     pick(&window, QStringLiteral("typeList"), 0);
     typeInto(&window, QStringLiteral("groupCountEdit"), QStringLiteral("2"));
 
-    onNextModal(createGroups);
-    click(&window, QStringLiteral("createGroupsButton"));
+    answerModal(
+        QStringLiteral("Opprett grupper"), [&] { click(&window, QStringLiteral("createGroupsButton")); }, createGroups);
     EXPECT_FLOAT_EQ(tournament().groups[0].allowanceFactor, 0.75f);
 
     QStringList captions;
-    onNextModal([&](QWidget* allGroups) {
-        captions << childNamed<QPushButton>(allGroups, QStringLiteral("groupButtonA"))->text()
-                 << childNamed<QPushButton>(allGroups, QStringLiteral("groupButtonB"))->text();
-        registerGroup(allGroups, QStringLiteral("groupButtonA"), [](QWidget* screen) {
-            registerPlayer(screen, 1,
-                           {QStringLiteral("Kari"), QStringLiteral("Nordmann"), QStringLiteral("Fjellvik GK"),
-                            QStringLiteral("12.3")});
-            registerPlayer(
-                screen, 2,
-                {QStringLiteral("Ola"), QStringLiteral("Haugen"), QStringLiteral("Solbakken"), QStringLiteral("28.4")});
+    answerModal(
+        QStringLiteral("Registrer alle gruppene"), [&] { click(&window, QStringLiteral("registerButton")); },
+        [&](QWidget* allGroups) {
+            captions << childNamed<QPushButton>(allGroups, QStringLiteral("groupButtonA"))->text()
+                     << childNamed<QPushButton>(allGroups, QStringLiteral("groupButtonB"))->text();
+            registerGroup(allGroups, QStringLiteral("groupButtonA"), [](QWidget* screen) {
+                registerPlayer(screen, 1,
+                               {QStringLiteral("Kari"), QStringLiteral("Nordmann"), QStringLiteral("Fjellvik GK"),
+                                QStringLiteral("12.3")});
+                registerPlayer(screen, 2,
+                               {QStringLiteral("Ola"), QStringLiteral("Haugen"), QStringLiteral("Solbakken"),
+                                QStringLiteral("28.4")});
+            });
+            registerGroup(allGroups, QStringLiteral("groupButtonB"), [](QWidget* screen) {
+                registerPlayer(
+                    screen, 1,
+                    {QStringLiteral("Åse"), QStringLiteral("Bø"), QStringLiteral("Fjellvik"), QStringLiteral("54.5")});
+            });
+            click(allGroups, QStringLiteral("closeButton"));
         });
-        registerGroup(allGroups, QStringLiteral("groupButtonB"), [](QWidget* screen) {
-            registerPlayer(
-                screen, 1,
-                {QStringLiteral("Åse"), QStringLiteral("Bø"), QStringLiteral("Fjellvik"), QStringLiteral("54.5")});
-        });
-        click(allGroups, QStringLiteral("closeButton"));
-    });
-    click(&window, QStringLiteral("registerButton"));
     EXPECT_EQ(captions, QStringList({QStringLiteral("Herre: Formiddag"), QStringLiteral("Mixed: Kveld")}));
     EXPECT_EQ(MessageBox::recorded(), QStringList{QStringLiteral("Verdien vil bli begrenset oppad til 54.")});
 

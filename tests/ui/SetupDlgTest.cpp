@@ -22,19 +22,18 @@ protected:
         return screen->findChild<QPushButton*>(QString::fromLatin1(name));
     }
 
-    // Presses `name` on the setup screen and answers the screen it opens: `fill` acts on it,
-    // then `closeName` closes it. Answers the title of the screen that opened.
-    QString openFromSetup(
-        const char* name, const char* closeName, std::function<void(QWidget*)> fill = [](QWidget*) {}) {
+    // Presses `name` on the setup screen and answers the screen titled `title` it opens: `fill`
+    // acts on it, then `closeName` closes it.
+    static void openFromSetup(
+        const char* name, const QString& title, const char* closeName,
+        std::function<void(QWidget*)> fill = [](QWidget*) {}) {
         CSetupDlg setup;
-        QString opened;
-        onNextModal([&](QWidget* modal) {
-            opened = modal->windowTitle();
-            fill(modal);
-            button(modal, closeName)->click();
-        });
-        button(&setup, name)->click();
-        return opened;
+        answerModal(
+            title, [&] { button(&setup, name)->click(); },
+            [&](QWidget* modal) {
+                fill(modal);
+                button(modal, closeName)->click();
+            });
     }
 
     // Every player and course the tournament holds, to see that a form stored nothing.
@@ -80,13 +79,9 @@ TEST_F(SetupDlgTest, MainWindowKeepsItsButtonDisabledButItsCommandOpensTheScreen
     EXPECT_FALSE(setupButton->isEnabled());
 
     setupButton->setEnabled(true);
-    QString opened;
-    onNextModal([&opened](QWidget* modal) {
-        opened = modal->windowTitle();
-        button(modal, "cancelButton")->click();
-    });
-    setupButton->click();
-    EXPECT_EQ(opened, QStringLiteral("Oppsett..."));
+    answerModal(
+        QStringLiteral("Oppsett..."), [setupButton] { setupButton->click(); },
+        [](QWidget* modal) { button(modal, "cancelButton")->click(); });
 }
 
 TEST_F(SetupDlgTest, OkAndCancelCloseTheScreen) {
@@ -98,16 +93,16 @@ TEST_F(SetupDlgTest, OkAndCancelCloseTheScreen) {
 }
 
 TEST_F(SetupDlgTest, EachRegisterAndImportButtonOpensItsScreen) {
-    EXPECT_EQ(openFromSetup("registerPlayersButton", "doneButton"), QStringLiteral("Registrer spillere"));
-    EXPECT_EQ(openFromSetup("importPlayersButton", "cancelButton"), QStringLiteral("Importer spillere"));
-    EXPECT_EQ(openFromSetup("registerPitchesButton", "doneButton"), QStringLiteral("Registrering av baner"));
-    EXPECT_EQ(openFromSetup("importPitchesButton", "cancelButton"), QStringLiteral("Importer baner"));
+    openFromSetup("registerPlayersButton", QStringLiteral("Registrer spillere"), "doneButton");
+    openFromSetup("importPlayersButton", QStringLiteral("Importer spillere"), "cancelButton");
+    openFromSetup("registerPitchesButton", QStringLiteral("Registrering av baner"), "doneButton");
+    openFromSetup("importPitchesButton", QStringLiteral("Importer baner"), "cancelButton");
 }
 
 TEST_F(SetupDlgTest, PlayerImportOpenedFromSetupImportsIntoGroupA) {
     const TemporaryImportDirectory importDir;
     ASSERT_TRUE(importDir.write(QStringLiteral("spillere.txt"), "Kari Nordmann 18\r\n"));
-    openFromSetup("importPlayersButton", "okButton", [](QWidget* modal) {
+    openFromSetup("importPlayersButton", QStringLiteral("Importer spillere"), "okButton", [](QWidget* modal) {
         QTest::keyClicks(modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")), QStringLiteral("spillere.txt"));
     });
     ASSERT_EQ(tournament().groups[0].noOfPlayers, 1);

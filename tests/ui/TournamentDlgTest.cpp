@@ -279,29 +279,23 @@ TEST_F(MainWindow, CreateGroupsNeedsEachOfItsSixConditions) {
     tournament().type = "Par";
 
     // No course is needed: the screen opens with empty tee lists.
-    QString title;
     int tees = -1;
-    onNextModal([&](QWidget* modal) {
-        title = modal->windowTitle();
-        tees = childNamed<QComboBox>(modal, QStringLiteral("teeList1"))->count();
-        modal->close();
-    });
     MessageBox::clearRecorded();
-    press("createGroupsButton");
+    answerModal(
+        QStringLiteral("Opprett grupper"), [this] { press("createGroupsButton"); },
+        [&](QWidget* modal) {
+            tees = childNamed<QComboBox>(modal, QStringLiteral("teeList1"))->count();
+            modal->close();
+        });
     EXPECT_TRUE(messages().isEmpty());
-    EXPECT_EQ(title, QStringLiteral("Opprett grupper"));
     EXPECT_EQ(tees, 0);
 }
 
 TEST_F(MainWindow, RegisterButtonOpensTheRegisterAllGroupsScreen) {
     type("groupCountEdit", QStringLiteral("2"));
-    QString title;
-    onNextModal([&](QWidget* modal) {
-        title = modal->windowTitle();
-        modal->close();
-    });
-    press("registerButton");
-    EXPECT_EQ(title, QStringLiteral("Registrer alle gruppene"));
+    answerModal(
+        QStringLiteral("Registrer alle gruppene"), [this] { press("registerButton"); },
+        [](QWidget* modal) { modal->close(); });
     EXPECT_TRUE(messages().isEmpty());
 }
 
@@ -313,14 +307,9 @@ TEST_F(MainWindow, StartTournamentNeedsANameAndPlayers) {
 
     tournament().groups[0].noOfPlayers = 2;
     MessageBox::clearRecorded();
-    QString opened;
-    onNextModal([&](QWidget* modal) {
-        opened = modal->windowTitle();
-        modal->close();
-    });
-    press("playButton");
+    answerModal(
+        QStringLiteral("Aktiv turnering"), [this] { press("playButton"); }, [](QWidget* modal) { modal->close(); });
     EXPECT_TRUE(messages().isEmpty());
-    EXPECT_EQ(opened, QStringLiteral("Aktiv turnering"));
 
     edit("nameEdit")->clear();
     press("playButton");
@@ -357,30 +346,30 @@ TEST_F(MainWindow, EscapeAndTheExitButtonCloseTheWindow) {
 TEST_F(MainWindow, ContextMenuEndsWithTheAboutEntryAfterASeparator) {
     QStringList entries;
     bool separatorBefore = false;
-    QString aboutTitle;
     QString aboutText;
-    onNextPopup([&](QWidget* popup) {
+    const auto openMenu = [this] {
+        const QPoint inside(4, window->height() - 4);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, inside, window->mapToGlobal(inside));
+        QApplication::sendEvent(window.get(), &event);
+    };
+    answerPopup(openMenu, [&](QWidget* popup) {
         auto* menu = qobject_cast<QMenu*>(popup);
         ASSERT_NE(menu, nullptr);
         const QList<QAction*> actions = menu->actions();
         for (QAction* action : actions) entries << action->text();
         separatorBefore = actions.size() >= 2 && actions[actions.size() - 2]->isSeparator();
-        onNextModal([&](QWidget* about) {
-            aboutTitle = about->windowTitle();
-            aboutText = childNamed<QLabel>(about, QStringLiteral("versionLabel"))->text();
-            QTest::mouseClick(childNamed<QPushButton>(about, QStringLiteral("okButton")), Qt::LeftButton);
-        });
-        actions.last()->trigger();
+        answerModal(
+            QStringLiteral("About Teebrook"), [&] { actions.last()->trigger(); },
+            [&](QWidget* about) {
+                aboutText = childNamed<QLabel>(about, QStringLiteral("versionLabel"))->text();
+                QTest::mouseClick(childNamed<QPushButton>(about, QStringLiteral("okButton")), Qt::LeftButton);
+            });
         menu->close();
     });
-    const QPoint inside(4, window->height() - 4);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, inside, window->mapToGlobal(inside));
-    QApplication::sendEvent(window.get(), &event);
 
     ASSERT_FALSE(entries.isEmpty());
     EXPECT_EQ(entries.last(), QStringLiteral("&About Teebrook..."));
     EXPECT_TRUE(separatorBefore);
-    EXPECT_EQ(aboutTitle, QStringLiteral("About Teebrook"));
     EXPECT_EQ(aboutText, QStringLiteral("Teebrook Version 1.0"));
     EXPECT_TRUE(window->isVisible());
 }
@@ -388,31 +377,26 @@ TEST_F(MainWindow, ContextMenuEndsWithTheAboutEntryAfterASeparator) {
 TEST_F(MainWindow, F1OpensTheAboutBox) {
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    QString title;
-    onNextModal([&](QWidget* about) {
-        title = about->windowTitle();
-        about->close();
-    });
-    QTest::keyClick(edit("nameEdit"), Qt::Key_F1);
-    EXPECT_EQ(title, QStringLiteral("About Teebrook"));
+    answerModal(
+        QStringLiteral("About Teebrook"), [this] { QTest::keyClick(edit("nameEdit"), Qt::Key_F1); },
+        [](QWidget* about) { about->close(); });
 }
 
 TEST_F(MainWindow, RealMessageBoxHasTheProgramTitleAndOneOkButton) {
     MessageBox::setRecording(false);
-    QString title;
     QString text;
     int buttons = 0;
-    onNextModal([&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        title = box->windowTitle();
-        text = box->text();
-        buttons = static_cast<int>(box->buttons().size());
-        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-    });
-    press("saveButton");
+    // The helper checks the title.
+    answerModal(
+        QStringLiteral("Fernhill"), [this] { press("saveButton"); },
+        [&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            text = box->text();
+            buttons = static_cast<int>(box->buttons().size());
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        });
     MessageBox::setRecording(true);
-    EXPECT_EQ(title, QStringLiteral("Fernhill"));
     EXPECT_EQ(text, QStringLiteral("Skriv inn et Konkuransenavn."));
     EXPECT_EQ(buttons, 1);
 }

@@ -2,10 +2,16 @@
 
 #include <QAbstractItemView>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QMessageBox>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <cstdlib>
+#include <memory>
+#include <string>
 
 const char* const UiTestCourseTable =
     "[NumberOfPitches]\r\nNumber=2\r\n"
@@ -40,34 +46,92 @@ void UiTest::TearDown() {
 }
 
 namespace {
-void pollForModal(std::function<void(QWidget*)> action, int triesLeft) {
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-        action(modal);
-        return;
-    }
-    if (triesLeft > 0) {
-        QTimer::singleShot(
-            10, [action = std::move(action), triesLeft]() mutable { pollForModal(std::move(action), triesLeft - 1); });
+
+constexpr int PollIntervalMs = 10;
+
+// One wait for a window: polled from whatever event loop runs, the modal's own exec() above all.
+struct WindowWait {
+    std::string awaited;                           // "dialog \"Opprett grupper\"", for the failure
+    std::function<QWidget*()> find;                // the window now open, or none
+    std::function<bool(const QWidget*)> expected;  // whether it is the one awaited
+    std::function<void(QWidget*)> answer;
+    QElapsedTimer clock;
+    bool answered = false;
+    bool failed = false;
+    bool finished = false;  // the helper has returned: stale polls stop
+};
+
+std::string describe(const QWidget* window) {
+    std::string text = "\"" + window->windowTitle().toStdString() + "\"";
+    if (const auto* box = qobject_cast<const QMessageBox*>(window))
+        text += " saying \"" + box->text().toStdString() + "\"";
+    return text;
+}
+
+void failAndClose(WindowWait& wait, QWidget* window, const std::string& why) {
+    ADD_FAILURE() << why;
+    wait.failed = true;
+    window->close();
+}
+
+void handOver(WindowWait& wait, QWidget* window) {
+    wait.answered = true;
+    const QPointer<QWidget> answered(window);
+    wait.answer(window);
+    if (answered && answered->isVisible()) {
+        failAndClose(wait, answered, "the " + wait.awaited + " was left open by the test");
     }
 }
-void pollForPopup(std::function<void(QWidget*)> action, int triesLeft) {
-    if (QWidget* popup = QApplication::activePopupWidget()) {
-        action(popup);
-        return;
+
+void poll(const std::shared_ptr<WindowWait>& wait) {
+    if (wait->finished) return;
+    const bool late = wait->clock.elapsed() > WindowWaitMs;
+    QWidget* window = wait->find();
+    if (window && wait->failed) {
+        // After a failure anything still coming is closed unseen, so the case cannot hang.
+        window->close();
+    } else if (window && wait->expected(window)) {
+        handOver(*wait, window);
+        if (!wait->failed) return;
+    } else if (window && late) {
+        // Another window may come first and be answered by a helper of its own; one that
+        // stays is in the way.
+        failAndClose(*wait, window, "waited for the " + wait->awaited + ", but " + describe(window) + " came");
+    } else if (!window && late && !wait->failed) {
+        ADD_FAILURE() << "no " << wait->awaited << " came within " << WindowWaitMs << " ms";
+        wait->failed = true;
     }
-    if (triesLeft > 0) {
-        QTimer::singleShot(
-            10, [action = std::move(action), triesLeft]() mutable { pollForPopup(std::move(action), triesLeft - 1); });
-    }
+    QTimer::singleShot(PollIntervalMs, [wait] { poll(wait); });
 }
+
+void answerWindow(const std::shared_ptr<WindowWait>& wait, const std::function<void()>& open) {
+    wait->clock.start();
+    QTimer::singleShot(0, [wait] { poll(wait); });
+    open();
+    // A window shown later than `open` returns is still waited for, here.
+    const bool settled = QTest::qWaitFor([&wait] { return wait->answered || wait->failed; }, WindowWaitMs + 100);
+    if (!settled) ADD_FAILURE() << "no " << wait->awaited << " came";
+    wait->finished = true;
+}
+
 }  // namespace
 
-void onNextPopup(std::function<void(QWidget*)> action) {
-    QTimer::singleShot(0, [action = std::move(action)]() mutable { pollForPopup(std::move(action), 1000); });
+void answerModal(const QString& title, const std::function<void()>& open, std::function<void(QWidget*)> answer) {
+    auto wait = std::make_shared<WindowWait>();
+    wait->awaited = "dialog \"" + title.toStdString() + "\"";
+    wait->find = [] { return QApplication::activeModalWidget(); };
+    wait->expected = [title](const QWidget* window) { return window->windowTitle() == title; };
+    wait->answer = std::move(answer);
+    answerWindow(wait, open);
 }
 
-void onNextModal(std::function<void(QWidget*)> action) {
-    QTimer::singleShot(0, [action = std::move(action)]() mutable { pollForModal(std::move(action), 1000); });
+void answerPopup(const std::function<void()>& open, std::function<void(QWidget*)> answer) {
+    auto wait = std::make_shared<WindowWait>();
+    wait->awaited = "popup";
+    wait->find = [] { return QApplication::activePopupWidget(); };
+    wait->expected = [](const QWidget*) { return true; };
+    wait->answer = std::move(answer);
+    answerWindow(wait, open);
 }
 
 void pickEntry(QComboBox* list, int index) {

@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QTimer>
 #include <QWidget>
 #include <functional>
 
@@ -27,13 +26,18 @@ protected:
     CTournament& tournament() { return theTournament(); }
 };
 
-// Runs `action` on the next modal widget that opens (polling the event loop), e.g. to
-// fill and close a nested screen opened by exec(). The GUI tests' CTest timeout catches a
-// screen nobody closes.
-void onNextModal(std::function<void(QWidget*)> action);
+// How long a helper below waits for the window that `open` should bring up.
+inline constexpr int WindowWaitMs = 5000;
 
-// Runs `action` on the next popup widget that opens, e.g. a context menu shown with exec().
-void onNextPopup(std::function<void(QWidget*)> action);
+// Runs `open`, which shows a modal dialog titled `title` with exec(), and runs `answer` on
+// that dialog while it is open; `answer` closes it. Other modals on the way may be answered by
+// helpers of their own. The case fails, naming the dialog, when it has not come within
+// WindowWaitMs (another modal left open in its stead is named too) or when `answer` leaves it
+// open: such a dialog is closed, so the case goes on instead of hanging until CTest's timeout.
+void answerModal(const QString& title, const std::function<void()>& open, std::function<void(QWidget*)> answer);
+
+// The same for a popup, e.g. a context menu shown with exec().
+void answerPopup(const std::function<void()>& open, std::function<void(QWidget*)> answer);
 
 // The child of `parent` with the given object name; the case fails when there is none.
 template <class T>
