@@ -235,16 +235,6 @@ bool CCourseTableDlg::save() {
 }
 
 void CCourseTableDlg::reject() {
-    if (unsaved) {
-        switch (MessageBox::askYesNoCancel(this, UnsavedQuestion)) {
-            case MessageBox::Answer::Yes:
-                if (!save()) return;
-                break;
-            case MessageBox::Answer::No:
-                break;
-            case MessageBox::Answer::Cancel:
-                return;
-        }
-    }
+    if (unsaved && !MessageBox::mayCloseUnsaved(this, UnsavedQuestion, [this] { return save(); })) return;
     QDialog::reject();
 }

@@ -287,17 +287,9 @@ void CTournamentDlg::contextMenuEvent(QContextMenuEvent* event) {
 
 // Avslutt, Escape, "Lukk" and the window's close button all end here.
 void CTournamentDlg::reject() {
-    if (theTournament().hasUnsavedChanges()) {
-        switch (MessageBox::askYesNoCancel(this, SaveBeforeQuitQuestion)) {
-            case MessageBox::Answer::Yes:
-                if (!saveTournament()) return;
-                break;
-            case MessageBox::Answer::No:
-                break;
-            case MessageBox::Answer::Cancel:
-                return;
-        }
-    }
+    if (theTournament().hasUnsavedChanges() &&
+        !MessageBox::mayCloseUnsaved(this, SaveBeforeQuitQuestion, [this] { return saveTournament(); }))
+        return;
     QDialog::reject();
 }
 

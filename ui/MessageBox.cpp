@@ -20,6 +20,18 @@ void MessageBox::warning(QWidget* parent, const QString& text) {
     box.exec();
 }
 
+bool MessageBox::mayCloseUnsaved(QWidget* parent, const QString& question, const std::function<bool()>& save) {
+    switch (askYesNoCancel(parent, question)) {
+        case Answer::Yes:
+            return save();
+        case Answer::No:
+            return true;
+        case Answer::Cancel:
+            break;
+    }
+    return false;
+}
+
 MessageBox::Answer MessageBox::askYesNoCancel(QWidget* parent, const QString& text) {
     if (recordingMessages) {
         recordedMessages.append(text);

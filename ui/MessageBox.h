@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QWidget;
 
@@ -16,6 +17,9 @@ public:
     enum class Answer { Yes, No, Cancel };
     // A modal question with "Ja", "Nei" and "Avbryt"; Escape answers Cancel.
     static Answer askYesNoCancel(QWidget* parent, const QString& text);
+    // Before a window with unsaved work closes: asks `question` with Ja, Nei and Avbryt; Ja runs
+    // `save`. Answers whether the window may close (Ja and a successful save, or Nei).
+    static bool mayCloseUnsaved(QWidget* parent, const QString& question, const std::function<bool()>& save);
     // A modal question with "Ja" and "Nei" ("Nei" the default and Escape); true for "Ja".
     // While recording, true only when the next answer is Yes.
     static bool askYesNo(QWidget* parent, const QString& text);
