@@ -10,7 +10,7 @@
 
 #include <unistd.h>
 
-#include "bench/CourseTableFile.h"
+#include "bench/FullCourseTable.h"
 #include "model/CTournament.h"
 
 namespace {

@@ -13,7 +13,7 @@
 
 #include <unistd.h>
 
-#include "bench/CourseTableFile.h"
+#include "bench/FullCourseTable.h"
 #include "model/CTournament.h"
 
 namespace {
