@@ -20,6 +20,8 @@ CTournament::CTournament(std::string configPath)
     loadPitches();
     // The course list of the main window is filled from these names.
     for (int i = 0; i < pitchCount(); ++i) PitchNames[i] = pitches[i].name;
+    // The empty tournament of a new run is nothing to save.
+    markSaved();
 }
 
 void CTournament::reloadPitches() {

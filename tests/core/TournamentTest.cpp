@@ -55,6 +55,10 @@ TEST_F(TournamentTest, FreshObjectIsEmptyAndHoldsTheCourseTable) {
     EXPECT_EQ(tournament.PitchNames[0], "Kongsvinger");
     EXPECT_EQ(tournament.PitchNames[1], "Byneset");
     EXPECT_EQ(tournament.PitchNames[2], "");
+    // Nothing typed yet: quitting must not ask to save.
+    EXPECT_FALSE(tournament.hasUnsavedChanges());
+    tournament.day = 3;
+    EXPECT_TRUE(tournament.hasUnsavedChanges());
 }
 
 TEST_F(TournamentTest, MissingCourseTableGivesAnEmptyTable) {
