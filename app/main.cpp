@@ -1,12 +1,10 @@
 #include <QCommandLineParser>
-#include <QEvent>
-#include <QTimer>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
 
 #include "app/CTournamentApp.h"
+#include "app/FirstPaintProbe.h"
 #include "app/ListExport.h"
 #include "ui/CTournamentDlg.h"
 
@@ -19,22 +17,6 @@ bool asksForExport(int argc, char** argv) {
     }
     return false;
 }
-// For start-up measurements (bench/startup.sh): with TEEBROOK_QUIT_AFTER_FIRST_PAINT set, the
-// program says "first paint" on standard output as soon as its first paint is done, and ends.
-class QuitAfterFirstPaint : public QObject {
-public:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, watched, [window = static_cast<QWidget*>(watched)] {
-                std::fputs("first paint\n", stdout);
-                std::fflush(stdout);
-                window->close();
-            });
-        }
-        return false;
-    }
-};
 
 }  // namespace
 
@@ -59,8 +41,9 @@ int main(int argc, char** argv) {
 
     QApplication::setStyle(QStringLiteral("Fusion"));
     CTournamentDlg mainWindow;
-    QuitAfterFirstPaint quitter;
-    if (std::getenv("TEEBROOK_QUIT_AFTER_FIRST_PAINT")) mainWindow.installEventFilter(&quitter);
+    // For bench/startup.sh: with TEEBROOK_QUIT_AFTER_FIRST_PAINT set, the run ends at the first paint.
+    FirstPaintProbe probe;
+    if (std::getenv("TEEBROOK_QUIT_AFTER_FIRST_PAINT")) mainWindow.installEventFilter(&probe);
     mainWindow.exec();
     return 0;
 }

@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # Start-up of Teebrook to its first painted main window, against a minimal Qt Widgets program
-# built the same way (bench/minimal_qt.cpp). Each says "first paint" once its window has painted
-# and then ends; a run is timed from its start to that line. They are started in turn, RUNS times
-# each after one unmeasured start of each, and the script prints both medians and the median of
-# the ratios of neighbouring runs (Teebrook / minimal).
+# built the same way (bench/minimal_qt.cpp). Each says "first paint WIDTHxHEIGHT" once its window
+# has painted and then ends; a run is timed from its start to that line. The programs are started
+# in turn, RUNS times each after one unmeasured start of each, and the script prints the medians
+# and the medians of the ratios of neighbouring runs.
+#
+# The minimal program runs twice a round: with its own small window (the yardstick), and with a
+# window of the size Teebrook's main window has, which shows how much of the difference is the
+# size of the window alone (its backing store and first fill) rather than what is in it.
 #
 #   bash bench/startup.sh [--offscreen] [RUNS] [BUILD_FOLDER]
 #
@@ -35,13 +39,14 @@ mkdir -p "$work/config" "$work/data" "$work/import"
 cp config/TeebrookConfig.ini "$work/config/"
 cd "$work"
 
-# Microseconds from the start of one run to its "first paint" line; the run's own ending is
-# not timed but waited for. A run that fails or says nothing stops the script.
-run_us() {
+# One run: prints the microseconds from its start to its "first paint" line, and the window size
+# that line names. The run's own ending is not timed but waited for. A run that fails or says
+# nothing stops the script.
+run() {
   local start end line
   start=${EPOCHREALTIME/[.,]/}
   coproc RUN { timeout 30 "$@" 2>/dev/null; }
-  if ! read -r line <&"${RUN[0]}" || [ "$line" != "first paint" ]; then
+  if ! read -r line <&"${RUN[0]}" || [[ "$line" != "first paint "* ]]; then
     echo "startup.sh: $* did not report its first paint" >&2
     exit 1
   fi
@@ -50,29 +55,37 @@ run_us() {
     echo "startup.sh: $* failed" >&2
     exit 1
   fi
-  echo $((end - start))
+  echo "$((end - start)) ${line#first paint }"
 }
+run_us() { local figures; figures=$(run "$@"); echo "${figures%% *}"; }
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+ms() { awk -v v="$1" 'BEGIN { printf "%.1f", v / 1000 }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.4f", a / b }'; }
 
 export TEEBROOK_QUIT_AFTER_FIRST_PAINT=1
 run_us "$build/bench/minimal_qt" >/dev/null
-run_us "$build/teebrook" >/dev/null
+teebrook_first=$(run "$build/teebrook")
+size=${teebrook_first#* }
 minimal=()
+sized=()
 teebrook=()
 ratios=()
+sized_ratios=()
 for ((i = 0; i < runs; i++)); do
   m=$(run_us "$build/bench/minimal_qt")
+  s=$(run_us "$build/bench/minimal_qt" --size "$size")
   t=$(run_us "$build/teebrook")
   minimal+=("$m")
+  sized+=("$s")
   teebrook+=("$t")
-  ratios+=("$(awk -v t="$t" -v m="$m" 'BEGIN { printf "%.4f", t / m }')")
+  ratios+=("$(ratio "$t" "$m")")
+  sized_ratios+=("$(ratio "$t" "$s")")
 done
 
-minimal_median=$(printf '%s\n' "${minimal[@]}" | median)
-teebrook_median=$(printf '%s\n' "${teebrook[@]}" | median)
-ratio_median=$(printf '%s\n' "${ratios[@]}" | median)
 echo "platform $platform, $runs runs each; $(uptime)"
-printf 'minimal Qt Widgets program: median %.1f ms\n' "$(awk -v v="$minimal_median" 'BEGIN { print v / 1000 }')"
-printf 'Teebrook to its first paint: median %.1f ms\n' "$(awk -v v="$teebrook_median" 'BEGIN { print v / 1000 }')"
-printf 'Teebrook / minimal: median ratio %.2f\n' "$ratio_median"
+echo "minimal Qt Widgets program: median $(ms "$(printf '%s\n' "${minimal[@]}" | median)") ms"
+echo "the same with a window of ${size}: median $(ms "$(printf '%s\n' "${sized[@]}" | median)") ms"
+echo "Teebrook to its first paint (main window ${size}): median $(ms "$(printf '%s\n' "${teebrook[@]}" | median)") ms"
+printf 'Teebrook / minimal: median ratio %.2f\n' "$(printf '%s\n' "${ratios[@]}" | median)"
+printf 'Teebrook / minimal with a window of its size: median ratio %.2f\n' "$(printf '%s\n' "${sized_ratios[@]}" | median)"
