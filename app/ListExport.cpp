@@ -28,9 +28,13 @@ files::FileResult writeCsv(const CTournament& t, const std::string& path) { retu
 files::FileResult writePdf(const CTournament& t, const std::string& path) { return writePrizeListPdf(t, path); }
 files::FileResult writeCards(const CTournament& t, const std::string& path) { return writeScoreCardsPdf(t, path); }
 
-// The message and, on its own line, why it failed, as the screens say it.
-std::string withReason(const std::string& message, const files::FileResult& result) {
+// The message and, on its own line, why the file could not be written or read, as the screens
+// say it.
+std::string withWriteReason(const std::string& message, const files::FileResult& result) {
     return withFailureReason(QString::fromStdString(message), result).toStdString();
+}
+std::string withReadReason(const std::string& message, const files::FileResult& result) {
+    return withReadFailureReason(QString::fromStdString(message), result).toStdString();
 }
 
 std::string absolute(const std::string& path) {
@@ -48,7 +52,7 @@ int exportLists(CTournament& tournament, const QString& name, std::ostream& out,
     }
     const std::string file = tournamentFilePath(*storedName);
     if (const files::FileResult loaded = tournament.load(file); !loaded) {
-        err << withReason("Turneringen kunne ikke leses: " + absolute(file), loaded) << '\n';
+        err << withReadReason("Turneringen kunne ikke leses: " + absolute(file), loaded) << '\n';
         return 1;
     }
     // The lists are named after the tournament's own name, as the screens name them.
@@ -69,7 +73,8 @@ int exportLists(CTournament& tournament, const QString& name, std::ostream& out,
     };
     for (const ListFile& list : files) {
         if (const files::FileResult written = list.write(tournament, list.path); !written) {
-            err << withReason(std::string(list.what) + " kunne ikke skrives: " + absolute(list.path), written) << '\n';
+            err << withWriteReason(std::string(list.what) + " kunne ikke skrives: " + absolute(list.path), written)
+                << '\n';
             return 1;
         }
         out << absolute(list.path) << '\n';

@@ -28,8 +28,8 @@ int main(int argc, char** argv) {
         std::printf("opened: %s\n", opened ? "yes" : "no");
         return 0;
     }
-    const std::optional<std::string> contents = readImportFile(path);
-    const ImportCounts counts = contents ? importPlayers(*contents, tournament.groups[0]) : ImportCounts{};
-    std::printf("read: %s, %lld taken, %lld left out\n", contents ? "yes" : "no", counts.taken, counts.leftOut);
+    const files::ReadResult read = readImportFile(path);
+    const ImportCounts counts = read.result ? importPlayers(read.contents, tournament.groups[0]) : ImportCounts{};
+    std::printf("read: %s, %lld taken, %lld left out\n", read.result ? "yes" : "no", counts.taken, counts.leftOut);
     return 0;
 }

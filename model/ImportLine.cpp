@@ -142,8 +142,4 @@ ImportCounts importPitches(std::string_view contents, std::span<CPitch> table) {
     });
 }
 
-std::optional<std::string> readImportFile(const std::string& path) {
-    files::ReadResult read = files::readRegularFile(path);
-    if (!read.result) return std::nullopt;
-    return std::move(read.contents);
-}
+files::ReadResult readImportFile(const std::string& path) { return files::readRegularFile(path); }

@@ -19,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ini/FileSystem.h"
 #include "model/Records.h"
 
 // Longest line and longest word an import file may hold.
@@ -82,6 +83,7 @@ ImportCounts importPlayers(std::string_view contents, CPlayGroup& group);
 // holes), one record per readable line, until the table is full.
 ImportCounts importPitches(std::string_view contents, std::span<CPitch> table);
 
-// The bytes of the regular file at `path` (UTF-8 file name); nothing when it is missing,
-// is a directory or another non-regular file, is over files::MaxFileSize or cannot be read.
-std::optional<std::string> readImportFile(const std::string& path);
+// The bytes of the regular file at `path` (UTF-8 file name). A file that is missing, is a
+// directory or another non-regular file, is over files::MaxFileSize or cannot be read gives
+// no bytes and the reason.
+files::ReadResult readImportFile(const std::string& path);

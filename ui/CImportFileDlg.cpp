@@ -1,15 +1,26 @@
 #include "ui/CImportFileDlg.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <optional>
 
 #include "app/CTournamentApp.h"
 #include "model/ImportLine.h"
 #include "text/Text.h"
 #include "ui/DialogButtons.h"
+#include "ui/FileMessages.h"
 #include "ui/MessageBox.h"
+
+namespace {
+
+const QString EnterFileNameMessage = QStringLiteral("Skriv inn navnet på en fil i mappen %1.");
+const QString ReadFailedMessage = QStringLiteral("Filen %1 kunne ikke leses.");
+
+// A path as the organiser's system writes it.
+QString nativePath(const std::string& path) { return QDir::toNativeSeparators(QString::fromStdString(path)); }
+
+}  // namespace
 
 CImportFileDlg::CImportFileDlg(const QString& title, QWidget* parent) : QDialog(parent) {
     setWindowTitle(title);
@@ -28,11 +39,21 @@ std::string CImportFileDlg::importPath(const QString& typedName) {
     return CTournamentApp::instance()->importDirectory() + typedName.toStdString();
 }
 
-// A file that cannot be opened is not read and nothing is said: the screen closes as after an import.
+// A file that cannot be read changes nothing; the organiser is told which file and why, and the
+// screen stays open so the name can be corrected (or the import given up with "Cancel").
 void CImportFileDlg::importTypedFile() {
-    if (const std::optional<std::string> contents = readImportFile(importPath(fileNameEdit->text()))) {
-        importContents(*contents);
+    const QString typedName = fileNameEdit->text();
+    if (typedName.isEmpty()) {
+        MessageBox::warning(this, EnterFileNameMessage.arg(nativePath(CTournamentApp::instance()->importDirectory())));
+        return;
     }
+    const std::string path = importPath(typedName);
+    const files::ReadResult read = readImportFile(path);
+    if (!read.result) {
+        MessageBox::warning(this, withReadFailureReason(ReadFailedMessage.arg(nativePath(path)), read.result));
+        return;
+    }
+    importContents(read.contents);
     accept();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The form both import screens share: the name of a file in the import directory, "OK"
 // (the default button) that imports it and closes the screen, and "Cancel" that closes
-// the screen without reading anything.
+// the screen without reading anything. A file that cannot be read is named with the reason,
+// and the screen stays open.
 
 #include <QDialog>
 #include <string>

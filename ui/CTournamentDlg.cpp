@@ -346,8 +346,9 @@ void CTournamentDlg::openTournament() {
     if (!checkNameForFiles()) return;
     const files::FileResult read = theTournament().load(tournamentFilePath(fromQString(competitionName)));
     if (!read) {
-        MessageBox::warning(this,
-                            read.error == files::FileError::Missing ? NoSavedTournamentMessage : ReadFailedMessage);
+        MessageBox::warning(this, read.error == files::FileError::Missing
+                                      ? NoSavedTournamentMessage
+                                      : withReadFailureReason(ReadFailedMessage, read));
         return;
     }
     refreshForm();

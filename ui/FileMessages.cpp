@@ -2,14 +2,17 @@
 
 namespace {
 
-QString reasonText(const files::FileResult& result) {
+enum class Access { Read, Write };
+
+QString reasonText(const files::FileResult& result, Access access) {
     switch (result.error) {
         case files::FileError::Missing:
             return QStringLiteral("Filen finnes ikke.");
         case files::FileError::DiskFull:
             return QStringLiteral("Disken er full.");
         case files::FileError::NoPermission:
-            return QStringLiteral("Du har ikke lov til å skrive til filen.");
+            return access == Access::Read ? QStringLiteral("Du har ikke lov til å lese filen.")
+                                          : QStringLiteral("Du har ikke lov til å skrive til filen.");
         case files::FileError::FolderMissing:
             return QStringLiteral("Mappen finnes ikke.");
         case files::FileError::NotRegular:
@@ -21,9 +24,16 @@ QString reasonText(const files::FileResult& result) {
     }
 }
 
+QString withReason(const QString& message, const QString& reason) {
+    return reason.isEmpty() ? message : message + QLatin1Char('\n') + reason;
+}
+
 }  // namespace
 
 QString withFailureReason(const QString& message, const files::FileResult& result) {
-    const QString reason = reasonText(result);
-    return reason.isEmpty() ? message : message + QLatin1Char('\n') + reason;
+    return withReason(message, reasonText(result, Access::Write));
+}
+
+QString withReadFailureReason(const QString& message, const files::FileResult& result) {
+    return withReason(message, reasonText(result, Access::Read));
 }

@@ -11,3 +11,5 @@ inline constexpr const char* UnusableFileNameMessage = "Konkurransenavnet kan ik
 // `message`, then on a second line why the file could not be written: in Norwegian for the
 // usual causes, in the system's own words otherwise.
 QString withFailureReason(const QString& message, const files::FileResult& result);
+// The same for a file that could not be read.
+QString withReadFailureReason(const QString& message, const files::FileResult& result);

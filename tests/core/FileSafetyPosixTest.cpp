@@ -70,7 +70,7 @@ std::string refusedEverywhere(const std::string& path, FileError wanted, bool li
     CTournament tournament(path);
     if (tournament.pitchCount() != 0) failures += "course table read; ";
     failures += expectError("open", tournament.load(path), wanted);
-    if (readImportFile(path)) failures += "import read; ";
+    failures += expectError("import", readImportFile(path).result, wanted);
     for (const Writer& writer : Writers) {
         const bool replaces = listsReplaceIt && writer.name != std::string("save");
         failures += expectError(writer.name, writer.write(tournament, path), replaces ? FileError::None : wanted);
@@ -133,9 +133,9 @@ TEST(FileSafety, FilesOverTheLimitAreRefusedAndAnImportCostsAboutItsSize) {
                   std::string failures = refusedEverywhere(tooLarge, FileError::TooLarge, true);
                   const long before = peakKilobytes();
                   CPlayGroup group;
-                  const std::optional<std::string> contents = readImportFile(atLimit);
-                  if (!contents) return failures + "a file at the limit was refused; ";
-                  importPlayers(*contents, group);
+                  const files::ReadResult read = readImportFile(atLimit);
+                  if (!read.result) return failures + "a file at the limit was refused; ";
+                  importPlayers(read.contents, group);
                   const long grown = (peakKilobytes() - before) * 1024;
                   if (grown > static_cast<long>(files::MaxFileSize * 2)) {
                       failures += "import of " + std::to_string(files::MaxFileSize) + " bytes grew by " +

@@ -206,7 +206,7 @@ TEST(PitchImport, FillsTheTableInOrderAndStopsWhenItIsFull) {
 TEST(ImportFile, ReadsTheBytesOfARegularFileOnly) {
     const TempFolder folder;
     const std::string path = folder.write("spillere æ.txt", "Kari Nordmann 18\r\n");
-    EXPECT_EQ(readImportFile(path), std::optional<std::string>("Kari Nordmann 18\r\n"));
-    EXPECT_FALSE(readImportFile(folder.path().string() + "/"));
-    EXPECT_FALSE(readImportFile(folder.file("mangler.txt")));
+    EXPECT_EQ(readImportFile(path).contents, "Kari Nordmann 18\r\n");
+    EXPECT_EQ(readImportFile(folder.path().string() + "/").result.error, files::FileError::NotRegular);
+    EXPECT_EQ(readImportFile(folder.file("mangler.txt")).result.error, files::FileError::Missing);
 }

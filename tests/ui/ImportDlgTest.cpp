@@ -111,13 +111,33 @@ TEST_F(ImportDlgTest, CancelReadsNothingEvenWithAValidName) {
     EXPECT_TRUE(MessageBox::recorded().isEmpty());
 }
 
-TEST_F(ImportDlgTest, FileThatCannotBeOpenedReadsNothingAndSaysNothing) {
+TEST_F(ImportDlgTest, FileThatCannotBeReadChangesNothingSaysWhyAndKeepsTheScreenOpen) {
     QDir().mkdir(importDir.path(QStringLiteral("mappe")));
-    for (const QString& name : {QString(), QStringLiteral("mangler.txt"), QStringLiteral("mappe")}) {
-        EXPECT_EQ(importPlayers(name), QDialog::Accepted);
+    const QString folder = QDir::toNativeSeparators(importDir.path(QString()) + "/");
+    const struct {
+        QString typed;
+        QString message;
+    } cases[] = {
+        {QString(), "Skriv inn navnet på en fil i mappen " + folder + "."},
+        {QStringLiteral("mangler.txt"), "Filen " + folder + "mangler.txt kunne ikke leses.\nFilen finnes ikke."},
+        {QStringLiteral("mappe"),
+         "Filen " + folder + "mappe kunne ikke leses.\nDet som ligger der, er ikke en vanlig fil."},
+    };
+    for (const auto& [typed, message] : cases) {
+        MessageBox::clearRecorded();
+        EXPECT_EQ(importPlayers(typed), QDialog::Rejected) << typed.toStdString() << ": the screen was closed";
+        EXPECT_EQ(MessageBox::recorded(), QStringList{message});
     }
     EXPECT_EQ(groupA().noOfPlayers, 0);
-    EXPECT_TRUE(MessageBox::recorded().isEmpty());
+
+    // Corrected in the same screen, the name imports.
+    writeImportFile(QStringLiteral("spillere.txt"), TwoPlayers);
+    CImportPlayersDlg screen;
+    typeAndPress(screen, QStringLiteral("mangler.txt"), "okButton");
+    screen.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->clear();
+    typeAndPress(screen, QStringLiteral("spillere.txt"), "okButton");
+    EXPECT_EQ(screen.result(), QDialog::Accepted);
+    EXPECT_EQ(groupA().noOfPlayers, 2);
 }
 
 TEST_F(ImportDlgTest, TypedNameIsTakenUnchangedAsAUtf8FileName) {

@@ -173,8 +173,8 @@ TEST_F(MainWindowFiles, FailuresSayWhatWentWrong) {
         QString message;
     } cases[] = {
         {QStringLiteral("Mangler"), "openButton", QStringLiteral("Finner ingen lagret turnering med dette navnet.")},
-        {QStringLiteral("Mappe"), "openButton", QStringLiteral("Turneringen kunne ikke leses.")},
-        {QStringLiteral("Stor"), "openButton", QStringLiteral("Turneringen kunne ikke leses.")},
+        {QStringLiteral("Mappe"), "openButton", QStringLiteral("Turneringen kunne ikke leses.\n") + notRegular},
+        {QStringLiteral("Stor"), "openButton", QStringLiteral("Turneringen kunne ikke leses.\nFilen er for stor.")},
         {QStringLiteral("Mappe"), "saveButton", QStringLiteral("Turneringen kunne ikke lagres.\n") + notRegular},
         {QStringLiteral("Mappe"), "startListButton", QStringLiteral("Startlisten kunne ikke skrives.\n") + notRegular},
     };
