@@ -94,6 +94,7 @@ CCourseDlg::CCourseDlg(std::vector<CourseDraft> courseList, int position, QWidge
 QWidget* CCourseDlg::buildCourseFrame() {
     auto* frame = new QGroupBox(QStringLiteral("Baneinformasjon"), this);
     nameEdit = makeEdit(QStringLiteral("nameEdit"), QString(), 0, frame);
+    acceptOnlyStorableText(nameEdit);
     nameEdit->setMinimumWidth(nameEdit->fontMetrics().averageCharWidth() * 32);
     holesEdit = makeEdit(QStringLiteral("holesEdit"), Digits, 3, frame);
     auto* top = new QHBoxLayout;
@@ -147,6 +148,7 @@ QWidget* CCourseDlg::buildTeeFrame() {
     for (int tee = 0; tee < MaxTees; ++tee) {
         TeeRow& row = teeRows[tee];
         row.name = makeEdit(numbered("teeNameEdit", tee + 1), QString(), 0, frame);
+        acceptOnlyStorableText(row.name);
         row.name->setMinimumWidth(row.name->fontMetrics().averageCharWidth() * 18);
         row.rating = makeEdit(numbered("teeRatingEdit", tee + 1), Decimal, 5, frame);
         row.slope = makeEdit(numbered("teeSlopeEdit", tee + 1), Digits, 4, frame);

@@ -90,6 +90,7 @@ void CCreateGroupsDlg::buildForm() {
 void CCreateGroupsDlg::buildRow(int row, QGridLayout* grid, QWidget* frame) {
     classLists[row] = makeList(rowName("classList", row), 8, frame);
     nameEdits[row] = makeEdit(rowName("nameEdit", row), frame);
+    acceptOnlyStorableText(nameEdits[row]);
     nameEdits[row]->setMinimumWidth(nameEdits[row]->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 24);
     playFormLists[row] = makeList(rowName("playFormList", row), 10, frame);
     allowanceLists[row] = makeList(rowName("allowanceList", row), 4, frame);

@@ -64,6 +64,7 @@ void CRegisterGroupDlg::buildForm() {
         firstNameEdits[row] = makeEdit("firstNameEdit", row, 16, groupFrame);
         surNameEdits[row] = makeEdit("surNameEdit", row, 18, groupFrame);
         clubEdits[row] = makeEdit("clubEdit", row, 18, groupFrame);
+        for (QLineEdit* text : {firstNameEdits[row], surNameEdits[row], clubEdits[row]}) acceptOnlyStorableText(text);
         hcpEdits[row] = makeEdit("hcpEdit", row, 6, groupFrame);
         shEdits[row] = makeEdit("shEdit", row, 5, groupFrame);
         makeReadOnly(shEdits[row]);

@@ -2,9 +2,31 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QToolTip>
+#include <QValidator>
 
+#include "text/Encoding.h"
 #include "text/Text.h"
 #include "ui/TextCodec.h"
+
+namespace {
+
+const QString FieldFullMessage = QStringLiteral("Feltet kan ikke ha flere enn 49 tegn.");
+const QString UnstorableCharacterMessage = QStringLiteral("Dette tegnet kan ikke lagres.");
+
+// Accepts a text when Windows-1252 has every one of its characters.
+class Windows1252Validator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        for (QChar c : input) {
+            if (!text::windows1252Of(c.unicode())) return Invalid;
+        }
+        return Acceptable;
+    }
+};
+
+}  // namespace
 
 void setTextAndNotify(QLineEdit* edit, const QString& text) {
     if (edit->text() == text) {
@@ -16,6 +38,16 @@ void setTextAndNotify(QLineEdit* edit, const QString& text) {
 }
 
 std::string fieldText(const QLineEdit* edit) { return text::cut(fromQString(edit->text())); }
+
+void acceptOnlyStorableText(QLineEdit* field) {
+    field->setMaxLength(static_cast<int>(text::MaxTextLength));
+    field->setValidator(new Windows1252Validator(field));
+    QObject::connect(field, &QLineEdit::inputRejected, field, [field] {
+        const bool full = field->text().size() >= field->maxLength();
+        QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())),
+                           full ? FieldFullMessage : UnstorableCharacterMessage, field);
+    });
+}
 
 void showText(QLineEdit* field, const QString& text) {
     if (field->text() == text) return;

@@ -16,6 +16,11 @@ void setTextAndNotify(QLineEdit* edit, const QString& text);
 // The field's text as the records keep it: Windows-1252, at most its first 49 characters.
 std::string fieldText(const QLineEdit* edit);
 
+// Lets a field whose text a record keeps take only what the record can hold: at most 49
+// characters, each one Windows-1252 has. A refused keystroke or paste changes nothing, and a
+// tooltip at the field says why, so no text is cut or changed after the organiser typed it.
+void acceptOnlyStorableText(QLineEdit* field);
+
 // Shows `text` in a field the program fills, from its start when it is cut. An unchanged
 // text is left alone, since every change costs a repaint.
 void showText(QLineEdit* field, const QString& text);

@@ -162,3 +162,7 @@ int main(int argc, char** argv) {
     CTournamentApp app(argc, argv);
     return RUN_ALL_TESTS();
 }
+
+void typeText(QWidget* widget, const QString& text) {
+    for (QChar c : text) QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}

@@ -47,5 +47,9 @@ T* childNamed(const QWidget* parent, const QString& name) {
     return child;
 }
 
+// Types `text` into `widget` key by key as a keyboard does, any character included (QTest's
+// own typing takes Latin-1 only).
+void typeText(QWidget* widget, const QString& text);
+
 // Picks entry `index` of a choice list the way a user does: opens its list and clicks the entry.
 void pickEntry(QComboBox* list, int index);
