@@ -26,13 +26,7 @@ const QColor RuleColour(120, 120, 120);
 
 qreal mm(qreal value) { return value * Dpi / 25.4; }
 
-QString fromCodePage(std::string_view cp1252) {
-    QString result;
-    result.reserve(static_cast<qsizetype>(cp1252.size()));
-    for (char c : cp1252)
-        result.append(QChar(static_cast<char16_t>(text::unicodeOfWindows1252(static_cast<unsigned char>(c)))));
-    return result;
-}
+QString fromCodePage(std::string_view cp1252) { return QString::fromStdString(text::utf8FromWindows1252(cp1252)); }
 
 QFont pdfFont(qreal points, bool bold = false) {
     QFont font(QStringLiteral("DejaVu Sans"));
