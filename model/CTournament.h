@@ -29,6 +29,9 @@ struct CTournamentInfo {
     int groupsInUse() const;
 };
 
+// Whether a tournament file is there to be read at `path`.
+bool storedTournamentAt(const std::string& path);
+
 class CTournament : public CTournamentInfo {
 public:
     // Builds the empty tournament and reads the course table from `configPath`.
@@ -73,6 +76,12 @@ public:
     std::string storedForm() const;
     // Whether the stored data changed since the tournament was last saved, opened or made new.
     bool hasUnsavedChanges() const;
+    // The same, not counting the name: in the main window the name field also names the
+    // tournament to open, so typing that name alone loses nothing.
+    bool hasUnsavedChangesBesidesName() const;
+    // Whether saving to `path` would replace another stored tournament: a tournament file is
+    // there, and this tournament was neither opened from it nor saved to it.
+    bool replacesAnotherTournament(const std::string& path) const;
     // Whether `tee` is a tee of the selected course: a course of the table, of which the
     // tournament's copy is taken. Playing handicaps are worked out from such tees only.
     bool selectedCourseHasTee(int tee) const;
@@ -82,5 +91,9 @@ public:
     void markSaved();
 
 private:
+    // What a save would write, with `name` as the tournament's name.
+    std::string storedFormNamed(std::string_view name) const;
+
     std::string savedForm_;
+    std::string savedName_;
 };

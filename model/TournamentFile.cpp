@@ -80,18 +80,31 @@ void writeTournament(IniFile& file, const CTournamentInfo& tournament) {
 
 }  // namespace
 
-std::string CTournament::storedForm() const {
+std::string CTournament::storedForm() const { return storedFormNamed(name); }
+
+std::string CTournament::storedFormNamed(std::string_view shownName) const {
     IniFile file;
     writeTournament(file, *this);
+    file.setValue("Tournament", "Name", shownName);
     return file.contents();
 }
 
 bool CTournament::hasUnsavedChanges() const { return storedForm() != savedForm_; }
 
-void CTournament::markSaved() { savedForm_ = storedForm(); }
+bool CTournament::hasUnsavedChangesBesidesName() const { return storedFormNamed(savedName_) != savedForm_; }
+
+bool storedTournamentAt(const std::string& path) { return static_cast<bool>(files::readRegularFile(path).result); }
+
+bool CTournament::replacesAnotherTournament(const std::string& path) const {
+    return path != tournamentFile && storedTournamentAt(path);
+}
+
+void CTournament::markSaved() {
+    savedForm_ = storedForm();
+    savedName_ = name;
+}
 
 files::FileResult CTournament::save(const std::string& path) {
-    tournamentFile = path;
     // Keys and sections this tournament does not write stay in the file, so a file that
     // is there but cannot be read is not overwritten.
     const files::ReadResult existing = files::readRegularFile(path);
@@ -99,7 +112,10 @@ files::FileResult CTournament::save(const std::string& path) {
     IniFile file = existing.result ? IniFile(existing.contents) : IniFile();
     writeTournament(file, *this);
     files::FileResult written = file.writeAtomically(path);
-    if (written) markSaved();
+    if (written) {
+        tournamentFile = path;
+        markSaved();
+    }
     return written;
 }
 

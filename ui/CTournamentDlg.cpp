@@ -40,6 +40,11 @@ const QString NoSavedTournamentMessage = QStringLiteral("Finner ingen lagret tur
 const QString ReadFailedMessage = QStringLiteral("Turneringen kunne ikke leses.");
 const QString SaveFailedMessage = QStringLiteral("Turneringen kunne ikke lagres.");
 const QString SaveBeforeQuitQuestion = QStringLiteral("Turneringen er endret. Vil du lagre den før du avslutter?");
+const QString SaveBeforeNewQuestion = QStringLiteral("Turneringen er endret. Vil du lagre den før du starter en ny?");
+const QString DiscardBeforeOpenQuestion = QStringLiteral(
+    "Endringene i turneringen som er åpen, er ikke lagret. Vil du likevel åpne «%1»? Endringene går da tapt.");
+const QString ReplaceStoredQuestion = QStringLiteral(
+    "Det finnes allerede en lagret turnering med navnet «%1». Vil du erstatte den med denne?");
 const QString StartListFailedMessage = QStringLiteral("Startlisten kunne ikke skrives.");
 
 constexpr int DateFieldGap = 6;
@@ -344,7 +349,12 @@ bool CTournamentDlg::checkNameForFiles() {
 
 void CTournamentDlg::openTournament() {
     if (!checkNameForFiles()) return;
-    const files::FileResult read = theTournament().load(tournamentFilePath(fromQString(competitionName)));
+    const std::string path = tournamentFilePath(fromQString(competitionName));
+    // Opening reads into this tournament; unsaved work in it is lost only when the organiser says so.
+    if (theTournament().hasUnsavedChangesBesidesName() && storedTournamentAt(path) &&
+        !MessageBox::askYesNo(this, DiscardBeforeOpenQuestion.arg(competitionName)))
+        return;
+    const files::FileResult read = theTournament().load(path);
     if (!read) {
         MessageBox::warning(this, read.error == files::FileError::Missing
                                       ? NoSavedTournamentMessage
@@ -356,12 +366,20 @@ void CTournamentDlg::openTournament() {
 
 bool CTournamentDlg::saveTournament() {
     if (!checkNameForFiles()) return false;
-    const files::FileResult saved = theTournament().save(tournamentFilePath(fromQString(competitionName)));
+    const std::string path = tournamentFilePath(fromQString(competitionName));
+    // Another tournament of the same name is replaced only when the organiser says so.
+    if (theTournament().replacesAnotherTournament(path) &&
+        !MessageBox::askYesNo(this, ReplaceStoredQuestion.arg(competitionName)))
+        return false;
+    const files::FileResult saved = theTournament().save(path);
     if (!saved) MessageBox::warning(this, withFailureReason(SaveFailedMessage, saved));
     return static_cast<bool>(saved);
 }
 
 void CTournamentDlg::startNewTournament() {
+    if (theTournament().hasUnsavedChanges() &&
+        !MessageBox::mayCloseUnsaved(this, SaveBeforeNewQuestion, [this] { return saveTournament(); }))
+        return;
     theTournament().newTournament();
     refreshForm();
 }

@@ -493,3 +493,29 @@ TEST_F(TournamentFileTest, FilesAreTheSameUnderADecimalCommaLocale) {
     EXPECT_EQ(loaded.pitch.pitchValue[0], 71.3f);
     EXPECT_EQ(loaded.groups[0].players[0].hcp, 12.3f);
 }
+
+// The main window asks before a save replaces another tournament's file, and before opening
+// throws away changes; typing the name of the tournament to open is not such a change.
+TEST_F(TournamentFileTest, KnowsItsOwnFileAndWhichChangesASaveWouldKeep) {
+    CTournament first(configPath());
+    fillTwoGroups(first);
+    const std::string stored = folder.file("data/Sommercup.ini");
+    ASSERT_TRUE(first.save(stored));
+    EXPECT_FALSE(first.replacesAnotherTournament(stored)) << "its own file";
+    EXPECT_FALSE(first.hasUnsavedChanges());
+
+    CTournament second(configPath());
+    EXPECT_TRUE(second.replacesAnotherTournament(stored));
+    EXPECT_FALSE(second.replacesAnotherTournament(folder.file("data/Ny.ini"))) << "no file there";
+    std::filesystem::create_directories(folder.file("data/folder.ini"));
+    EXPECT_FALSE(second.save(folder.file("data/folder.ini")));
+    EXPECT_TRUE(second.replacesAnotherTournament(stored)) << "a failed save made no file its own";
+    second.name = "Sommercup";
+    EXPECT_TRUE(second.hasUnsavedChanges());
+    EXPECT_FALSE(second.hasUnsavedChangesBesidesName());
+    second.day = 5;
+    EXPECT_TRUE(second.hasUnsavedChangesBesidesName());
+    ASSERT_TRUE(second.load(stored));
+    EXPECT_FALSE(second.replacesAnotherTournament(stored)) << "opened from it";
+    EXPECT_FALSE(second.hasUnsavedChangesBesidesName());
+}

@@ -113,6 +113,58 @@ TEST_F(MainWindowFiles, ClosingQuitsAtOnceWhenUnchangedAndStaysWhenTheSaveFails)
     EXPECT_EQ(MessageBox::recorded(), QStringList({SaveQuestion, QStringLiteral("Skriv inn et Konkuransenavn.")}));
 }
 
+// No stored tournament and no unsaved work goes without the organiser saying so: a save
+// over another tournament of the same name, "Ny turnering" and opening over unsaved changes ask.
+TEST_F(MainWindowFiles, ReplacingAnotherTournamentOrLeavingUnsavedWorkAsksFirst) {
+    const QString replace = QStringLiteral(
+        "Det finnes allerede en lagret turnering med navnet «Vår». Vil du erstatte den med denne?");
+    const QString saveFirst = QStringLiteral("Turneringen er endret. Vil du lagre den før du starter en ny?");
+    const QString discard = QStringLiteral(
+        "Endringene i turneringen som er åpen, er ikke lagret. Vil du likevel åpne «Vår»? Endringene går da tapt.");
+    const auto storedFirstName = [] {
+        CTournament stored;
+        return stored.load("./data/Vår.ini") ? stored.groups[0].players[0].firstName : std::string("(unreadable)");
+    };
+    saveOneGroup(QStringLiteral("Vår"));
+    press("newButton");
+    EXPECT_TRUE(MessageBox::recorded().isEmpty()) << "nothing unsaved";
+
+    // Another tournament typed under the same name replaces the stored one only on Ja.
+    typeName(QStringLiteral("Vår"));
+    QTest::keyClicks(edit("groupCountEdit"), QStringLiteral("1"));
+    for (const auto answer : {MessageBox::Answer::No, MessageBox::Answer::Yes}) {
+        MessageBox::clearRecorded();
+        MessageBox::setNextAnswer(answer);
+        press("saveButton");
+        EXPECT_EQ(MessageBox::recorded(), QStringList{replace});
+        EXPECT_EQ(storedFirstName(), answer == MessageBox::Answer::Yes ? "" : "Kari");
+    }
+
+    // "Ny turnering" over unsaved work: Avbryt keeps it, Nei lets it go.
+    edit("dayEdit")->clear();
+    QTest::keyClicks(edit("dayEdit"), QStringLiteral("9"));
+    for (const auto answer : {MessageBox::Answer::Cancel, MessageBox::Answer::No}) {
+        MessageBox::clearRecorded();
+        MessageBox::setNextAnswer(answer);
+        press("newButton");
+        EXPECT_EQ(MessageBox::recorded(), QStringList{saveFirst});
+        EXPECT_EQ(tournament().day, answer == MessageBox::Answer::Cancel ? 9 : 0);
+    }
+
+    // Opening over unsaved work goes on only on Ja; typing the name to open is no such work.
+    MessageBox::clearRecorded();
+    saveOneGroup(QStringLiteral("Høst"));
+    tournament().groups[0].players[0].club = "Sola GK";
+    typeName(QStringLiteral("Vår"));
+    for (const auto answer : {MessageBox::Answer::No, MessageBox::Answer::Yes}) {
+        MessageBox::clearRecorded();
+        MessageBox::setNextAnswer(answer);
+        press("openButton");
+        EXPECT_EQ(MessageBox::recorded(), QStringList{discard});
+        EXPECT_EQ(tournament().groups[0].noOfPlayers, answer == MessageBox::Answer::Yes ? 0 : 1) << "Vår has none";
+    }
+}
+
 TEST_F(MainWindowFiles, TheRealQuestionOffersJaNeiAndAvbryt) {
     QTest::keyClicks(edit("dayEdit"), QStringLiteral("3"));
     MessageBox::setRecording(false);
