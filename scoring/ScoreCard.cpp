@@ -55,7 +55,7 @@ ScoreCard buildScoreCard(const CTournamentInfo& tournament, int g, int p) {
     card.surName = player.surName;
     card.club = player.club;
     card.hcp = text::formatFixed1(player.hcp);
-    card.playingHandicap = prizePlayingHandicap(player.sh, group.allowanceFactor);
+    card.playingHandicap = prizePlayingHandicap(player.sh, group.allowanceShare());
     const int n = prizeHoleCount(pitch);
     const std::array<int, MaxHoles> received = strokesReceived(pitch, card.playingHandicap);
     for (int hole = 0; hole < n; ++hole) {

@@ -43,44 +43,44 @@ TEST(ScoreCard, HolesReceivedStrokesAndTotalsFollowTheCourse) {
     struct Case {
         int courseHoles;
         float sh;
-        float allowance;
+        int allowance;  // position in AllowanceNames
         int playingHandicap;
         std::vector<int> received;  // per printed hole
         std::vector<std::pair<std::string, int>> totals;
     };
     const std::vector<Case> cases{
-        {18, 0.0f, 1.0f, 0, std::vector<int>(18, 0), {{"Ut", 35}, {"Inn", 35}, {"Totalt", 70}}},
+        {18, 0.0f, 0, 0, std::vector<int>(18, 0), {{"Ut", 35}, {"Inn", 35}, {"Totalt", 70}}},
         // Index 1..2 receive on top of one stroke everywhere.
         {18,
          20.0f,
-         1.0f,
+         0,
          20,
          {1, 1, 2, 1, 1, 1, 1, 1, 1, 1, 1, 2, 1, 1, 1, 1, 1, 1},
          {{"Ut", 35}, {"Inn", 35}, {"Totalt", 70}}},
         // 40 x 3/4 = 30: indexes 1..12 receive two.
         {18,
          40.0f,
-         0.75f,
+         1,
          30,
          {2, 1, 2, 2, 2, 1, 2, 2, 1, 2, 1, 2, 2, 2, 1, 2, 2, 1},
          {{"Ut", 35}, {"Inn", 35}, {"Totalt", 70}}},
         // A plus handicap gives back on the easiest hole, index 18.
         {18,
          -1.0f,
-         1.0f,
+         0,
          -1,
          {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0},
          {{"Ut", 35}, {"Inn", 35}, {"Totalt", 70}}},
         // Nine holes: ranked among themselves, one total, holes 10..18 not on the card.
-        {9, 5.0f, 1.0f, 5, {1, 0, 1, 0, 1, 0, 1, 1, 0}, {{"Totalt", 35}}},
-        {12, 0.0f, 1.0f, 0, std::vector<int>(12, 0), {{"Ut", 35}, {"Inn", 11}, {"Totalt", 46}}},
+        {9, 5.0f, 0, 5, {1, 0, 1, 0, 1, 0, 1, 1, 0}, {{"Totalt", 35}}},
+        {12, 0.0f, 0, 0, std::vector<int>(12, 0), {{"Ut", 35}, {"Inn", 11}, {"Totalt", 46}}},
         // A hole count outside 1..18 from a damaged file counts as 18.
-        {0, 0.0f, 1.0f, 0, std::vector<int>(18, 0), {{"Ut", 35}, {"Inn", 35}, {"Totalt", 70}}},
+        {0, 0.0f, 0, 0, std::vector<int>(18, 0), {{"Ut", 35}, {"Inn", 35}, {"Totalt", 70}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("holes " + std::to_string(c.courseHoles) + ", sh " + std::to_string(c.sh));
         CTournamentInfo t = tournamentOn(c.courseHoles);
-        t.groups[0].allowanceFactor = c.allowance;
+        t.groups[0].setAllowance(c.allowance);
         addPlayer(t, 0, "Berg", c.sh);
         const ScoreCard card = buildScoreCard(t, 0, 0);
         EXPECT_EQ(card.playingHandicap, c.playingHandicap);
@@ -102,11 +102,9 @@ TEST(ScoreCard, OneCardPerPlayerOfTheGroupsInUseWithTheirHeadings) {
     CTournamentInfo t = tournamentOn(18);
     t.groups[0].groupName = "Morgen";
     t.groups[0].groupClass = 1;
-    t.groups[0].allowanceFactor = 1.0f;
     t.groups[1].groupName = "Ettermiddag";
     t.groups[1].playForm = 1;
     t.groups[1].tee = 1;
-    t.groups[1].allowanceFactor = 1.0f;
     addPlayer(t, 0, "\xD8stby", 12.0f);
     addPlayer(t, 1, "Dahl", 3.0f);
     addPlayer(t, 1, "Lie", 8.0f);
