@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 
 #include "scoring/Prize.h"
 #include "text/Text.h"
@@ -12,10 +13,11 @@ constexpr int HolesOut = 9;
 
 std::string twoDigits(int value) { return (value < 10 ? "0" : "") + text::formatInt(value); }
 
+// Held to the int range, as CPitch::totalPar is: a damaged course table may give any par.
 int parOf(const std::vector<ScoreCardHole>& holes, int first, int last) {
-    int par = 0;
+    long long par = 0;
     for (int hole = first; hole <= last; ++hole) par += holes[hole - 1].par;
-    return par;
+    return static_cast<int>(std::clamp<long long>(par, INT_MIN, INT_MAX));
 }
 
 std::vector<ScoreCardTotal> cardTotals(const std::vector<ScoreCardHole>& holes) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -96,6 +98,17 @@ TEST(ScoreCard, HolesReceivedStrokesAndTotalsFollowTheCourse) {
         for (const ScoreCardTotal& total : card.totals) totals.emplace_back(std::string(total.label), total.par);
         EXPECT_EQ(totals, c.totals);
     }
+
+    // Par figures from a damaged course table: the totals stop at the int range instead of overflowing.
+    CTournamentInfo t = tournamentOn(18);
+    std::fill(t.pitch.par.begin(), t.pitch.par.begin() + 9, INT_MAX);
+    std::fill(t.pitch.par.begin() + 9, t.pitch.par.end(), INT_MIN);
+    addPlayer(t, 0, "Berg", 0.0f);
+    const std::vector<ScoreCardTotal> totals = buildScoreCard(t, 0, 0).totals;
+    ASSERT_EQ(totals.size(), 3u);
+    EXPECT_EQ(totals[0].par, INT_MAX);
+    EXPECT_EQ(totals[1].par, INT_MIN);
+    EXPECT_EQ(totals[2].par, -9);
 }
 
 TEST(ScoreCard, OneCardPerPlayerOfTheGroupsInUseWithTheirHeadings) {
