@@ -49,7 +49,8 @@ ScoreCard buildScoreCard(const CTournamentInfo& tournament, int g, int p) {
     card.tournamentName = tournament.name;
     card.date = scoreCardDate(tournament);
     card.courseName = pitch.name;
-    card.teeName = std::string(pitch.teeNameAt(group.tee));
+    // Tee slots beyond the course's tees keep the names of a course chosen earlier.
+    if (group.tee < pitch.teeCount()) card.teeName = std::string(pitch.teeNameAt(group.tee));
     card.groupName = group.groupName;
     card.className = className(group.groupClass);
     card.playFormName = playFormName(group.playForm);

@@ -23,7 +23,9 @@ CTournamentInfo tournamentOn(int holes) {
     t.pitch.holes = holes;
     t.pitch.index = CourseIndex;
     t.pitch.par = CoursePar;
-    t.pitch.teeName = {"Gul", "R\xF8\x64"};
+    t.pitch.numberOfTees = 2;
+    // The third name is left from a course chosen earlier.
+    t.pitch.teeName = {"Gul", "R\xF8\x64", "Bl\xE5"};
     return t;
 }
 
@@ -140,6 +142,9 @@ TEST(ScoreCard, OneCardPerPlayerOfTheGroupsInUseWithTheirHeadings) {
     EXPECT_EQ(card.club, "Sk\xF8yen GK");
     EXPECT_EQ(card.hcp, "2.6");
     EXPECT_EQ(card.playingHandicap, 3);
+
+    t.groups[1].tee = 2;
+    EXPECT_EQ(buildScoreCard(t, 1, 0).teeName, "");
 
     t.day = 0;
     EXPECT_EQ(scoreCardDate(t), "");
