@@ -27,4 +27,6 @@ float playingHandicapOnTee(const CPitch& pitch, int tee, float hcp) {
     return playingHandicap(hcp, pitch.slopeValue[tee], pitch.pitchValue[tee], pitch.parValue[tee]);
 }
 
+float asStoredPlayingHandicap(float sh) { return text::toFloat(text::readDecimal(text::cut(text::formatFixed1(sh)))); }
+
 std::string formatPlayingHandicap(float sh) { return text::formatFixed0(sh); }

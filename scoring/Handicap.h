@@ -22,5 +22,7 @@ float playingHandicap(float hcp, int slope, float courseRating, int parFigure);
 // The playing handicap on tee `tee` of the tournament's course copy `pitch`: that tee's slope,
 // course rating and par figure; a tee outside the arrays counts as one without figures.
 float playingHandicapOnTee(const CPitch& pitch, int tee, float hcp);
+// `sh` as a tournament file keeps it: written with one decimal, read back as the file is read.
+float asStoredPlayingHandicap(float sh);
 // "%.0f" of sh, an exact half rounded away from zero; -0.28 shows "-0".
 std::string formatPlayingHandicap(float sh);

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <numeric>
 
+#include "scoring/Handicap.h"
+
 namespace {
 
 // Position of "Stableford" in PlayFormNames; every other play form is ranked as stroke play.
@@ -133,7 +135,8 @@ std::string_view prizeStatusText(PrizeStatus status) {
 int prizeHoleCount(const CPitch& pitch) { return pitch.holes >= 1 && pitch.holes <= MaxHoles ? pitch.holes : MaxHoles; }
 
 int prizePlayingHandicap(float sh, float allowanceFactor) {
-    const double product = static_cast<double>(sh) * static_cast<double>(allowanceFactor);
+    // Worked out from sh as the file keeps it, so a save and reopen changes no place or figure.
+    const double product = static_cast<double>(asStoredPlayingHandicap(sh)) * static_cast<double>(allowanceFactor);
     if (std::isnan(product)) return 0;
     const double rounded = std::floor(product + 0.5);
     return static_cast<int>(std::clamp(rounded, -double{PlayingHandicapLimit}, double{PlayingHandicapLimit}));

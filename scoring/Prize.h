@@ -24,9 +24,10 @@ std::string_view prizeStatusText(PrizeStatus status);
 // The holes that count: the course's holes, taken as 18 when outside 1..18.
 int prizeHoleCount(const CPitch& pitch);
 
-// sh x allowance factor, rounded to the nearest whole number with a half rounded up
-// (2.5 gives 3, -2.5 gives -2). Values that are not numbers count as 0; absurd values from
-// a damaged file are held to +-10000 so no figure overflows.
+// sh as the tournament file keeps it (one decimal) x allowance factor, rounded to the nearest
+// whole number with a half rounded up (2.5 gives 3, -2.5 gives -2; 12.46 is kept as 12.5 and
+// gives 13). Values that are not numbers count as 0; absurd values from a damaged file are
+// held to +-10000 so no figure overflows.
 int prizePlayingHandicap(float sh, float allowanceFactor);
 
 // Strokes received on each hole 1..n for a playing handicap, given by stroke index (lowest

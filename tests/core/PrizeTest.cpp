@@ -84,8 +84,10 @@ TEST(PrizeRules, PlayingHandicapRoundsAHalfUp) {
         float sh, factor;
         int expected;
     };
+    // 12.46 and 12.332745 count as the file keeps them, 12.5 and 12.3.
     const Case cases[] = {{13.0f, 0.75f, 10}, {10.0f, 0.75f, 8},      {2.5f, 1.0f, 3},         {-2.5f, 1.0f, -2},
                           {-2.6f, 1.0f, -3},  {12.4f, 1.0f, 12},      {21.0f, 0.5f, 11},       {18.0f, 0.0f, 0},
+                          {12.46f, 1.0f, 13}, {12.332745f, 1.0f, 12}, {-2.46f, 1.0f, -2},      {16.66f, 0.75f, 13},
                           {NAN, 1.0f, 0},     {FLT_MAX, 1.0f, 10000}, {-FLT_MAX, 1.0f, -10000}};
     for (const Case& c : cases)
         EXPECT_EQ(prizePlayingHandicap(c.sh, c.factor), c.expected) << c.sh << " x " << c.factor;

@@ -7,6 +7,8 @@
 
 #include "TempFolder.h"
 #include "model/CTournament.h"
+#include "scoring/Handicap.h"
+#include "scoring/Prize.h"
 
 namespace {
 
@@ -198,6 +200,30 @@ TEST_F(TournamentFileTest, PlayingHandicapIsStoredWithOneDecimal) {
     EXPECT_EQ(loaded.groups[0].players[0].sh, 17.5f);
     EXPECT_EQ(loaded.groups[0].players[0].hcp, 12.3f);
     EXPECT_EQ(loaded.groups[0].players[1].sh, -2.5f);
+}
+
+// The prize rules take sh as the file keeps it, so no playing handicap, place or figure on the
+// prize list, the score cards or the board changes when the tournament is saved and opened again.
+TEST_F(TournamentFileTest, PrizePlayingHandicapIsTheSameAfterASaveAndReopening) {
+    CTournament tournament(configPath());
+    tournament.numberOfGroups = 1;
+    CPlayGroup& group = tournament.groups[0];
+    group.noOfPlayers = MaxPlayers;
+    const std::string path = folder.file("data/sh.ini");
+    for (int hundredths = -300; hundredths <= 1500; hundredths += MaxPlayers) {
+        for (int p = 0; p < MaxPlayers; ++p) group.players[p].sh = static_cast<float>(hundredths + p) / 100.0f;
+        ASSERT_TRUE(tournament.save(path));
+        CTournament reopened(configPath());
+        ASSERT_TRUE(reopened.load(path));
+        for (int p = 0; p < MaxPlayers; ++p) {
+            const float sh = group.players[p].sh;
+            ASSERT_EQ(reopened.groups[0].players[p].sh, asStoredPlayingHandicap(sh)) << sh;
+            for (const float factor : AllowanceFactors)
+                ASSERT_EQ(prizePlayingHandicap(reopened.groups[0].players[p].sh, factor),
+                          prizePlayingHandicap(sh, factor))
+                    << sh << " x " << factor;
+        }
+    }
 }
 
 TEST_F(TournamentFileTest, SaveOverAFileKeepsItsOtherKeysSectionsAndComments) {
