@@ -11,6 +11,7 @@
 
 #include "text/Text.h"
 #include "ui/Artwork.h"
+#include "ui/DialogButtons.h"
 #include "ui/FieldText.h"
 #include "ui/MessageBox.h"
 #include "ui/TextCodec.h"
@@ -72,6 +73,7 @@ CCourseDlg::CCourseDlg(std::vector<CourseDraft> courseList, int position, QWidge
     auto* cancel = new QPushButton(QStringLiteral("Avbryt"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setAutoDefault(false);
+    pressWithEnter(cancel);
     auto* row = new QHBoxLayout;
     row->addStretch();
     row->addWidget(ok);

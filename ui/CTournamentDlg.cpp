@@ -25,6 +25,7 @@
 #include "ui/CCreateGroupsDlg.h"
 #include "ui/CRegisterAllGroupsDlg.h"
 #include "ui/CSetupDlg.h"
+#include "ui/DialogButtons.h"
 #include "ui/FieldText.h"
 #include "ui/FileMessages.h"
 #include "ui/MessageBox.h"
@@ -54,6 +55,7 @@ QPushButton* makeButton(const QString& text, const QString& objectName, QWidget*
     auto* button = new QPushButton(text, parent);
     button->setObjectName(objectName);
     button->setAutoDefault(false);
+    pressWithEnter(button);
     button->setDefault(false);
     return button;
 }
