@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "text/Text.h"
 #include "ui/Artwork.h"
@@ -17,6 +18,8 @@
 #include "ui/TextCodec.h"
 
 namespace {
+
+const QString DiscardQuestion = QStringLiteral("Du har endret banen. Vil du forkaste endringene?");
 
 QLineEdit* makeEdit(const QString& objectName, const QString& pattern, int widthInDigits, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
@@ -80,7 +83,10 @@ CCourseDlg::CCourseDlg(std::vector<CourseDraft> courseList, int position, QWidge
     row->addWidget(cancel);
     layout->addLayout(row);
     connect(ok, &QPushButton::clicked, this, &CCourseDlg::acceptIfValid);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cancel, &QPushButton::clicked, this, [this] {
+        cancelPressed = true;
+        reject();
+    });
 
     // A position outside the list is a course of its own, behind the others.
     if (at < 0 || at >= static_cast<int>(courses.size())) {
@@ -90,6 +96,7 @@ CCourseDlg::CCourseDlg(std::vector<CourseDraft> courseList, int position, QWidge
     showCourse(courses[at]);
     enablePlayedHoles();
     showParSum();
+    opened = course();
     layout->activate();
 }
 
@@ -220,4 +227,10 @@ void CCourseDlg::acceptIfValid() {
         return;
     }
     accept();
+}
+
+void CCourseDlg::reject() {
+    const bool pressedCancel = std::exchange(cancelPressed, false);
+    if (!pressedCancel && course() != opened && !MessageBox::askYesNo(this, DiscardQuestion)) return;
+    QDialog::reject();
 }
