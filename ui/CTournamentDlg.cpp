@@ -151,6 +151,11 @@ void CTournamentDlg::buildForm() {
     addAction(aboutAction);
     coursesAction = new QAction(QStringLiteral("&Baner..."), this);
     coursesAction->setObjectName(QStringLiteral("coursesAction"));
+    // Without a mouse (or a menu key) the window's menu, and "Baner..." in it, is reached here.
+    windowMenuAction = new QAction(this);
+    windowMenuAction->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
+    windowMenuAction->setShortcutContext(Qt::WindowShortcut);
+    addAction(windowMenuAction);
 }
 
 QWidget* CTournamentDlg::buildFileButtons() {
@@ -266,6 +271,10 @@ void CTournamentDlg::connectFields() {
     connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(aboutAction, &QAction::triggered, this, &CTournamentDlg::showAbout);
     connect(coursesAction, &QAction::triggered, this, &CTournamentDlg::openCourseTable);
+    connect(windowMenuAction, &QAction::triggered, this, [this] {
+        const QWidget* at = focusWidget() ? focusWidget() : this;
+        showWindowMenu(at->mapToGlobal(at->rect().center()));
+    });
 }
 
 void CTournamentDlg::setTabOrderOfForm() {
@@ -281,7 +290,9 @@ void CTournamentDlg::fillLists() {
     courseList->setEntries(courseEntries(theTournament()));
 }
 
-void CTournamentDlg::contextMenuEvent(QContextMenuEvent* event) {
+void CTournamentDlg::contextMenuEvent(QContextMenuEvent* event) { showWindowMenu(event->globalPos()); }
+
+void CTournamentDlg::showWindowMenu(const QPoint& globalPos) {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("windowMenu"));
     menu.addAction(QStringLiteral("&Lukk"), this, &QDialog::reject);
@@ -289,7 +300,7 @@ void CTournamentDlg::contextMenuEvent(QContextMenuEvent* event) {
     menu.addAction(coursesAction);
     menu.addSeparator();
     menu.addAction(aboutAction);
-    menu.exec(event->globalPos());
+    menu.exec(globalPos);
 }
 
 // Avslutt, Escape, "Lukk" and the window's close button all end here.
