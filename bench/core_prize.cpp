@@ -26,7 +26,7 @@ CTournamentInfo fullPrizeTournament() {
         CPlayGroup& group = tournament.groups[g];
         group.groupClass = g % 4;
         group.playForm = (g / 4) % 2;
-        group.allowanceFactor = AllowanceFactors[g % 4];
+        group.setAllowance(g % 4);
         group.groupName = "Gruppe " + std::to_string(g + 1);
         group.noOfPlayers = MaxPlayers;
         for (int p = 0; p < MaxPlayers; ++p) {

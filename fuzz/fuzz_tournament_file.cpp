@@ -1,5 +1,5 @@
 // A tournament file read by load, saved and read again gives the same records; the lists
-// the ranking and the prize list of whatever was read are made without fault.
+// the ranking, the prize list and the score cards of whatever was read are made without fault.
 #include <cstddef>
 #include <cstdint>
 
@@ -8,6 +8,7 @@
 #include "lists/PrizeList.h"
 #include "scoring/Handicap.h"
 #include "scoring/HoleScore.h"
+#include "scoring/ScoreCard.h"
 
 namespace {
 
@@ -45,5 +46,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)resultScreenLines(tournament);
     (void)prizeListText(tournament);
     (void)prizeListCsv(tournament);
+    (void)buildScoreCards(tournament);
     return 0;
 }

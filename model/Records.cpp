@@ -68,6 +68,11 @@ void CPlayGroup::setAllowance(int index) {
     allowanceFactor = AllowanceFactors[index];
 }
 
+float CPlayGroup::allowanceShare() const {
+    const bool inTable = allowance >= 0 && allowance < static_cast<int>(AllowanceFactors.size());
+    return AllowanceFactors[inTable ? allowance : 0];
+}
+
 int CPlayGroup::playerCount() const { return std::clamp(noOfPlayers, 0, MaxPlayers); }
 
 const CPlayer* CPlayGroup::playerAtRank(int k) const {

@@ -90,6 +90,11 @@ struct CPlayGroup {
     // Allowance `index` of AllowanceNames with its factor from AllowanceFactors; an index
     // outside the tables changes nothing.
     void setAllowance(int index);
+    // The factor of the allowance the screens show and the file stores. allowanceFactor is not
+    // stored and lags behind `allowance` until one is picked (a new or cleared group shows "1/1"
+    // beside a factor of 0), so handicap rules take the factor from here; an index outside the
+    // table counts as "1/1", as a load takes it.
+    float allowanceShare() const;
     // Every play form but stroke play counts strokes received hole by hole.
     bool playsStableford() const { return playForm != StrokePlay; }
     // noOfPlayers limited to 0..9: the players that exist.

@@ -65,7 +65,7 @@ RankedEntry scoreEntry(const CTournamentInfo& tournament, int g, int p, int n, b
     entry.surName = player.surName;
     entry.club = player.club;
     entry.groupName = group.groupName;
-    entry.playingHandicap = prizePlayingHandicap(player.sh, group.allowanceFactor);
+    entry.playingHandicap = prizePlayingHandicap(player.sh, group.allowanceShare());
     const std::array<int, MaxHoles> received = strokesReceived(tournament.pitch, entry.playingHandicap);
     for (int hole = 0; hole < n; ++hole) {
         const int strokes = strokesOn(player, hole);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 
 #include "scoring/Prize.h"
 #include "text/Text.h"
@@ -12,10 +13,11 @@ constexpr int HolesOut = 9;
 
 std::string twoDigits(int value) { return (value < 10 ? "0" : "") + text::formatInt(value); }
 
+// Held to the int range, as CPitch::totalPar is: a damaged course table may give any par.
 int parOf(const std::vector<ScoreCardHole>& holes, int first, int last) {
-    int par = 0;
+    long long par = 0;
     for (int hole = first; hole <= last; ++hole) par += holes[hole - 1].par;
-    return par;
+    return static_cast<int>(std::clamp<long long>(par, INT_MIN, INT_MAX));
 }
 
 std::vector<ScoreCardTotal> cardTotals(const std::vector<ScoreCardHole>& holes) {
@@ -47,7 +49,8 @@ ScoreCard buildScoreCard(const CTournamentInfo& tournament, int g, int p) {
     card.tournamentName = tournament.name;
     card.date = scoreCardDate(tournament);
     card.courseName = pitch.name;
-    card.teeName = std::string(pitch.teeNameAt(group.tee));
+    // Tee slots beyond the course's tees keep the names of a course chosen earlier.
+    if (group.tee < pitch.teeCount()) card.teeName = std::string(pitch.teeNameAt(group.tee));
     card.groupName = group.groupName;
     card.className = className(group.groupClass);
     card.playFormName = playFormName(group.playForm);
@@ -55,7 +58,7 @@ ScoreCard buildScoreCard(const CTournamentInfo& tournament, int g, int p) {
     card.surName = player.surName;
     card.club = player.club;
     card.hcp = text::formatFixed1(player.hcp);
-    card.playingHandicap = prizePlayingHandicap(player.sh, group.allowanceFactor);
+    card.playingHandicap = prizePlayingHandicap(player.sh, group.allowanceShare());
     const int n = prizeHoleCount(pitch);
     const std::array<int, MaxHoles> received = strokesReceived(pitch, card.playingHandicap);
     for (int hole = 0; hole < n; ++hole) {

@@ -1,9 +1,7 @@
 #include "ui/CRegisterAllGroupsDlg.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QPushButton>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/CTournamentApp.h"
@@ -113,6 +111,5 @@ void CRegisterAllGroupsDlg::writeScoreCards() {
         MessageBox::warning(this, withFailureReason(WriteFailedMessage.arg(shownPath), written));
         return;
     }
-    if (MessageBox::askYesNo(this, WrittenQuestion.arg(shownPath)))
-        QDesktopServices::openUrl(QUrl::fromLocalFile(shownPath));
+    if (MessageBox::askYesNo(this, WrittenQuestion.arg(shownPath))) openPdfOrSayWhy(this, shownPath);
 }

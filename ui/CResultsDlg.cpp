@@ -1,11 +1,9 @@
 #include "ui/CResultsDlg.h"
 
 #include <QBoxLayout>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
-#include <QUrl>
 #include <QVBoxLayout>
 #include <utility>
 
@@ -26,7 +24,6 @@ const QString EmptyNameMessage = QStringLiteral("Skriv inn et Konkuransenavn.");
 const QString WriteFailedMessage = QStringLiteral("Resultatlisten kunne ikke skrives.");
 const QString PrizeWriteFailedMessage = QStringLiteral("Premielisten kunne ikke skrives: %1");
 const QString PrizeWrittenQuestion = QStringLiteral("Premielisten er skrevet til\n%1\n\nVil du \u00e5pne PDF-filen?");
-const QString OpenFailedMessage = QStringLiteral("PDF-filen kunne ikke \u00e5pnes: %1");
 
 QString absolutePath(const std::string& path) { return QFileInfo(QString::fromStdString(path)).absoluteFilePath(); }
 
@@ -99,8 +96,7 @@ void CResultsDlg::writePrizeList() {
     const QString written =
         QStringList{absolutePath(paths.text), absolutePath(paths.csv), absolutePath(paths.pdf)}.join(u'\n');
     if (!MessageBox::askYesNo(this, PrizeWrittenQuestion.arg(written))) return;
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(absolutePath(paths.pdf))))
-        MessageBox::warning(this, OpenFailedMessage.arg(absolutePath(paths.pdf)));
+    openPdfOrSayWhy(this, absolutePath(paths.pdf));
 }
 
 QStringList CResultsDlg::lines() const {

@@ -1,5 +1,10 @@
 #include "ui/FileMessages.h"
 
+#include <QDesktopServices>
+#include <QUrl>
+
+#include "ui/MessageBox.h"
+
 namespace {
 
 enum class Access { Read, Write };
@@ -36,4 +41,9 @@ QString withFailureReason(const QString& message, const files::FileResult& resul
 
 QString withReadFailureReason(const QString& message, const files::FileResult& result) {
     return withReason(message, reasonText(result, Access::Read));
+}
+
+void openPdfOrSayWhy(QWidget* parent, const QString& absolutePath) {
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(absolutePath)))
+        MessageBox::warning(parent, QStringLiteral("PDF-filen kunne ikke \u00e5pnes: %1").arg(absolutePath));
 }

@@ -13,3 +13,7 @@ inline constexpr const char* UnusableFileNameMessage = "Konkurransenavnet kan ik
 QString withFailureReason(const QString& message, const files::FileResult& result);
 // The same for a file that could not be read.
 QString withReadFailureReason(const QString& message, const files::FileResult& result);
+
+class QWidget;
+// Opens the PDF file at `absolutePath` in the system's viewer; says so when it cannot.
+void openPdfOrSayWhy(QWidget* parent, const QString& absolutePath);

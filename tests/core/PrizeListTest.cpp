@@ -15,21 +15,21 @@ protected:
         tournament.pitch.holes = 9;
         tournament.pitch.par.fill(4);
         tournament.pitch.index = {1, 2, 3, 4, 5, 6, 7, 8, 9};
-        CPlayGroup& a = group(1, 0, "Gruppe A", 1.0f);
+        CPlayGroup& a = group(1, 0, "Gruppe A", 0);
         player(a, "Ola", "Nordmann", "Fana GK", 2.0f, {4, 4, 4, 4, 4, 4, 4, 4, 4});
         player(a, "Per", "Berg", "Bergen GK", 3.0f, {5, 4, 4, 4, 4, 4, 4, 4, 4});
         player(a, "Liv", "Dahl", "", 10.0f, {4, 4, 4});
-        CPlayGroup& b = group(0, 1, "Gruppe; B", 0.75f);
+        CPlayGroup& b = group(0, 1, "Gruppe; B", 1);
         player(b, "\xC5se", "\xD8stby", "Sola \"GK\"", 13.0f, {5, 5, 5, 5, 5, 5, 5, 5, 5});
         player(b, "Kari", "Hansen", "Sola GK", 10.0f, {});
-        CPlayGroup& c = group(1, 0, "Gruppe C", 1.0f);
+        CPlayGroup& c = group(1, 0, "Gruppe C", 0);
         player(c, "Jon", "Moe", "", 0.0f, {4, 4, 4, 4, 4, 4, 4, 4, 4});
     }
 
-    CPlayGroup& group(int groupClass, int playForm, const std::string& name, float allowanceFactor) {
+    CPlayGroup& group(int groupClass, int playForm, const std::string& name, int allowance) {
         CPlayGroup& result = addGroup(groupClass, playForm);
         result.groupName = name;
-        result.allowanceFactor = allowanceFactor;
+        result.setAllowance(allowance);
         return result;
     }
     void player(CPlayGroup& g, const std::string& first, const std::string& sur, const std::string& club, float sh,

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "scoring/Prize.h"
+#include "scoring/ScoreCard.h"
 
 namespace {
 
@@ -41,11 +42,11 @@ class PrizeListTest : public ::testing::Test {
 protected:
     PrizeListTest() { tournament.pitch = course(18, EighteenIndex); }
 
-    CPlayGroup& addGroup(int groupClass, int playForm, float allowanceFactor = 1.0f) {
+    CPlayGroup& addGroup(int groupClass, int playForm, int allowance = 0) {
         CPlayGroup& group = tournament.groups[tournament.numberOfGroups++];
         group.groupClass = groupClass;
         group.playForm = playForm;
-        group.allowanceFactor = allowanceFactor;
+        group.setAllowance(allowance);
         return group;
     }
     static void addPlayer(CPlayGroup& group, const std::string& firstName, float sh, const Holes& results) {
@@ -129,6 +130,25 @@ TEST(PrizeRules, StablefordPointsPerHoleAndWithAPlusHandicap) {
     EXPECT_EQ(stablefordPoints(player, course(18, EighteenIndex), 5), 41);
 }
 
+// The allowance shown and stored decides, whatever the unstored factor beside it holds: a group
+// nobody picked an allowance for, or one cleared after "0", still shows "1/1" next to a factor of 0.
+TEST_F(PrizeListTest, PlayingHandicapFollowsTheAllowanceShown) {
+    struct Case {
+        int allowance;
+        float factorLeft;
+        int expected;
+    };
+    const Case cases[] = {{0, 0.0f, 20}, {1, 1.0f, 15}, {2, 0.0f, 10}, {4, 1.0f, 0}, {-1, 0.0f, 20}, {7, 0.5f, 20}};
+    CPlayGroup& group = addGroup(1, 0);
+    addPlayer(group, "A", 20.0f, allHoles(5));
+    for (const Case& c : cases) {
+        group.allowance = c.allowance;
+        group.allowanceFactor = c.factorLeft;
+        EXPECT_EQ(buildPrizeList(tournament)[0].entries[0].playingHandicap, c.expected) << c.allowance;
+        EXPECT_EQ(buildScoreCard(tournament, 0, 0).playingHandicap, c.expected) << c.allowance;
+    }
+}
+
 // Two players on equal totals; the one registered first loses the countback (or shares).
 TEST_F(PrizeListTest, EachCountbackStepDecidesATie) {
     struct Case {
@@ -184,8 +204,8 @@ TEST_F(PrizeListTest, CompetitionsByClassAndPlayFormWithUnrankedPlayersLast) {
     CPlayGroup& men = addGroup(1, 0);
     addPlayer(men, "Uferdig", 0, fours({{18, 0}}));
     addPlayer(men, "Ustartet", 0, {});
-    addPlayer(men, "Per", 10, allHoles(5));  // net 80
-    CPlayGroup& ladies = addGroup(0, 1, 0.75f);
+    addPlayer(men, "Per", 10, allHoles(5));           // net 80
+    CPlayGroup& ladies = addGroup(0, 1, 1);           // "3/4"
     addPlayer(ladies, "Kari", 13, fours({{18, 0}}));  // PH 10: unfinished Stableford still ranks
     addPlayer(ladies, "Null", 0, {});
     addGroup(2, 0);  // no players: no competition

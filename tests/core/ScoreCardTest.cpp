@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -21,7 +23,9 @@ CTournamentInfo tournamentOn(int holes) {
     t.pitch.holes = holes;
     t.pitch.index = CourseIndex;
     t.pitch.par = CoursePar;
-    t.pitch.teeName = {"Gul", "R\xF8\x64"};
+    t.pitch.numberOfTees = 2;
+    // The third name is left from a course chosen earlier.
+    t.pitch.teeName = {"Gul", "R\xF8\x64", "Bl\xE5"};
     return t;
 }
 
@@ -43,44 +47,44 @@ TEST(ScoreCard, HolesReceivedStrokesAndTotalsFollowTheCourse) {
     struct Case {
         int courseHoles;
         float sh;
-        float allowance;
+        int allowance;  // position in AllowanceNames
         int playingHandicap;
         std::vector<int> received;  // per printed hole
         std::vector<std::pair<std::string, int>> totals;
     };
     const std::vector<Case> cases{
-        {18, 0.0f, 1.0f, 0, std::vector<int>(18, 0), {{"Ut", 35}, {"Inn", 35}, {"Totalt", 70}}},
+        {18, 0.0f, 0, 0, std::vector<int>(18, 0), {{"Ut", 35}, {"Inn", 35}, {"Totalt", 70}}},
         // Index 1..2 receive on top of one stroke everywhere.
         {18,
          20.0f,
-         1.0f,
+         0,
          20,
          {1, 1, 2, 1, 1, 1, 1, 1, 1, 1, 1, 2, 1, 1, 1, 1, 1, 1},
          {{"Ut", 35}, {"Inn", 35}, {"Totalt", 70}}},
         // 40 x 3/4 = 30: indexes 1..12 receive two.
         {18,
          40.0f,
-         0.75f,
+         1,
          30,
          {2, 1, 2, 2, 2, 1, 2, 2, 1, 2, 1, 2, 2, 2, 1, 2, 2, 1},
          {{"Ut", 35}, {"Inn", 35}, {"Totalt", 70}}},
         // A plus handicap gives back on the easiest hole, index 18.
         {18,
          -1.0f,
-         1.0f,
+         0,
          -1,
          {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0},
          {{"Ut", 35}, {"Inn", 35}, {"Totalt", 70}}},
         // Nine holes: ranked among themselves, one total, holes 10..18 not on the card.
-        {9, 5.0f, 1.0f, 5, {1, 0, 1, 0, 1, 0, 1, 1, 0}, {{"Totalt", 35}}},
-        {12, 0.0f, 1.0f, 0, std::vector<int>(12, 0), {{"Ut", 35}, {"Inn", 11}, {"Totalt", 46}}},
+        {9, 5.0f, 0, 5, {1, 0, 1, 0, 1, 0, 1, 1, 0}, {{"Totalt", 35}}},
+        {12, 0.0f, 0, 0, std::vector<int>(12, 0), {{"Ut", 35}, {"Inn", 11}, {"Totalt", 46}}},
         // A hole count outside 1..18 from a damaged file counts as 18.
-        {0, 0.0f, 1.0f, 0, std::vector<int>(18, 0), {{"Ut", 35}, {"Inn", 35}, {"Totalt", 70}}},
+        {0, 0.0f, 0, 0, std::vector<int>(18, 0), {{"Ut", 35}, {"Inn", 35}, {"Totalt", 70}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("holes " + std::to_string(c.courseHoles) + ", sh " + std::to_string(c.sh));
         CTournamentInfo t = tournamentOn(c.courseHoles);
-        t.groups[0].allowanceFactor = c.allowance;
+        t.groups[0].setAllowance(c.allowance);
         addPlayer(t, 0, "Berg", c.sh);
         const ScoreCard card = buildScoreCard(t, 0, 0);
         EXPECT_EQ(card.playingHandicap, c.playingHandicap);
@@ -96,17 +100,26 @@ TEST(ScoreCard, HolesReceivedStrokesAndTotalsFollowTheCourse) {
         for (const ScoreCardTotal& total : card.totals) totals.emplace_back(std::string(total.label), total.par);
         EXPECT_EQ(totals, c.totals);
     }
+
+    // Par figures from a damaged course table: the totals stop at the int range instead of overflowing.
+    CTournamentInfo t = tournamentOn(18);
+    std::fill(t.pitch.par.begin(), t.pitch.par.begin() + 9, INT_MAX);
+    std::fill(t.pitch.par.begin() + 9, t.pitch.par.end(), INT_MIN);
+    addPlayer(t, 0, "Berg", 0.0f);
+    const std::vector<ScoreCardTotal> totals = buildScoreCard(t, 0, 0).totals;
+    ASSERT_EQ(totals.size(), 3u);
+    EXPECT_EQ(totals[0].par, INT_MAX);
+    EXPECT_EQ(totals[1].par, INT_MIN);
+    EXPECT_EQ(totals[2].par, -9);
 }
 
 TEST(ScoreCard, OneCardPerPlayerOfTheGroupsInUseWithTheirHeadings) {
     CTournamentInfo t = tournamentOn(18);
     t.groups[0].groupName = "Morgen";
     t.groups[0].groupClass = 1;
-    t.groups[0].allowanceFactor = 1.0f;
     t.groups[1].groupName = "Ettermiddag";
     t.groups[1].playForm = 1;
     t.groups[1].tee = 1;
-    t.groups[1].allowanceFactor = 1.0f;
     addPlayer(t, 0, "\xD8stby", 12.0f);
     addPlayer(t, 1, "Dahl", 3.0f);
     addPlayer(t, 1, "Lie", 8.0f);
@@ -129,6 +142,9 @@ TEST(ScoreCard, OneCardPerPlayerOfTheGroupsInUseWithTheirHeadings) {
     EXPECT_EQ(card.club, "Sk\xF8yen GK");
     EXPECT_EQ(card.hcp, "2.6");
     EXPECT_EQ(card.playingHandicap, 3);
+
+    t.groups[1].tee = 2;
+    EXPECT_EQ(buildScoreCard(t, 1, 0).teeName, "");
 
     t.day = 0;
     EXPECT_EQ(scoreCardDate(t), "");

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -138,4 +139,18 @@ TEST_F(ScoreCardButton, ProblemsAreReportedAndNothingIsWritten) {
                   .join(u'|')
                   .toStdString());
     EXPECT_FALSE(QFile::exists(QStringLiteral("Tom_Scorekort.pdf")));
+}
+
+// Where no viewer can open the cards (the offscreen platform has none), the organiser is told.
+TEST_F(ScoreCardButton, CardsThatCannotBeOpenedAreReported) {
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) GTEST_SKIP() << "a viewer may open";
+    setUpTournament(1);
+    tournament().name = "\xC5pnes";
+    setUpGroup(0, 1, "Morgen", 0, 0, 0);
+    addPlayer(0, "Ola", "Nordmann", 5.0f, 5.0f);
+    MessageBox::setNextAnswer(MessageBox::Answer::Yes);
+    pressScoreCards();
+    const QString pdf = QDir::current().absoluteFilePath(QStringLiteral("Åpnes_Scorekort.pdf"));
+    EXPECT_EQ(MessageBox::recorded().value(1).toStdString(),
+              QStringLiteral("PDF-filen kunne ikke åpnes: %1").arg(pdf).toStdString());
 }

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "UiTestSupport.h"
+#include "scoring/ScoreCard.h"
 #include "ui/CTournamentDlg.h"
 #include "ui/TextCodec.h"
 
@@ -107,6 +108,8 @@ TEST_F(UiTest, WholeSetUpFromAnEmptyTournamentToSavedFileAndStartList) {
         });
     EXPECT_EQ(captions, QStringList({QStringLiteral("Herre: Formiddag"), QStringLiteral("Mixed: Kveld")}));
     EXPECT_EQ(MessageBox::recorded(), QStringList{QStringLiteral("Verdien vil bli begrenset oppad til 54.")});
+    // Group 2 keeps the "1/1" it shows although nobody picked it: its card gives the full 59.57.
+    EXPECT_EQ(buildScoreCard(tournament(), 1, 0).playingHandicap, 60);
 
     click(&window, QStringLiteral("saveButton"));
     click(&window, QStringLiteral("startListButton"));
