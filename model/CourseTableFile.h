@@ -33,6 +33,7 @@ struct TeeDraft {
     std::string rating;
     int slope = 0;
     int par = 0;
+    bool operator==(const TeeDraft&) const = default;
 };
 
 struct CourseDraft {
@@ -42,6 +43,7 @@ struct CourseDraft {
     std::array<int, MaxHoles> par{};
     std::array<int, MaxHoles> index{};
     std::vector<TeeDraft> tees;
+    bool operator==(const CourseDraft&) const = default;
 };
 
 // The course rating in `text`: digits, optionally a point or a comma and more digits, with

@@ -1,6 +1,7 @@
 #include "scoring/Handicap.h"
 
 #include <bit>
+#include <string>
 
 #include "model/Records.h"
 #include "text/Text.h"
@@ -8,6 +9,15 @@
 // Slightly below 1/113; the float narrowing at the end of playingHandicap brings
 // results for slope 113 back to the whole handicap index.
 const float SlopeFactor = std::bit_cast<float>(0x3C10FDBCu);
+
+double readHandicapIndex(std::string_view typed) {
+    std::string number(typed);
+    std::size_t at = number.find_first_not_of(" \t");
+    if (at != std::string::npos && (number[at] == '-' || number[at] == '+')) ++at;
+    at = at == std::string::npos ? at : number.find_first_not_of("0123456789", at);
+    if (at != std::string::npos && number[at] == ',') number[at] = '.';
+    return text::readDecimal(number);
+}
 
 LimitedHandicap limitHandicap(double value) {
     // Compared before narrowing, so 54.00000001 is limited although it narrows to 54.0f.

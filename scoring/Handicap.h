@@ -2,6 +2,7 @@
 // Playing handicap: the strokes a player receives on the group's tee.
 
 #include <string>
+#include <string_view>
 
 struct CPitch;
 
@@ -15,6 +16,9 @@ struct LimitedHandicap {
     bool limited;  // true when the typed value was above 54
 };
 
+// A handicap index as the organiser types it: the leading decimal number, where a comma in
+// the place of the decimal point is the decimal comma of a Norwegian keyboard ("18,2" is 18.2).
+double readHandicapIndex(std::string_view typed);
 // Limits a parsed handicap index to 54; the comparison is made before narrowing to float.
 LimitedHandicap limitHandicap(double value);
 // hcp x slope x SlopeFactor + courseRating - parFigure, evaluated in double, narrowed once.

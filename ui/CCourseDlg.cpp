@@ -8,14 +8,18 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "text/Text.h"
 #include "ui/Artwork.h"
+#include "ui/DialogButtons.h"
 #include "ui/FieldText.h"
 #include "ui/MessageBox.h"
 #include "ui/TextCodec.h"
 
 namespace {
+
+const QString DiscardQuestion = QStringLiteral("Du har endret banen. Vil du forkaste endringene?");
 
 QLineEdit* makeEdit(const QString& objectName, const QString& pattern, int widthInDigits, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
@@ -72,13 +76,17 @@ CCourseDlg::CCourseDlg(std::vector<CourseDraft> courseList, int position, QWidge
     auto* cancel = new QPushButton(QStringLiteral("Avbryt"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setAutoDefault(false);
+    pressWithEnter(cancel);
     auto* row = new QHBoxLayout;
     row->addStretch();
     row->addWidget(ok);
     row->addWidget(cancel);
     layout->addLayout(row);
     connect(ok, &QPushButton::clicked, this, &CCourseDlg::acceptIfValid);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cancel, &QPushButton::clicked, this, [this] {
+        cancelPressed = true;
+        reject();
+    });
 
     // A position outside the list is a course of its own, behind the others.
     if (at < 0 || at >= static_cast<int>(courses.size())) {
@@ -88,6 +96,7 @@ CCourseDlg::CCourseDlg(std::vector<CourseDraft> courseList, int position, QWidge
     showCourse(courses[at]);
     enablePlayedHoles();
     showParSum();
+    opened = course();
     layout->activate();
 }
 
@@ -218,4 +227,10 @@ void CCourseDlg::acceptIfValid() {
         return;
     }
     accept();
+}
+
+void CCourseDlg::reject() {
+    const bool pressedCancel = std::exchange(cancelPressed, false);
+    if (!pressedCancel && course() != opened && !MessageBox::askYesNo(this, DiscardQuestion)) return;
+    QDialog::reject();
 }

@@ -2,7 +2,7 @@
 // The form of one course in the course editor: name, number of holes, par and stroke index
 // of each hole (only the played holes can be filled), and up to five tees. "OK" keeps the
 // course when it passes its checks and otherwise names the field to mend; "Avbryt" forgets
-// the changes. Nothing is written to the file here.
+// the changes, Escape and the close box ask first. Nothing is written to the file here.
 
 #include <QDialog>
 #include <array>
@@ -22,6 +22,10 @@ public:
     // The course as the fields hold it; a tee row with every field empty is no tee.
     CourseDraft course() const;
 
+    // Escape and the close box: changes typed into the form are forgotten only when the
+    // organiser says so.
+    void reject() override;
+
 private:
     struct TeeRow {
         QLineEdit* name;
@@ -39,6 +43,9 @@ private:
 
     std::vector<CourseDraft> courses;
     int at;
+    // The course as the form showed it on opening, to tell whether anything was typed.
+    CourseDraft opened;
+    bool cancelPressed = false;
     QLineEdit* nameEdit = nullptr;
     QLineEdit* holesEdit = nullptr;
     std::array<QLineEdit*, MaxHoles> parEdits{};

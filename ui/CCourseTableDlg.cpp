@@ -12,6 +12,7 @@
 #include "ui/Artwork.h"
 #include "ui/CCourseDlg.h"
 #include "ui/CImportPitchesDlg.h"
+#include "ui/DialogButtons.h"
 #include "ui/MessageBox.h"
 #include "ui/TextCodec.h"
 
@@ -31,6 +32,7 @@ QPushButton* makeButton(const QString& text, const QString& objectName, QWidget*
     auto* button = new QPushButton(text, parent);
     button->setObjectName(objectName);
     button->setAutoDefault(false);
+    pressWithEnter(button);
     return button;
 }
 

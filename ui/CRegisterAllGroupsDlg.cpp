@@ -12,6 +12,7 @@
 #include "ui/Artwork.h"
 #include "ui/CRegisterGroupDlg.h"
 #include "ui/CloseButton.h"
+#include "ui/DialogButtons.h"
 #include "ui/FileMessages.h"
 #include "ui/MessageBox.h"
 #include "ui/TextCodec.h"
@@ -53,6 +54,7 @@ void CRegisterAllGroupsDlg::buildForm() {
         auto* button = new QPushButton(QStringLiteral("Registrer gruppe ") + positionLetter(position), this);
         button->setObjectName(QStringLiteral("groupButton") + positionLetter(position));
         button->setAutoDefault(false);
+        pressWithEnter(button);
         button->setMinimumWidth(button->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40);
         connect(button, &QPushButton::clicked, this, [this, position] { registerGroup(position); });
         groupButtons[position] = button;
@@ -62,6 +64,7 @@ void CRegisterAllGroupsDlg::buildForm() {
     scoreCardButton = new QPushButton(QStringLiteral("Scorekort"), this);
     scoreCardButton->setObjectName(QStringLiteral("scoreCardButton"));
     scoreCardButton->setAutoDefault(false);
+    pressWithEnter(scoreCardButton);
     connect(scoreCardButton, &QPushButton::clicked, this, &CRegisterAllGroupsDlg::writeScoreCards);
     layout->addWidget(scoreCardButton);
     closeButton = addCloseButton(this, layout);

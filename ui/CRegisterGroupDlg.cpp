@@ -159,7 +159,7 @@ void CRegisterGroupDlg::onHandicapChanged(int row) {
     CPlayGroup* edited = group();
     if (!edited) return;
     CPlayer& player = edited->players[row];
-    const LimitedHandicap limited = limitHandicap(text::readDecimal(fieldText(hcpEdits[row])));
+    const LimitedHandicap limited = limitHandicap(readHandicapIndex(fieldText(hcpEdits[row])));
     player.hcp = limited.value;
     if (limited.limited) {
         MessageBox::warning(isVisible() ? this : parentWidget(), QString::fromUtf8(HandicapLimitMessage));

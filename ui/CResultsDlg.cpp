@@ -51,6 +51,7 @@ void CResultsDlg::buildForm() {
     auto* prizeButton = new QPushButton(QStringLiteral("Premieliste"), this);
     prizeButton->setObjectName(QStringLiteral("prizeListButton"));
     prizeButton->setAutoDefault(false);
+    pressWithEnter(prizeButton);
     connect(prizeButton, &QPushButton::clicked, this, &CResultsDlg::writePrizeList);
     // At the left of the button row.
     if (auto* row = qobject_cast<QBoxLayout*>(layout->itemAt(layout->count() - 1)->layout()))

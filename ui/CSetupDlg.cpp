@@ -43,8 +43,9 @@ CSetupDlg::CSetupDlg(QWidget* parent) : QDialog(parent) {
 QPushButton* CSetupDlg::addButton(const QString& text, const char* objectName) {
     auto* button = new QPushButton(text, this);
     button->setObjectName(QString::fromLatin1(objectName));
-    // Enter belongs to "OK", not to whichever of these buttons had the focus last.
+    // Enter elsewhere belongs to "OK", not to whichever of these buttons had the focus last.
     button->setAutoDefault(false);
+    pressWithEnter(button);
     return button;
 }
 

@@ -25,6 +25,7 @@
 #include "ui/CCreateGroupsDlg.h"
 #include "ui/CRegisterAllGroupsDlg.h"
 #include "ui/CSetupDlg.h"
+#include "ui/DialogButtons.h"
 #include "ui/FieldText.h"
 #include "ui/FileMessages.h"
 #include "ui/MessageBox.h"
@@ -54,6 +55,7 @@ QPushButton* makeButton(const QString& text, const QString& objectName, QWidget*
     auto* button = new QPushButton(text, parent);
     button->setObjectName(objectName);
     button->setAutoDefault(false);
+    pressWithEnter(button);
     button->setDefault(false);
     return button;
 }
@@ -149,6 +151,11 @@ void CTournamentDlg::buildForm() {
     addAction(aboutAction);
     coursesAction = new QAction(QStringLiteral("&Baner..."), this);
     coursesAction->setObjectName(QStringLiteral("coursesAction"));
+    // Without a mouse (or a menu key) the window's menu, and "Baner..." in it, is reached here.
+    windowMenuAction = new QAction(this);
+    windowMenuAction->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
+    windowMenuAction->setShortcutContext(Qt::WindowShortcut);
+    addAction(windowMenuAction);
 }
 
 QWidget* CTournamentDlg::buildFileButtons() {
@@ -264,6 +271,10 @@ void CTournamentDlg::connectFields() {
     connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(aboutAction, &QAction::triggered, this, &CTournamentDlg::showAbout);
     connect(coursesAction, &QAction::triggered, this, &CTournamentDlg::openCourseTable);
+    connect(windowMenuAction, &QAction::triggered, this, [this] {
+        const QWidget* at = focusWidget() ? focusWidget() : this;
+        showWindowMenu(at->mapToGlobal(at->rect().center()));
+    });
 }
 
 void CTournamentDlg::setTabOrderOfForm() {
@@ -279,7 +290,9 @@ void CTournamentDlg::fillLists() {
     courseList->setEntries(courseEntries(theTournament()));
 }
 
-void CTournamentDlg::contextMenuEvent(QContextMenuEvent* event) {
+void CTournamentDlg::contextMenuEvent(QContextMenuEvent* event) { showWindowMenu(event->globalPos()); }
+
+void CTournamentDlg::showWindowMenu(const QPoint& globalPos) {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("windowMenu"));
     menu.addAction(QStringLiteral("&Lukk"), this, &QDialog::reject);
@@ -287,7 +300,7 @@ void CTournamentDlg::contextMenuEvent(QContextMenuEvent* event) {
     menu.addAction(coursesAction);
     menu.addSeparator();
     menu.addAction(aboutAction);
-    menu.exec(event->globalPos());
+    menu.exec(globalPos);
 }
 
 // Avslutt, Escape, "Lukk" and the window's close button all end here.

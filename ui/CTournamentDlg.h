@@ -23,6 +23,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    // The window's menu ("Lukk", "Baner...", the about entry) at `globalPos`.
+    void showWindowMenu(const QPoint& globalPos);
     void buildForm();
     QWidget* buildFileButtons();
     QWidget* buildDateFrame();
@@ -87,4 +89,5 @@ private:
     QPushButton* exitButton = nullptr;
     QAction* aboutAction = nullptr;
     QAction* coursesAction = nullptr;
+    QAction* windowMenuAction = nullptr;
 };

@@ -2,7 +2,30 @@
 
 #include <QBoxLayout>
 #include <QDialog>
+#include <QEvent>
+#include <QKeyEvent>
 #include <QPushButton>
+
+namespace {
+
+class EnterPresses : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+        auto* button = static_cast<QPushButton*>(watched);
+        if (button->isEnabled()) button->click();
+        return true;
+    }
+};
+
+}  // namespace
+
+void pressWithEnter(QPushButton* button) { button->installEventFilter(new EnterPresses(button)); }
 
 OkCancelButtons addOkCancelButtons(QDialog* dialog, QBoxLayout* layout) {
     auto* ok = new QPushButton(QStringLiteral("OK"), dialog);
@@ -28,6 +51,7 @@ RegistrationButtons addRegistrationButtons(QDialog* dialog, QBoxLayout* layout, 
     auto* done = new QPushButton(doneText, dialog);
     done->setObjectName(QStringLiteral("doneButton"));
     done->setAutoDefault(false);
+    pressWithEnter(done);
     QObject::connect(done, &QPushButton::clicked, dialog, &QDialog::reject);
 
     auto* row = new QHBoxLayout;

@@ -1,5 +1,5 @@
 #pragma once
-// The rows of buttons that close the maintenance screens.
+// The rows of buttons that close the maintenance screens, and Enter on a focused button.
 
 class QBoxLayout;
 class QDialog;
@@ -25,3 +25,8 @@ struct RegistrationButtons {
 // role (it rejects the dialog).
 RegistrationButtons addRegistrationButtons(QDialog* dialog, QBoxLayout* layout, const QString& addText,
                                            const QString& doneText);
+
+// Enter on `button` while it has the focus presses it, as Space does. Without this, Enter on a
+// button that is not auto-default presses the dialog's default button instead (closing the
+// screen) or, where there is no default, nothing at all.
+void pressWithEnter(QPushButton* button);

@@ -8,10 +8,20 @@
 #include <cfloat>
 #include <cmath>
 #include <limits>
+#include <utility>
+#include <vector>
 
 TEST(SlopeFactor, IsTheFloatNearestToOneOver113) {
     EXPECT_EQ(std::bit_cast<unsigned>(SlopeFactor), 0x3C10FDBCu);
     EXPECT_DOUBLE_EQ(static_cast<double>(SlopeFactor), 0.008849557489156723);
+}
+
+// The decimal comma of a Norwegian keyboard counts like the point; anything else ends the number.
+TEST(ReadHandicapIndex, TakesADecimalCommaOrPoint) {
+    const std::vector<std::pair<const char*, double>> cases{
+        {"18,2", 18.2}, {"18.2", 18.2}, {" -1,5", -1.5}, {"+4,0", 4.0}, {"12,5,3", 12.5}, {"12.5,3", 12.5},
+        {"12", 12.0},   {",5", 0.5},    {"tolv", 0.0},   {"", 0.0},     {"55", 55.0},     {"1e1", 10.0}};
+    for (const auto& [typed, value] : cases) EXPECT_DOUBLE_EQ(readHandicapIndex(typed), value) << typed;
 }
 
 TEST(LimitHandicap, KeepsValuesUpTo54) {

@@ -246,6 +246,38 @@ TEST_F(CourseEditor, EachCheckRefusesWithItsMessageAndKeepsTheFormOpen) {
               QStringList(QStringLiteral("Bane \u00abNyparken\u00bb m\u00e5 ha minst \u00e9n tee.")));
 }
 
+// Escape must not throw away a course typed into the form unless the organiser says so;
+// "Avbryt" is that say, and an untouched form closes without a question.
+TEST_F(CourseEditor, EscapeAsksBeforeForgettingTypedChanges) {
+    const QString question = QStringLiteral("Du har endret banen. Vil du forkaste endringene?");
+    std::vector<CourseDraft> table = *readCourseTable(configPath.toStdString());
+    {
+        CCourseDlg form(table, 1);
+        form.show();
+        QTest::keyClick(&form, Qt::Key_Escape);
+        EXPECT_FALSE(form.isVisible()) << "nothing was changed";
+        EXPECT_TRUE(MessageBox::recorded().isEmpty());
+    }
+    CCourseDlg form(table, 2);
+    form.show();
+    setField(&form, QStringLiteral("nameEdit"), QStringLiteral("Nyparken"));
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_TRUE(form.isVisible()) << "Nei keeps the form";
+    EXPECT_EQ(MessageBox::recorded(), QStringList(question));
+    MessageBox::setNextAnswer(MessageBox::Answer::Yes);
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.result(), QDialog::Rejected);
+
+    MessageBox::clearRecorded();
+    CCourseDlg cancelled(table, 2);
+    cancelled.show();
+    setField(&cancelled, QStringLiteral("nameEdit"), QStringLiteral("Nyparken"));
+    press(&cancelled, "cancelButton");
+    EXPECT_FALSE(cancelled.isVisible());
+    EXPECT_TRUE(MessageBox::recorded().isEmpty());
+}
+
 TEST_F(CourseEditor, ImportedCoursesAreListedAsNewAndMustBeCompletedBeforeSaving) {
     TemporaryImportDirectory importDir;
     ASSERT_TRUE(importDir.write(QStringLiteral("baner.txt"), "Skogbanen 18\r\nKortbanen 9\r\n"));

@@ -148,11 +148,11 @@ TEST_F(RegisterGroupScreen, HandicapAbove54IsLimitedWithOneMessagePerChange) {
     EXPECT_EQ(MessageBox::recorded().size(), 2);
 }
 
-TEST_F(RegisterGroupScreen, HandicapIsReadWithAPointUnderADecimalCommaLocale) {
+TEST_F(RegisterGroupScreen, HandicapIsReadWithAPointOrACommaUnderADecimalCommaLocale) {
     ASSERT_STREQ(std::localeconv()->decimal_point, ",");
     open();
     QTest::keyClicks(edit("hcpEdit", 1), QStringLiteral("12,5"));
-    EXPECT_FLOAT_EQ(player(1).hcp, 12.0f);
+    EXPECT_FLOAT_EQ(player(1).hcp, 12.5f);
     edit("hcpEdit", 2)->setText(QStringLiteral("12.5"));
     EXPECT_FLOAT_EQ(player(2).hcp, 12.5f);
     edit("hcpEdit", 3)->setText(QStringLiteral("tolv"));

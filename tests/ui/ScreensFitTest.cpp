@@ -1,17 +1,19 @@
 // Every screen, opened on a full tournament with the longest names, fits a 1280x720 display
 // (and so 1920x1080 at 150 %, the same size in Qt's pixels) with room for a window frame and
 // a desktop panel; its read-only fields look read-only, and its filled fields show the start
-// of their texts.
+// of their texts. Enter on any button with the focus presses that button.
 
 #include <QDir>
 #include <QDirIterator>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <cstdlib>
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -145,6 +147,31 @@ TEST_F(EveryScreen, FitsA1280x720DisplayWithReadOnlyFieldsMutedAndTextsShownFrom
     for (const std::string& source : screenClassesInSources()) {
         const bool isBaseOfWalked = source == "CImportFileDlg";
         EXPECT_TRUE(walked.count(source) || isBaseOfWalked) << source << " is not in everyScreen()";
+    }
+}
+
+// A keyboard user tabs to a button and presses Enter: that button must be pressed, not the
+// screen's default button (which closes it) and not nothing.
+TEST_F(EveryScreen, EnterPressesTheFocusedButton) {
+    setUpFullTournament();
+    for (const OpenScreen& open : everyScreen()) {
+        const std::unique_ptr<QDialog> screen = open();
+        screen->show();
+        SCOPED_TRACE(screen->metaObject()->className());
+        const QList<QPushButton*> buttons = screen->findChildren<QPushButton*>();
+        std::map<QPushButton*, int> presses;
+        for (QPushButton* button : buttons) {
+            // Only which button Enter reaches counts here, not what the button does.
+            QObject::disconnect(button, &QPushButton::clicked, nullptr, nullptr);
+            QObject::connect(button, &QPushButton::clicked, [&presses, button] { ++presses[button]; });
+        }
+        for (QPushButton* button : buttons) {
+            if (!button->isEnabled() || !button->isVisible()) continue;
+            presses.clear();
+            button->setFocus();
+            QTest::keyClick(button, Qt::Key_Return);
+            EXPECT_EQ(presses, (std::map<QPushButton*, int>{{button, 1}})) << button->text().toStdString();
+        }
     }
 }
 

@@ -375,12 +375,22 @@ TEST_F(MainWindow, ContextMenuEndsWithTheAboutEntryAfterASeparator) {
     EXPECT_TRUE(window->isVisible());
 }
 
-TEST_F(MainWindow, F1OpensTheAboutBox) {
+// Without a mouse: F1 opens the about box, Shift+F10 the window's menu with "Baner...".
+TEST_F(MainWindow, F1OpensTheAboutBoxAndShiftF10TheWindowMenu) {
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     answerModal(
         QStringLiteral("About Teebrook"), [this] { QTest::keyClick(edit("nameEdit"), Qt::Key_F1); },
         [](QWidget* about) { about->close(); });
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QStringList entries;
+    answerPopup([this] { QTest::keyClick(edit("nameEdit"), Qt::Key_F10, Qt::ShiftModifier); },
+                [&](QWidget* menu) {
+                    for (const QAction* action : menu->actions()) entries << action->text();
+                    menu->close();
+                });
+    EXPECT_TRUE(entries.contains(QStringLiteral("&Baner..."))) << entries.join(u'|').toStdString();
 }
 
 TEST_F(MainWindow, RealMessageBoxHasTheProgramTitleAndOneOkButton) {
