@@ -7,15 +7,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev
           fonts-dejavu-core locales xvfb xauth poppler-utils
           clang libclang-rt-14-dev clang-format clang-tidy git dpkg-dev file)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+source "$(dirname "${BASH_SOURCE[0]}")/install-missing.sh"
+install_missing "${packages[@]}"
 
 # The tests read and show numbers under a locale with a decimal comma.
 if ! locale -a 2>/dev/null | grep -qi '^nb_NO\.utf-\?8$'; then
