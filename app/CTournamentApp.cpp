@@ -10,9 +10,7 @@ std::string importDirectoryOfCurrentDirectory() {
 }  // namespace
 
 CTournamentApp::CTournamentApp(int& argc, char** argv, std::string configPath)
-    : QApplication(argc, argv),
-      tournament_(std::move(configPath)),
-      importDirectory_(importDirectoryOfCurrentDirectory()) {
+    : QApplication(argc, argv), session_(std::move(configPath)), importDirectory_(importDirectoryOfCurrentDirectory()) {
     setApplicationName(QStringLiteral("Teebrook"));
     setApplicationVersion(QStringLiteral("1.0"));
 }
@@ -21,4 +19,6 @@ CTournamentApp::~CTournamentApp() = default;
 
 CTournamentApp* CTournamentApp::instance() { return qobject_cast<CTournamentApp*>(QCoreApplication::instance()); }
 
-CTournament& theTournament() { return CTournamentApp::instance()->tournament(); }
+TournamentSession& theSession() { return CTournamentApp::instance()->session(); }
+
+const CTournament& theTournament() { return theSession().tournament(); }

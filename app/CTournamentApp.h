@@ -1,22 +1,23 @@
 #pragma once
-// The application object: owns the one tournament of the run. Screens reach it through
-// theTournament(); the application knows no screen (main.cpp ties it to the main window).
+// The application object: owns the tournament session of the run. Screens read the tournament
+// through theTournament() and change it through theSession(); the application knows no screen
+// (main.cpp ties it to the main window).
 
 #include <QApplication>
 
 #include <string>
 
-#include "model/CTournament.h"
+#include "app/TournamentSession.h"
 
 class CTournamentApp : public QApplication {
     Q_OBJECT
 public:
-    // Builds the tournament, which reads the course table from `configPath`
+    // Builds the session, whose tournament reads the course table from `configPath`
     // (relative to the working directory).
     CTournamentApp(int& argc, char** argv, std::string configPath = std::string(DefaultConfigFile));
     ~CTournamentApp() override;
 
-    CTournament& tournament() { return tournament_; }
+    TournamentSession& session() { return session_; }
 
     // Absolute path of import/ in the working directory the program started in, ending in
     // a separator (UTF-8). Fixed at start-up: the import screens append the typed file name.
@@ -28,9 +29,11 @@ public:
     static CTournamentApp* instance();
 
 private:
-    CTournament tournament_;
+    TournamentSession session_;
     std::string importDirectory_;
 };
 
-// The one tournament of the run.
-CTournament& theTournament();
+// The session of the run, through which every change of the tournament goes.
+TournamentSession& theSession();
+// The one tournament of the run, to read.
+const CTournament& theTournament();

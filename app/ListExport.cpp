@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "app/TournamentSession.h"
 #include "lists/Lists.h"
 #include "lists/PrizeList.h"
-#include "model/CTournament.h"
 #include "model/FileNames.h"
 #include "print/PrizeListPdf.h"
 #include "print/ScoreCardPdf.h"
@@ -43,7 +43,7 @@ std::string absolute(const std::string& path) {
 
 }  // namespace
 
-int exportLists(CTournament& tournament, const QString& name, std::ostream& out, std::ostream& err) {
+int exportLists(TournamentSession& session, const QString& name, std::ostream& out, std::ostream& err) {
     const std::string typedName = name.toStdString();
     const std::optional<std::string> storedName = text::exactWindows1252FromUtf8(typedName);
     if (name.isEmpty() || !storedName || !isUsableFileName(typedName)) {
@@ -51,10 +51,11 @@ int exportLists(CTournament& tournament, const QString& name, std::ostream& out,
         return 1;
     }
     const std::string file = tournamentFilePath(*storedName);
-    if (const files::FileResult loaded = tournament.load(file); !loaded) {
+    if (const files::FileResult loaded = session.open(file); !loaded) {
         err << withReadReason("Turneringen kunne ikke leses: " + absolute(file), loaded) << '\n';
         return 1;
     }
+    const CTournament& tournament = session.tournament();
     // The lists are named after the tournament's own name, as the screens name them.
     const std::string listName = text::utf8FromWindows1252(tournament.name);
     if (listName.empty() || !isUsableFileName(listName)) {

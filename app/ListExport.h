@@ -4,10 +4,10 @@
 #include <QString>
 #include <iosfwd>
 
-class CTournament;
+class TournamentSession;
 
-// Reads data/<name>.ini into `tournament` and writes the start list, the result list and the
+// Opens data/<name>.ini in `session` and writes the start list, the result list and the
 // prize list (text, CSV, PDF) and the score cards as the screens would, printing each path
 // written to `out`.
 // Answers the exit code: 0, or 1 after printing the reason to `err`.
-int exportLists(CTournament& tournament, const QString& name, std::ostream& out, std::ostream& err);
+int exportLists(TournamentSession& session, const QString& name, std::ostream& out, std::ostream& err);

@@ -36,8 +36,7 @@ int main(int argc, char** argv) {
         QStringLiteral("navn"));
     parser.addOption(exportOption);
     parser.process(app);
-    if (parser.isSet(exportOption))
-        return exportLists(app.tournament(), parser.value(exportOption), std::cout, std::cerr);
+    if (parser.isSet(exportOption)) return exportLists(app.session(), parser.value(exportOption), std::cout, std::cerr);
 
     QApplication::setStyle(QStringLiteral("Fusion"));
     CTournamentDlg mainWindow;

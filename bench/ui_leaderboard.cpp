@@ -12,11 +12,14 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QWindow>
 #include <algorithm>
 #include <chrono>
@@ -44,19 +47,22 @@ protected:
     }
 };
 
+// The course the keystrokes are typed on, written as the course table of the run.
+constexpr const char* CourseTable =
+    "[NumberOfPitches]\r\nNumber=1\r\n[Pitches]\r\nPitch1=Testbanen\r\n[Pitch1]\r\nHoles=18\r\n"
+    "Par=4 4 3 4 5 4 4 3 4 4 4 3 4 5 4 3 4 4\r\nIndex=1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18\r\n"
+    "NumberOfTees=1\r\nTee1=Gul\r\nSlopeValue1=113\r\nParValue1=72\r\nPitchValue1=72.0\r\n";
+
 // Nine players on an 18-hole course, half-way round, all on level par but for different
 // holes, so that a changed stroke moves the typed player from the top of the leaderboard
-// off its foot and back, and every row changes.
-void setUpFullGroup(CTournament& tournament) {
+// off its foot and back, and every row changes. Saved and opened, as the organiser would.
+bool openFullGroup() {
+    CTournament tournament{std::string(DefaultConfigFile)};
     tournament.name = "Benk";
     tournament.type = "Singel";
     tournament.numberOfGroups = 1;
-    CPitch& pitch = tournament.pitch;
-    pitch.name = "Testbanen";
-    pitch.holes = 18;
-    pitch.par = {4, 4, 3, 4, 5, 4, 4, 3, 4, 4, 4, 3, 4, 5, 4, 3, 4, 4};
-    for (int i = 0; i < MaxHoles; ++i) pitch.index[i] = i + 1;
-    pitch.teeName[0] = "Gul";
+    tournament.selectPitch("Testbanen");
+    const CPitch& pitch = tournament.pitch;
     CPlayGroup& group = tournament.groups[0];
     group.groupClass = 1;
     group.groupName = "Gruppe A";
@@ -70,6 +76,8 @@ void setUpFullGroup(CTournament& tournament) {
         for (int h = 0; h < 9; ++h) player.results[h] = pitch.par[h] + (h == p % 3) - (h == 3 + p % 3);
         player.results[HoleTyped] = pitch.par[HoleTyped];
     }
+    const std::string path = "./data/Benk.ini";
+    return tournament.save(path) && theSession().open(path);
 }
 
 void pressKey(QWidget* widget, int key, const QString& text) {
@@ -108,8 +116,11 @@ double percentile(std::vector<double> samples, double fraction) {
 // With `boardOpen`, the clubhouse board is open beside the play screen: its redraws, gathered
 // and run from a timer, land inside some keystrokes' timings and show in the 99th percentile.
 void typeKeystrokes(benchmark::State& state, bool boardOpen) {
-    CTournament& tournament = theTournament();
-    setUpFullGroup(tournament);
+    if (!openFullGroup()) {
+        state.SkipWithError("the tournament could not be saved and opened");
+        return;
+    }
+    const CTournament& tournament = theTournament();
     CActiveTournamentDlg screen;
     screen.show();
     if (!waitUntilExposed(screen)) {
@@ -163,6 +174,13 @@ BENCHMARK(BM_KeystrokeWithClubhouseBoardOpen)->UseManualTime()->Unit(benchmark::
 int main(int argc, char** argv) {
     // Painting is only worth timing on a real window system; without one the run still works.
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", std::getenv("DISPLAY") ? "xcb" : "offscreen", 1);
+    // A working folder of its own, holding the course table the run reads at start-up.
+    QTemporaryDir folder;
+    if (!folder.isValid() || !QDir::setCurrent(folder.path())) return 1;
+    QDir().mkpath(QStringLiteral("config"));
+    if (QFile table(QStringLiteral("config/TeebrookConfig.ini"));
+        !table.open(QIODevice::WriteOnly) || table.write(CourseTable) < 0)
+        return 1;
     CTournamentApp app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

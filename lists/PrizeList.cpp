@@ -115,7 +115,7 @@ PrizeListDocument prizeListDocument(const CTournamentInfo& tournament) {
     document.tournament = text::withoutLineBreaks(tournament.name);
     document.date = dateText(tournament);
     document.course = text::withoutLineBreaks(tournament.pitch.name) + ", " +
-                      text::formatInt(prizeHoleCount(tournament.pitch)) + " hull";
+                      text::formatInt(tournament.pitch.holesThatCount()) + " hull";
     for (const PrizeCompetition& competition : buildPrizeList(tournament))
         document.tables.push_back(competitionTable(competition));
     return document;

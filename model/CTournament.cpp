@@ -30,7 +30,6 @@ void CTournament::reloadPitches() {
     PitchNames.fill(std::string());
     loadPitches();
     for (int i = 0; i < pitchCount(); ++i) PitchNames[i] = pitches[i].name;
-    markSaved();
 }
 
 CTournament::~CTournament() = default;

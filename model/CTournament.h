@@ -62,7 +62,8 @@ public:
     // Reads the course table from configFile (course table file).
     void loadPitches();
     // Reads the course table again after it was saved, and takes the names anew; the course
-    // copy `pitch` of the tournament keeps its figures until a course is chosen again.
+    // copy `pitch` of the tournament keeps its figures until a course is chosen again, and
+    // unsaved changes of the tournament stay unsaved.
     void reloadPitches();
     // Writes the tournament file at `path` through files::replaceFile; keys and sections the
     // file held that this tournament does not write stay in place. On failure the old file

@@ -40,6 +40,8 @@ int CPitch::teeCount() const { return std::clamp(numberOfTees, 0, MaxTees); }
 
 int CPitch::holeCount() const { return std::clamp(holes, 0, MaxHoles); }
 
+int CPitch::holesThatCount() const { return holes >= 1 && holes <= MaxHoles ? holes : MaxHoles; }
+
 std::string_view CPitch::teeNameAt(int tee) const {
     return tee >= 0 && tee < MaxTees ? std::string_view(teeName[tee]) : std::string_view{};
 }
@@ -47,7 +49,7 @@ std::string_view CPitch::teeNameAt(int tee) const {
 void CPlayGroup::clear() {
     groupClass = 0;
     playForm = 0;
-    allowance = 0;
+    setAllowance(0);
     noOfPlayers = 0;
     for (CPlayer& player : players) player.clear();
 }
@@ -63,14 +65,9 @@ bool CPlayGroup::addPlayer(const CPlayer& source) {
 }
 
 void CPlayGroup::setAllowance(int index) {
-    if (index < 0 || index >= static_cast<int>(AllowanceFactors.size())) return;
+    if (settledAllowance(index) != index) return;
     allowance = index;
     allowanceFactor = AllowanceFactors[index];
-}
-
-float CPlayGroup::allowanceShare() const {
-    const bool inTable = allowance >= 0 && allowance < static_cast<int>(AllowanceFactors.size());
-    return AllowanceFactors[inTable ? allowance : 0];
 }
 
 int CPlayGroup::playerCount() const { return std::clamp(noOfPlayers, 0, MaxPlayers); }

@@ -18,6 +18,7 @@ inline constexpr int MaxHoles = 18;
 inline constexpr std::array<std::string_view, 4> ClassNames{"Dame", "Herre", "Junior", "Mixed"};
 inline constexpr std::array<std::string_view, 2> PlayFormNames{"Slagspill", "Stableford"};
 inline constexpr int StrokePlay = 0;
+inline constexpr int Stableford = 1;
 inline constexpr std::array<std::string_view, 5> AllowanceNames{"1/1", "3/4", "1/2", "1/4", "0"};
 inline constexpr std::array<float, 5> AllowanceFactors{1.0f, 0.75f, 0.5f, 0.25f, 0.0f};
 inline constexpr std::array<std::string_view, 3> TournamentTypes{"Singel", "Par", "Lag"};
@@ -30,6 +31,15 @@ std::string_view tableText(const std::array<std::string_view, N>& table, int ind
 inline std::string_view className(int index) { return tableText(ClassNames, index); }
 inline std::string_view playFormName(int index) { return tableText(PlayFormNames, index); }
 inline std::string_view allowanceName(int index) { return tableText(AllowanceNames, index); }
+
+// A count of groups or of a group's players as the records hold it: 0..9, whatever a file or a
+// field gave.
+constexpr int settledCount(int count) { return count < 0 ? 0 : count > MaxGroups ? MaxGroups : count; }
+
+// An allowance as the records hold it: an index outside AllowanceNames is "1/1".
+constexpr int settledAllowance(int index) {
+    return index >= 0 && index < static_cast<int>(AllowanceNames.size()) ? index : 0;
+}
 
 // The identity text of a player on screen and in lookups: first name, one blank, surname.
 std::string playerText(std::string_view firstName, std::string_view surName);
@@ -67,36 +77,37 @@ struct CPitch {
     int teeCount() const;
     // holes limited to 0..18, for loops over the hole arrays.
     int holeCount() const;
+    // The holes a prize, a score card and the board count: `holes`, or 18 when it is outside
+    // 1..18 (a course without holes keeps 0 in `holes`, as the result list prints it).
+    int holesThatCount() const;
     // Name of tee `tee`, or the empty text for an index outside the arrays.
     std::string_view teeNameAt(int tee) const;
+    bool operator==(const CPitch&) const = default;
 };
 
 struct CPlayGroup {
     int groupClass = 0;
     int playForm = 0;
-    float allowanceFactor = 0.0f;
+    // Follows `allowance` (see setAllowance): a new or cleared group plays "1/1".
+    float allowanceFactor = 1.0f;
     int allowance = 0;
     int noOfPlayers = 0;
     int tee = 0;
     std::string groupName;
     std::array<CPlayer, MaxPlayers> players;
 
-    // Class, play form, allowance and player count to 0 and all nine players cleared;
-    // allowanceFactor, tee and groupName keep their values.
+    // Class, play form, allowance ("1/1", with its factor) and player count to 0 and all nine
+    // players cleared; tee and groupName keep their values.
     void clear();
     // Copies first name, surname and hcp into the next free slot. A full group (or one
     // whose count is out of range) is left unchanged and the answer is false.
     bool addPlayer(const CPlayer& source);
-    // Allowance `index` of AllowanceNames with its factor from AllowanceFactors; an index
-    // outside the tables changes nothing.
+    // Allowance `index` of AllowanceNames with its factor from AllowanceFactors; an index outside
+    // the table changes nothing. The one writer of both, so the factor that the figures use
+    // always follows the allowance shown and stored.
     void setAllowance(int index);
-    // The factor of the allowance the screens show and the file stores. allowanceFactor is not
-    // stored and lags behind `allowance` until one is picked (a new or cleared group shows "1/1"
-    // beside a factor of 0), so handicap rules take the factor from here; an index outside the
-    // table counts as "1/1", as a load takes it.
-    float allowanceShare() const;
-    // Every play form but stroke play counts strokes received hole by hole.
-    bool playsStableford() const { return playForm != StrokePlay; }
+    // A play form outside the table counts as stroke play, for every figure.
+    bool playsStableford() const { return playForm == Stableford; }
     // noOfPlayers limited to 0..9: the players that exist.
     int playerCount() const;
     // The player at 0-based position k in ascending order of total strokes, equal totals

@@ -49,18 +49,12 @@ void readPlayer(const IniFile& file, const std::string& section, int number, CPl
     text::scanInts(file.value(section, numbered("Results", number)), player.results.data(), MaxHoles);
 }
 
-// An allowance outside the table is taken as the first entry, so the factor can be looked up.
-int allowanceIndex(int allowance) {
-    return allowance >= 0 && allowance < static_cast<int>(AllowanceFactors.size()) ? allowance : 0;
-}
-
 void readGroup(const IniFile& file, int number, CPlayGroup& group) {
     const std::string section = numbered("PlayGroup", number);
     group.groupClass = file.intValue(section, "Group");
     group.playForm = file.intValue(section, "PlayForm");
-    group.allowance = allowanceIndex(file.intValue(section, "HCP"));
-    group.allowanceFactor = AllowanceFactors[group.allowance];
-    group.noOfPlayers = file.intValue(section, "NoOfPlayers");
+    group.setAllowance(settledAllowance(file.intValue(section, "HCP")));
+    group.noOfPlayers = settledCount(file.intValue(section, "NoOfPlayers"));
     group.groupName = file.textValue(section, "GroupName");
     group.tee = file.intValue(section, "Tee");
     for (int p = 0; p < group.playerCount(); ++p) readPlayer(file, section, p + 1, group.players[p]);
@@ -130,7 +124,7 @@ files::FileResult CTournament::load(const std::string& path) {
     year = file.intValue("Tournament", "Year");
     name = file.textValue("Tournament", "Name");
     type = file.textValue("Tournament", "Type");
-    numberOfGroups = file.intValue("Tournament", "NumberOfGroups");
+    numberOfGroups = settledCount(file.intValue("Tournament", "NumberOfGroups"));
     selectPitch(file.textValue("Pitch", "Name"));
     // Groups and players beyond the counts read keep what they held.
     for (int g = 0; g < groupsInUse(); ++g) readGroup(file, g + 1, groups[g]);

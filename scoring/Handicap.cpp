@@ -3,7 +3,7 @@
 #include <bit>
 #include <string>
 
-#include "model/Records.h"
+#include "model/CTournament.h"
 #include "text/Text.h"
 
 // Slightly below 1/113; the float narrowing at the end of playingHandicap brings
@@ -40,3 +40,8 @@ float playingHandicapOnTee(const CPitch& pitch, int tee, float hcp) {
 float asStoredPlayingHandicap(float sh) { return text::toFloat(text::readDecimal(text::cut(text::formatFixed1(sh)))); }
 
 std::string formatPlayingHandicap(float sh) { return text::formatFixed0(sh); }
+
+std::optional<float> playingHandicapOnSelectedTee(const CTournament& tournament, int tee, float hcp) {
+    if (!tournament.selectedCourseHasTee(tee)) return std::nullopt;
+    return playingHandicapOnTee(tournament.pitch, tee, hcp);
+}

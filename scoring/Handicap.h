@@ -1,9 +1,11 @@
 #pragma once
 // Playing handicap: the strokes a player receives on the group's tee.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+class CTournament;
 struct CPitch;
 
 inline constexpr double MaxHandicap = 54.0;
@@ -26,6 +28,9 @@ float playingHandicap(float hcp, int slope, float courseRating, int parFigure);
 // The playing handicap on tee `tee` of the tournament's course copy `pitch`: that tee's slope,
 // course rating and par figure; a tee outside the arrays counts as one without figures.
 float playingHandicapOnTee(const CPitch& pitch, int tee, float hcp);
+// The playing handicap of index `hcp` on tee `tee` of the tournament's course, when the selected
+// course has that tee; nothing otherwise, since playing handicaps are worked out from such tees only.
+std::optional<float> playingHandicapOnSelectedTee(const CTournament& tournament, int tee, float hcp);
 // `sh` as a tournament file keeps it: written with one decimal, read back as the file is read.
 float asStoredPlayingHandicap(float sh);
 // "%.0f" of sh, an exact half rounded away from zero; -0.28 shows "-0".

@@ -9,8 +9,6 @@
 
 namespace {
 
-// Position of "Stableford" in PlayFormNames; every other play form is ranked as stroke play.
-constexpr int StablefordPlayForm = 1;
 constexpr int PlayingHandicapLimit = 10000;
 
 constexpr std::array<int, 4> CountbackHoles{9, 6, 3, 1};
@@ -67,7 +65,7 @@ RankedEntry scoreEntry(const CTournamentInfo& tournament, int g, int p, int n, b
     entry.surName = player.surName;
     entry.club = player.club;
     entry.groupName = group.groupName;
-    entry.playingHandicap = prizePlayingHandicap(player.sh, group.allowanceShare());
+    entry.playingHandicap = prizePlayingHandicap(player.sh, group.allowanceFactor);
     const std::array<int, MaxHoles> received = strokesReceived(tournament.pitch, entry.playingHandicap);
     for (int hole = 0; hole < n; ++hole) {
         const int strokes = strokesOn(player, hole);
@@ -132,8 +130,6 @@ std::string_view prizeStatusText(PrizeStatus status) {
     return {};
 }
 
-int prizeHoleCount(const CPitch& pitch) { return pitch.holes >= 1 && pitch.holes <= MaxHoles ? pitch.holes : MaxHoles; }
-
 int prizePlayingHandicap(float sh, float allowanceFactor) {
     // Worked out from sh as the file keeps it, so a save and reopen changes no place or figure.
     const double product = static_cast<double>(asStoredPlayingHandicap(sh)) * static_cast<double>(allowanceFactor);
@@ -143,7 +139,7 @@ int prizePlayingHandicap(float sh, float allowanceFactor) {
 }
 
 std::array<int, MaxHoles> strokesReceived(const CPitch& pitch, int playingHandicap) {
-    const int n = prizeHoleCount(pitch);
+    const int n = pitch.holesThatCount();
     const std::array<int, MaxHoles> rank = holeRanks(pitch, n);
     const int whole = std::abs(playingHandicap) / n;
     const int rest = std::abs(playingHandicap) % n;
@@ -161,7 +157,7 @@ long long stablefordPoints(int strokes, int par, int received) {
 }
 
 long long stablefordPoints(const CPlayer& player, const CPitch& pitch, int playingHandicap) {
-    const int n = prizeHoleCount(pitch);
+    const int n = pitch.holesThatCount();
     const std::array<int, MaxHoles> received = strokesReceived(pitch, playingHandicap);
     long long points = 0;
     for (int hole = 0; hole < n; ++hole)
@@ -170,7 +166,7 @@ long long stablefordPoints(const CPlayer& player, const CPitch& pitch, int playi
 }
 
 std::vector<PrizeCompetition> buildPrizeList(const CTournamentInfo& tournament) {
-    const int n = prizeHoleCount(tournament.pitch);
+    const int n = tournament.pitch.holesThatCount();
     std::vector<PrizeCompetition> competitions;
     std::vector<std::vector<RankedEntry>> scored;
     for (int g = 0; g < tournament.groupsInUse(); ++g) {
@@ -185,7 +181,7 @@ std::vector<PrizeCompetition> buildPrizeList(const CTournamentInfo& tournament) 
             competition.playForm = group.playForm;
             competition.className = className(group.groupClass);
             competition.playFormName = playFormName(group.playForm);
-            competition.stableford = group.playForm == StablefordPlayForm;
+            competition.stableford = group.playsStableford();
             competitions.push_back(std::move(competition));
             scored.emplace_back();
             found = competitions.end() - 1;

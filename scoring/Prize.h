@@ -21,9 +21,6 @@ enum class PrizeStatus { Ranked, NotCompleted, NotStarted };
 // "Ikke fullført", "Ikke startet", or the empty text for a ranked player.
 std::string_view prizeStatusText(PrizeStatus status);
 
-// The holes that count: the course's holes, taken as 18 when outside 1..18.
-int prizeHoleCount(const CPitch& pitch);
-
 // sh as the tournament file keeps it (one decimal) x allowance factor, rounded to the nearest
 // whole number with a half rounded up (2.5 gives 3, -2.5 gives -2; 12.46 is kept as 12.5 and
 // gives 13). Values that are not numbers count as 0; absurd values from a damaged file are

@@ -58,8 +58,8 @@ ScoreCard buildScoreCard(const CTournamentInfo& tournament, int g, int p) {
     card.surName = player.surName;
     card.club = player.club;
     card.hcp = text::formatFixed1(player.hcp);
-    card.playingHandicap = prizePlayingHandicap(player.sh, group.allowanceShare());
-    const int n = prizeHoleCount(pitch);
+    card.playingHandicap = prizePlayingHandicap(player.sh, group.allowanceFactor);
+    const int n = pitch.holesThatCount();
     const std::array<int, MaxHoles> received = strokesReceived(pitch, card.playingHandicap);
     for (int hole = 0; hole < n; ++hole) {
         card.holes.push_back({hole + 1, pitch.par[hole], pitch.index[hole], received[hole]});

@@ -97,6 +97,7 @@ void showGroupCaption(QRadioButton* radio, const QString& caption) {
 CActiveTournamentDlg::CActiveTournamentDlg(QWidget* parent) : QDialog(parent), tournament(theTournament()) {
     setWindowTitle(QStringLiteral("Aktiv turnering"));
     buildForm();
+    connect(&theSession(), &TournamentSession::strokesChanged, this, &CActiveTournamentDlg::onStrokesStored);
 
     playFrame->setTitle(QStringLiteral("Følgende spill pågår: %1").arg(toQString(tournament.type)));
     showCourse();
@@ -296,7 +297,7 @@ void CActiveTournamentDlg::onGroupChosen(int g) {
     currentGroup = g;
     // The input row edits a player of the group shown only; it is empty until one is chosen.
     chosenPlayer = nullptr;
-    chosenGroup = nullptr;
+    chosenPosition = -1;
     clearInputRow();
     fillPlayerList();
 }
@@ -347,11 +348,11 @@ void CActiveTournamentDlg::refreshGroupView() {
 }
 
 void CActiveTournamentDlg::onPlayerChosen(int position) {
-    CPlayGroup& group = tournament.groups[currentGroup];
+    const CPlayGroup& group = tournament.groups[currentGroup];
     if (position < 0 || position >= group.playerCount()) return;
     // The list shows the group's players in registration order, so its position is the
     // player's: two players of the same name stay two players.
-    chosenGroup = &group;
+    chosenPosition = position;
     chosenPlayer = &group.players[position];
     // Qt leaves the cursor of the list's text at the end, which would show a long name's tail.
     playerCombo->lineEdit()->setCursorPosition(0);
@@ -365,17 +366,32 @@ void CActiveTournamentDlg::onPlayerChosen(int position) {
 }
 
 void CActiveTournamentDlg::onHoleChanged(int k) {
-    const int value = parseHoleEntry(text::cut(fromQString(holeEdits[k]->text()), HoleEntryLength));
+    const int value = holeEntry(k);
     if (chosenPlayer) {
-        const bool changed = chosenPlayer->results[k] != value;
-        chosenPlayer->results[k] = value;
-        if (changed) emit strokesChanged();
-        if (!fillingHoleFields) showEntryTotal();
+        // The session announces a changed stroke, and onStrokesStored redraws.
+        theSession().setStrokes(currentGroup, chosenPosition, k, value);
         return;
     }
     // Nobody to store for: a typed score is taken away again, other texts stay.
     if (value > 0) holeEdits[k]->setText(QString());
     refreshGroupView();
+}
+
+int CActiveTournamentDlg::chosenClass() const { return tournament.groups[currentGroup].groupClass; }
+
+int CActiveTournamentDlg::holeEntry(int k) const {
+    return parseHoleEntry(text::cut(fromQString(holeEdits[k]->text()), HoleEntryLength));
+}
+
+// Wherever a stroke of the group shown was stored from, the leaderboard and the input row show
+// it; a hole field of the chosen player that reads otherwise is given the stored stroke.
+void CActiveTournamentDlg::onStrokesStored(int group, int player, int hole) {
+    if (group != currentGroup) return;
+    if (player == chosenPosition && chosenPlayer && holeEntry(hole) != chosenPlayer->results[hole]) {
+        const QSignalBlocker quiet(holeEdits[hole]);
+        holeEdits[hole]->setText(numberText(chosenPlayer->results[hole]));
+    }
+    if (!fillingHoleFields) showEntryTotal();
 }
 
 void CActiveTournamentDlg::showEntryTotal() {
@@ -386,9 +402,8 @@ void CActiveTournamentDlg::showEntryTotal() {
 void CActiveTournamentDlg::showInputRow() {
     for (std::size_t c = 0; c < LeaderboardColumns.size(); ++c) {
         if (!inputFields[c]) continue;
-        showText(inputFields[c], chosenPlayer
-                                     ? LeaderboardColumns[c].text(*chosenPlayer, className(chosenGroup->groupClass))
-                                     : QString());
+        showText(inputFields[c],
+                 chosenPlayer ? LeaderboardColumns[c].text(*chosenPlayer, className(chosenClass())) : QString());
     }
 }
 
@@ -407,7 +422,6 @@ void CActiveTournamentDlg::openClubhouseBoard() {
         return;
     }
     board = new CClubhouseBoardDlg(this);
-    connect(this, &CActiveTournamentDlg::strokesChanged, board, &CClubhouseBoardDlg::scheduleRefresh);
     board->showOnBestScreen();
     // Typing goes on here: where a window manager activates the board anyway, take it back.
     activateWindow();

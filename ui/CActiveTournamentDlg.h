@@ -38,10 +38,6 @@ public:
     // The clubhouse board opened from this screen, or nullptr.
     CClubhouseBoardDlg* clubhouseBoard() const;
 
-signals:
-    // A player's stroke on a hole was stored with a new value.
-    void strokesChanged();
-
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -63,16 +59,22 @@ private:
     void refreshGroupView();
     void onPlayerChosen(int position);
     void onHoleChanged(int k);
+    // The stroke typed into hole field k, as the hole field reads it.
+    int holeEntry(int k) const;
+    void onStrokesStored(int group, int player, int hole);
     void showEntryTotal();
     // The input row's fields show the chosen player's figures, or nothing when none is chosen.
     void showInputRow();
     void onResultList();
     void openClubhouseBoard();
 
-    CTournament& tournament;
+    const CTournament& tournament;
     int currentGroup = 0;
-    CPlayer* chosenPlayer = nullptr;
-    CPlayGroup* chosenGroup = nullptr;
+    // The player whose strokes the input row edits, a player of the group shown, and his
+    // position in it; nullptr and -1 until one is chosen.
+    const CPlayer* chosenPlayer = nullptr;
+    int chosenPosition = -1;
+    int chosenClass() const;
     std::array<std::string, MaxPlayers> playerNames;
     // While a chosen player's strokes are written into the hole fields, the leaderboard
     // is redrawn once at the end instead of once per field.

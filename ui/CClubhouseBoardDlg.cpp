@@ -148,7 +148,18 @@ CClubhouseBoardDlg::CClubhouseBoardDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("clubhouseBoard"));
     buildForm();
     resize(960, 600);
+    listenToSession();
     refresh();
+}
+
+// Every change of stored data may move a row: a stroke, a name, a group's setting, the header.
+void CClubhouseBoardDlg::listenToSession() {
+    const TournamentSession* session = &theSession();
+    connect(session, &TournamentSession::strokesChanged, this, &CClubhouseBoardDlg::scheduleRefresh);
+    connect(session, &TournamentSession::playerChanged, this, &CClubhouseBoardDlg::scheduleRefresh);
+    connect(session, &TournamentSession::groupChanged, this, &CClubhouseBoardDlg::scheduleRefresh);
+    connect(session, &TournamentSession::headerChanged, this, &CClubhouseBoardDlg::scheduleRefresh);
+    connect(session, &TournamentSession::tournamentReplaced, this, &CClubhouseBoardDlg::scheduleRefresh);
 }
 
 CClubhouseBoardDlg::~CClubhouseBoardDlg() {

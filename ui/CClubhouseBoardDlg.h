@@ -54,6 +54,7 @@ protected:
 
 private:
     void buildForm();
+    void listenToSession();
     void applySizes();
     int rowsPerPage() const;
     void splitIntoPages();

@@ -228,11 +228,10 @@ bool CCourseTableDlg::save() {
             return false;
     }
     // The course list of the main window offers the saved table from now on.
-    theTournament().reloadPitches();
+    theSession().reloadCourseTable();
     states.assign(courses.size(), State::Saved);
     setUnsaved(false);
     showList(currentCourse());
-    emit courseTableSaved();
     return true;
 }
 

@@ -25,10 +25,6 @@ public:
     // is left out, and the organiser is told how many were.
     void addNewCourses(const std::vector<CourseDraft>& newCourses);
 
-signals:
-    // The file was written and the tournament's course table read from it again.
-    void courseTableSaved();
-
 protected:
     void reject() override;
 

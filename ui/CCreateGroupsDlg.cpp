@@ -110,15 +110,13 @@ void CCreateGroupsDlg::buildRow(int row, QGridLayout* grid, QWidget* frame) {
 }
 
 void CCreateGroupsDlg::connectRow(int row) {
-    connect(classLists[row], &CChoiceList::picked, this,
-            [row](int index) { theTournament().groups[row].groupClass = index; });
+    connect(classLists[row], &CChoiceList::picked, this, [row](int index) { theSession().setGroupClass(row, index); });
     connect(nameEdits[row], &QLineEdit::textChanged, this, [this, row] { onNameChanged(row); });
-    connect(playFormLists[row], &CChoiceList::picked, this,
-            [row](int index) { theTournament().groups[row].playForm = index; });
+    connect(playFormLists[row], &CChoiceList::picked, this, [row](int index) { theSession().setPlayForm(row, index); });
     connect(allowanceLists[row], &CChoiceList::picked, this,
-            [row](int index) { theTournament().groups[row].setAllowance(index); });
+            [row](int index) { theSession().setAllowance(row, index); });
     connect(playerCountEdits[row], &QLineEdit::textChanged, this, [this, row] { onPlayerCountChanged(row); });
-    connect(teeLists[row], &CChoiceList::picked, this, [row](int index) { theTournament().groups[row].tee = index; });
+    connect(teeLists[row], &CChoiceList::picked, this, [row](int index) { theSession().setTee(row, index); });
 }
 
 void CCreateGroupsDlg::fillLists() {
@@ -164,9 +162,9 @@ void CCreateGroupsDlg::disableRow(int row) {
     }
 }
 
-void CCreateGroupsDlg::onNameChanged(int row) { theTournament().groups[row].groupName = fieldText(nameEdits[row]); }
+void CCreateGroupsDlg::onNameChanged(int row) { theSession().setGroupName(row, fieldText(nameEdits[row])); }
 
 void CCreateGroupsDlg::onPlayerCountChanged(int row) {
     const std::string count = text::cut(fromQString(playerCountEdits[row]->text()), PlayerCountLength);
-    theTournament().groups[row].noOfPlayers = text::readInt(count);
+    theSession().setNoOfPlayers(row, text::readInt(count));
 }

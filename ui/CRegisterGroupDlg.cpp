@@ -86,11 +86,11 @@ void CRegisterGroupDlg::buildForm() {
 
 void CRegisterGroupDlg::connectRow(int row) {
     connect(firstNameEdits[row], &QLineEdit::textChanged, this,
-            [this, row] { onTextChanged(row, firstNameEdits[row], &CPlayer::firstName); });
+            [this, row] { theSession().setFirstName(position, row, fieldText(firstNameEdits[row])); });
     connect(surNameEdits[row], &QLineEdit::textChanged, this,
-            [this, row] { onTextChanged(row, surNameEdits[row], &CPlayer::surName); });
+            [this, row] { theSession().setSurName(position, row, fieldText(surNameEdits[row])); });
     connect(clubEdits[row], &QLineEdit::textChanged, this,
-            [this, row] { onTextChanged(row, clubEdits[row], &CPlayer::club); });
+            [this, row] { theSession().setClub(position, row, fieldText(clubEdits[row])); });
     connect(hcpEdits[row], &QLineEdit::textChanged, this, [this, row] { onHandicapChanged(row); });
 }
 
@@ -106,7 +106,7 @@ void CRegisterGroupDlg::setTabOrderOfRows() {
     setTabOrder(previous, closeButton);
 }
 
-CPlayGroup* CRegisterGroupDlg::group() {
+const CPlayGroup* CRegisterGroupDlg::group() const {
     return position >= 0 && position < MaxGroups ? &theTournament().groups[position] : nullptr;
 }
 
@@ -136,7 +136,7 @@ void CRegisterGroupDlg::showPlayer(int row) {
 }
 
 // Playing handicaps are worked out only from a tee the selected course has.
-bool CRegisterGroupDlg::hasValidTee() {
+bool CRegisterGroupDlg::hasValidTee() const {
     const CPlayGroup* shown = group();
     return shown && theTournament().selectedCourseHasTee(shown->tee);
 }
@@ -151,16 +151,13 @@ void CRegisterGroupDlg::disableRow(int row) {
     }
 }
 
-void CRegisterGroupDlg::onTextChanged(int row, QLineEdit* edit, std::string CPlayer::*field) {
-    if (CPlayGroup* edited = group()) edited->players[row].*field = fieldText(edit);
-}
-
+// The session works the playing handicap out on a tee of the selected course only; without one
+// the field is empty and the stored one stays.
 void CRegisterGroupDlg::onHandicapChanged(int row) {
-    CPlayGroup* edited = group();
+    const CPlayGroup* edited = group();
     if (!edited) return;
-    CPlayer& player = edited->players[row];
     const LimitedHandicap limited = limitHandicap(readHandicapIndex(fieldText(hcpEdits[row])));
-    player.hcp = limited.value;
+    theSession().setHandicap(position, row, limited.value);
     if (limited.limited) {
         MessageBox::warning(isVisible() ? this : parentWidget(), QString::fromUtf8(HandicapLimitMessage));
     }
@@ -168,6 +165,5 @@ void CRegisterGroupDlg::onHandicapChanged(int row) {
         shEdits[row]->clear();
         return;
     }
-    player.sh = playingHandicapOnTee(theTournament().pitch, edited->tee, player.hcp);
-    showText(shEdits[row], QString::fromStdString(formatPlayingHandicap(player.sh)));
+    showText(shEdits[row], QString::fromStdString(formatPlayingHandicap(edited->players[row].sh)));
 }

@@ -26,12 +26,11 @@ private:
     void showGroup();
     void showPlayer(int row);
     void disableRow(int row);
-    bool hasValidTee();
+    bool hasValidTee() const;
     void warnOfMissingTee();
 
     // The group edited here, or nullptr for a position outside the nine groups.
-    CPlayGroup* group();
-    void onTextChanged(int row, QLineEdit* edit, std::string CPlayer::*field);
+    const CPlayGroup* group() const;
     void onHandicapChanged(int row);
 
     int position;

@@ -25,6 +25,6 @@ private:
     // Refuses an empty name or one that cannot name a file, saying why.
     bool hasUsableName();
 
-    CTournament& tournament;
+    const CTournament& tournament;
     QListWidget* resultsList = nullptr;
 };

@@ -104,6 +104,7 @@ CTournamentDlg::CTournamentDlg(QWidget* parent) : QDialog(parent) {
     setWindowIcon(teebrookIcon());
     buildForm();
     connectFields();
+    listenToSession();
     setTabOrderOfForm();
     fillLists();
     setupButton->setEnabled(false);
@@ -253,9 +254,11 @@ QWidget* CTournamentDlg::buildScreenButtons() {
 
 void CTournamentDlg::connectFields() {
     connect(nameEdit, &QLineEdit::textChanged, this, &CTournamentDlg::onNameChanged);
-    connect(dayEdit, &QLineEdit::textChanged, this, [this] { onDatePartChanged(dayEdit, theTournament().day); });
-    connect(monthEdit, &QLineEdit::textChanged, this, [this] { onDatePartChanged(monthEdit, theTournament().month); });
-    connect(yearEdit, &QLineEdit::textChanged, this, [this] { onDatePartChanged(yearEdit, theTournament().year); });
+    connect(dayEdit, &QLineEdit::textChanged, this, [this] { onDatePartChanged(dayEdit, &TournamentSession::setDay); });
+    connect(monthEdit, &QLineEdit::textChanged, this,
+            [this] { onDatePartChanged(monthEdit, &TournamentSession::setMonth); });
+    connect(yearEdit, &QLineEdit::textChanged, this,
+            [this] { onDatePartChanged(yearEdit, &TournamentSession::setYear); });
     connect(groupCountEdit, &QLineEdit::textChanged, this, &CTournamentDlg::onGroupCountChanged);
     connect(courseList, &CChoiceList::picked, this, &CTournamentDlg::onCoursePicked);
     connect(typeList, &CChoiceList::picked, this, &CTournamentDlg::onTypePicked);
@@ -275,6 +278,13 @@ void CTournamentDlg::connectFields() {
         const QWidget* at = focusWidget() ? focusWidget() : this;
         showWindowMenu(at->mapToGlobal(at->rect().center()));
     });
+}
+
+// A new or opened tournament fills the form; a course table saved in "Baner..." or by a course
+// import refills the course list.
+void CTournamentDlg::listenToSession() {
+    connect(&theSession(), &TournamentSession::tournamentReplaced, this, &CTournamentDlg::refreshForm);
+    connect(&theSession(), &TournamentSession::courseTableChanged, this, &CTournamentDlg::refreshCourseList);
 }
 
 void CTournamentDlg::setTabOrderOfForm() {
@@ -318,33 +328,33 @@ void CTournamentDlg::copyBoundFields() {
 
 void CTournamentDlg::onNameChanged() {
     copyBoundFields();
-    theTournament().name = fromQString(competitionName);
+    theSession().setName(fromQString(competitionName));
 }
 
-void CTournamentDlg::onDatePartChanged(const QLineEdit* edit, int& datePart) {
+void CTournamentDlg::onDatePartChanged(const QLineEdit* edit, void (TournamentSession::*store)(int)) {
     copyBoundFields();
-    datePart = text::readInt(fromQString(edit->text()));
+    (theSession().*store)(text::readInt(fromQString(edit->text())));
 }
 
 void CTournamentDlg::onGroupCountChanged() {
     copyBoundFields();
-    theTournament().numberOfGroups = text::readInt(fromQString(groupCountText));
+    theSession().setNumberOfGroups(text::readInt(fromQString(groupCountText)));
 }
 
 void CTournamentDlg::onCoursePicked(int index) {
     copyBoundFields();
-    CTournament& tournament = theTournament();
+    const CTournament& tournament = theTournament();
     if (index < 0 || index >= tournament.pitchCount()) return;
     const std::string name = tournament.PitchNames[index];
-    tournament.selectPitch(name);
-    if (tournament.findPitch(name) < 0) return;
-    showCourseInformation();
+    theSession().selectCourse(name);
+    // Picking the course shown again shows its figures again, as after any pick.
+    if (tournament.findPitch(name) >= 0) showCourseInformation();
 }
 
 void CTournamentDlg::onTypePicked(int index) {
     copyBoundFields();
     if (index < 0 || index >= static_cast<int>(TournamentTypes.size())) return;
-    theTournament().type = std::string(TournamentTypes[index]);
+    theSession().setType(std::string(TournamentTypes[index]));
 }
 
 bool CTournamentDlg::checkNameForFiles() {
@@ -367,14 +377,12 @@ void CTournamentDlg::openTournament() {
     if (theTournament().hasUnsavedChangesBesidesName() && storedTournamentAt(path) &&
         !MessageBox::askYesNo(this, DiscardBeforeOpenQuestion.arg(competitionName)))
         return;
-    const files::FileResult read = theTournament().load(path);
+    const files::FileResult read = theSession().open(path);
     if (!read) {
         MessageBox::warning(this, read.error == files::FileError::Missing
                                       ? NoSavedTournamentMessage
                                       : withReadFailureReason(ReadFailedMessage, read));
-        return;
     }
-    refreshForm();
 }
 
 bool CTournamentDlg::saveTournament() {
@@ -384,7 +392,7 @@ bool CTournamentDlg::saveTournament() {
     if (theTournament().replacesAnotherTournament(path) &&
         !MessageBox::askYesNo(this, ReplaceStoredQuestion.arg(competitionName)))
         return false;
-    const files::FileResult saved = theTournament().save(path);
+    const files::FileResult saved = theSession().save(path);
     if (!saved) MessageBox::warning(this, withFailureReason(SaveFailedMessage, saved));
     return static_cast<bool>(saved);
 }
@@ -393,8 +401,7 @@ void CTournamentDlg::startNewTournament() {
     if (theTournament().hasUnsavedChanges() &&
         !MessageBox::mayCloseUnsaved(this, SaveBeforeNewQuestion, [this] { return saveTournament(); }))
         return;
-    theTournament().newTournament();
-    refreshForm();
+    theSession().newTournament();
 }
 
 void CTournamentDlg::writeStartList() {
@@ -445,13 +452,10 @@ void CTournamentDlg::openActiveTournament() {
 void CTournamentDlg::openSetup() {
     CSetupDlg dialog(this);
     dialog.exec();
-    // A course import there may have gone on to save the course table.
-    refreshCourseList();
 }
 
 void CTournamentDlg::openCourseTable() {
     CCourseTableDlg dialog(this);
-    connect(&dialog, &CCourseTableDlg::courseTableSaved, this, &CTournamentDlg::refreshCourseList);
     dialog.exec();
 }
 

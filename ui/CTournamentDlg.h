@@ -9,6 +9,7 @@ class CChoiceList;
 class QAction;
 class QLineEdit;
 class QPushButton;
+class TournamentSession;
 
 class CTournamentDlg : public QDialog {
     Q_OBJECT
@@ -32,13 +33,14 @@ private:
     QWidget* buildCourseFrame();
     QWidget* buildScreenButtons();
     void connectFields();
+    void listenToSession();
     void setTabOrderOfForm();
     void fillLists();
 
     // Copies the bound fields into the window's own texts; every change handler does it first.
     void copyBoundFields();
     void onNameChanged();
-    void onDatePartChanged(const QLineEdit* edit, int& datePart);
+    void onDatePartChanged(const QLineEdit* edit, void (TournamentSession::*store)(int));
     void onGroupCountChanged();
     void onCoursePicked(int index);
     void onTypePicked(int index);

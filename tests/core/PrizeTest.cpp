@@ -70,15 +70,6 @@ protected:
 
 }  // namespace
 
-TEST(PrizeRules, HoleCountIsTheCoursesOrEighteen) {
-    const std::vector<std::pair<int, int>> cases{{9, 9}, {18, 18}, {1, 1}, {0, 18}, {19, 18}, {-3, 18}};
-    for (auto [holes, expected] : cases) {
-        CPitch pitch;
-        pitch.holes = holes;
-        EXPECT_EQ(prizeHoleCount(pitch), expected) << holes;
-    }
-}
-
 TEST(PrizeRules, PlayingHandicapRoundsAHalfUp) {
     struct Case {
         float sh, factor;
@@ -132,23 +123,25 @@ TEST(PrizeRules, StablefordPointsPerHoleAndWithAPlusHandicap) {
     EXPECT_EQ(stablefordPoints(player, course(18, EighteenIndex), 5), 41);
 }
 
-// The allowance shown and stored decides, whatever the unstored factor beside it holds: a group
-// nobody picked an allowance for, or one cleared after "0", still shows "1/1" next to a factor of 0.
+// The figures take the factor of the allowance shown and stored: a group nobody picked an
+// allowance for, or one cleared after "0", plays "1/1".
 TEST_F(PrizeListTest, PlayingHandicapFollowsTheAllowanceShown) {
-    struct Case {
-        int allowance;
-        float factorLeft;
-        int expected;
-    };
-    const Case cases[] = {{0, 0.0f, 20}, {1, 1.0f, 15}, {2, 0.0f, 10}, {4, 1.0f, 0}, {-1, 0.0f, 20}, {7, 0.5f, 20}};
     CPlayGroup& group = addGroup(1, 0);
+    const auto expectPlayingHandicap = [&](int expected, const char* what) {
+        EXPECT_EQ(buildPrizeList(tournament)[0].entries[0].playingHandicap, expected) << what;
+        EXPECT_EQ(buildScoreCard(tournament, 0, 0).playingHandicap, expected) << what;
+    };
     addPlayer(group, "A", 20.0f, allHoles(5));
-    for (const Case& c : cases) {
-        group.allowance = c.allowance;
-        group.allowanceFactor = c.factorLeft;
-        EXPECT_EQ(buildPrizeList(tournament)[0].entries[0].playingHandicap, c.expected) << c.allowance;
-        EXPECT_EQ(buildScoreCard(tournament, 0, 0).playingHandicap, c.expected) << c.allowance;
+    expectPlayingHandicap(20, "none picked");
+    const std::pair<int, int> picks[] = {{1, 15}, {2, 10}, {4, 0}, {7, 0}, {0, 20}};
+    for (auto [allowance, expected] : picks) {
+        group.setAllowance(allowance);
+        expectPlayingHandicap(expected, allowanceName(allowance).data());
     }
+    group.setAllowance(4);
+    group.clear();
+    addPlayer(group, "A", 20.0f, allHoles(5));
+    expectPlayingHandicap(20, "cleared after 0");
 }
 
 // Two players on equal totals; the one registered first loses the countback (or shares).

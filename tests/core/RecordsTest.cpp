@@ -60,7 +60,7 @@ TEST(AddPlayer, CountOutsideTheArrayChangesNothing) {
     EXPECT_EQ(group.playerCount(), MaxPlayers);
 }
 
-TEST(ClearRecords, PlayGroupKeepsNameTeeAndFactor) {
+TEST(ClearRecords, PlayGroupKeepsNameAndTee) {
     CPlayGroup group;
     group.groupClass = 3;
     group.playForm = 1;
@@ -75,7 +75,7 @@ TEST(ClearRecords, PlayGroupKeepsNameTeeAndFactor) {
     EXPECT_EQ(group.playForm, 0);
     EXPECT_EQ(group.allowance, 0);
     EXPECT_EQ(group.noOfPlayers, 0);
-    EXPECT_EQ(group.allowanceFactor, 0.5f);
+    EXPECT_EQ(group.allowanceFactor, 1.0f) << "the factor follows the allowance";
     EXPECT_EQ(group.tee, 4);
     EXPECT_EQ(group.groupName, "Morgengruppa");
     const CPlayer& player = group.players[0];
@@ -141,7 +141,7 @@ TEST(FixedTables, IndexOutsideATableShowsEmpty) {
     EXPECT_EQ(allowanceName(5), "");
 }
 
-TEST(PlayGroup, AllowanceTakesItsFactorAndEveryFormButStrokePlayIsStableford) {
+TEST(PlayGroup, AllowanceTakesItsFactorAndOnlyStablefordIsStableford) {
     CPlayGroup group;
     const struct {
         int index;
@@ -153,12 +153,13 @@ TEST(PlayGroup, AllowanceTakesItsFactorAndEveryFormButStrokePlayIsStableford) {
         EXPECT_EQ(group.allowance, pick.allowance) << pick.index;
         EXPECT_EQ(group.allowanceFactor, pick.factor) << pick.index;
     }
-    group.playForm = StrokePlay;
-    EXPECT_FALSE(group.playsStableford());
-    for (int form : {1, 7}) {
+    // A play form outside the table counts as stroke play.
+    for (int form : {StrokePlay, 7, -1}) {
         group.playForm = form;
-        EXPECT_TRUE(group.playsStableford()) << form;
+        EXPECT_FALSE(group.playsStableford()) << form;
     }
+    group.playForm = Stableford;
+    EXPECT_TRUE(group.playsStableford());
 }
 
 TEST(PlayerText, FirstNameBlankSurname) {

@@ -366,27 +366,65 @@ TEST_F(TournamentFileTest, LoadOfAMissingOrUnreadableFileChangesNothing) {
     EXPECT_EQ(tournament.pitch.slopeValue[1], 124);
 }
 
-TEST_F(TournamentFileTest, AllowanceOutsideTheTableIsTakenAsTheFirst) {
-    CTournament tournament(configPath());
-    const std::string contents = lines({
-        "[Tournament]",
-        "NumberOfGroups=4",
-        "[PlayGroup1]",
-        "HCP=2",
-        "[PlayGroup2]",
-        "HCP=7",
-        "[PlayGroup3]",
-        "HCP=-1",
-        "[PlayGroup4]",
-        "HCP=4",
-    });
-    const std::string path = folder.write("data/t.ini", contents);
-    ASSERT_TRUE(tournament.load(path));
-    EXPECT_EQ(tournament.groups[0].allowanceFactor, 0.5f);
-    EXPECT_EQ(tournament.groups[1].allowance, 0);
-    EXPECT_EQ(tournament.groups[1].allowanceFactor, 1.0f);
-    EXPECT_EQ(tournament.groups[2].allowance, 0);
-    EXPECT_EQ(tournament.groups[3].allowanceFactor, 0.0f);
+// A value read from a file is settled where it enters the records, and every figure takes the
+// one rule derived from it: the play screen's row of strokes received, the prize list, the cards.
+TEST_F(TournamentFileTest, ValuesReadAreSettledByOneRuleForEveryFigure) {
+    const struct {
+        const char* what;
+        const char* groupCount;
+        const char* playForm;
+        const char* allowance;
+        const char* playerCount;
+        const char* holes;
+        int groupsInUse;
+        int players;
+        bool stableford;
+        int allowanceIndex;
+        float factor;
+        int holesThatCount;
+    } cases[] = {
+        {"as written", "2", "1", "2", "3", "9", 2, 3, true, 2, 0.5f, 9},
+        {"stroke play", "1", "0", "1", "1", "18", 1, 1, false, 1, 0.75f, 18},
+        {"play form beyond the table", "1", "7", "4", "1", "1", 1, 1, false, 4, 0.0f, 1},
+        {"negative play form", "1", "-1", "0", "1", "18", 1, 1, false, 0, 1.0f, 18},
+        {"allowance beyond the table", "1", "1", "7", "2", "18", 1, 2, true, 0, 1.0f, 18},
+        {"negative allowance", "1", "0", "-1", "2", "18", 1, 2, false, 0, 1.0f, 18},
+        {"counts beyond nine", "99999", "0", "3", "50", "18", 9, 9, false, 3, 0.25f, 18},
+        {"negative counts", "-3", "0", "0", "-5", "18", 0, 0, false, 0, 1.0f, 18},
+        {"course without holes", "1", "0", "0", "1", "0", 1, 1, false, 0, 1.0f, 18},
+        {"course of too many holes", "1", "0", "0", "1", "19", 1, 1, false, 0, 1.0f, 18},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        folder.write("config/TeebrookConfig.ini",
+                     lines({"[NumberOfPitches]", "Number=1", "[Pitches]", "Pitch1=Bane", "[Pitch1]",
+                            std::string("Holes=") + c.holes, "NumberOfTees=1", "Tee1=Gul", "SlopeValue1=113",
+                            "ParValue1=72", "PitchValue1=72.0"}));
+        CTournament tournament(configPath());
+        const std::string path = folder.write(
+            "data/t.ini", lines({"[Tournament]", std::string("NumberOfGroups=") + c.groupCount, "[Pitch]", "Name=Bane",
+                                 "[PlayGroup1]", std::string("PlayForm=") + c.playForm,
+                                 std::string("HCP=") + c.allowance, std::string("NoOfPlayers=") + c.playerCount,
+                                 "FirstName1=Kari", "Results1=5 5 5 5 5 5 5 5 5 5 5 5 5 5 5 5 5 5"}));
+        ASSERT_TRUE(tournament.load(path));
+        const CPlayGroup& group = tournament.groups[0];
+        EXPECT_EQ(tournament.numberOfGroups, c.groupsInUse);
+        EXPECT_EQ(tournament.groupsInUse(), c.groupsInUse);
+        EXPECT_EQ(group.noOfPlayers, c.players);
+        EXPECT_EQ(group.playsStableford(), c.stableford);
+        EXPECT_EQ(group.allowance, c.allowanceIndex);
+        EXPECT_EQ(group.allowanceFactor, c.factor);
+        EXPECT_EQ(tournament.pitch.holes, std::stoi(c.holes)) << "kept as read, as the result list prints it";
+        EXPECT_EQ(tournament.pitch.holesThatCount(), c.holesThatCount);
+        const std::vector<PrizeCompetition> prizes = buildPrizeList(tournament);
+        if (c.groupsInUse == 0 || c.players == 0) {
+            EXPECT_TRUE(prizes.empty());
+            continue;
+        }
+        ASSERT_EQ(prizes.size(), 1u);
+        EXPECT_EQ(prizes[0].stableford, c.stableford);
+        EXPECT_EQ(prizes[0].entries[0].gross, 5LL * c.holesThatCount);
+    }
 }
 
 TEST_F(TournamentFileTest, LineBreaksInTextsAreWrittenAsBlanks) {
@@ -404,7 +442,7 @@ TEST_F(TournamentFileTest, LineBreaksInTextsAreWrittenAsBlanks) {
     EXPECT_EQ(loaded.groups[0].players[1].surName, "Holm");
 }
 
-TEST_F(TournamentFileTest, HostileCountsAreStoredButIndexOnlyTheRecords) {
+TEST_F(TournamentFileTest, HostileCountsAreHeldToTheRecords) {
     CTournament tournament(configPath());
     const std::string contents = lines({
         "[Tournament]",
@@ -422,14 +460,14 @@ TEST_F(TournamentFileTest, HostileCountsAreStoredButIndexOnlyTheRecords) {
     });
     const std::string path = folder.write("data/t.ini", contents);
     ASSERT_TRUE(tournament.load(path));
-    EXPECT_EQ(tournament.numberOfGroups, 99999);
-    EXPECT_EQ(tournament.groups[0].noOfPlayers, -5);
+    EXPECT_EQ(tournament.numberOfGroups, 9);
+    EXPECT_EQ(tournament.groups[0].noOfPlayers, 0);
     EXPECT_EQ(tournament.groups[0].players[0].firstName, "");
-    EXPECT_EQ(tournament.groups[1].noOfPlayers, 50);
+    EXPECT_EQ(tournament.groups[1].noOfPlayers, 9);
     EXPECT_EQ(tournament.groups[1].tee, 12);
     EXPECT_EQ(tournament.groups[1].players[8].firstName, "Ni");
     EXPECT_EQ(tournament.totalPlayers(), 9);
-    // Saving it again writes nine groups at most, and the counts as they stand.
+    // Saving it again writes nine groups at most, and the counts as they are held.
     ASSERT_TRUE(tournament.save(path));
     CTournament again(configPath());
     ASSERT_TRUE(again.load(path));

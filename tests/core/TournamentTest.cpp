@@ -150,8 +150,7 @@ TEST_F(TournamentTest, NewTournamentClearsTheTournamentButKeepsTheCourseTable) {
     tournament.selectPitch("Stor");
     tournament.groups[1].groupName = "B-gruppen";
     tournament.groups[1].tee = 1;
-    tournament.groups[1].allowance = 2;
-    tournament.groups[1].allowanceFactor = 0.5f;
+    tournament.groups[1].setAllowance(2);
     tournament.groups[1].addPlayer(player("Ola", "Nordmann"));
 
     tournament.newTournament();
@@ -165,10 +164,10 @@ TEST_F(TournamentTest, NewTournamentClearsTheTournamentButKeepsTheCourseTable) {
     EXPECT_EQ(tournament.groups[1].noOfPlayers, 0);
     EXPECT_EQ(tournament.groups[1].allowance, 0);
     EXPECT_EQ(tournament.groups[1].players[0].firstName, "");
-    // Group name, tee and factor are kept, as a group's clear keeps them.
+    // Group name and tee are kept, as a group's clear keeps them; the factor follows the allowance.
     EXPECT_EQ(tournament.groups[1].groupName, "B-gruppen");
     EXPECT_EQ(tournament.groups[1].tee, 1);
-    EXPECT_EQ(tournament.groups[1].allowanceFactor, 0.5f);
+    EXPECT_EQ(tournament.groups[1].allowanceFactor, 1.0f);
     EXPECT_EQ(tournament.numberOfPitches, 1);
     EXPECT_EQ(tournament.PitchNames[0], "Stor");
 }

@@ -161,7 +161,10 @@ TEST_F(CreateGroupsScreen, NameAndPlayerCountAreStoredAtEveryKeystroke) {
     EXPECT_EQ(group(3).noOfPlayers, 0);
     count->clear();
     QTest::keyClicks(count, QStringLiteral("-2"));
-    EXPECT_EQ(group(3).noOfPlayers, -2);
+    EXPECT_EQ(group(3).noOfPlayers, 0) << "a count is held to 0..9";
+    count->clear();
+    QTest::keyClicks(count, QStringLiteral("12"));
+    EXPECT_EQ(group(3).noOfPlayers, 9);
     // Only the first nine characters are read.
     count->clear();
     QTest::keyClicks(count, QStringLiteral("         7"));

@@ -99,11 +99,12 @@ TEST_F(MainWindow, GroupCountReadsLeadingNumberAndClearedFieldStoresZero) {
     edit("groupCountEdit")->selectAll();
     QTest::keyClick(edit("groupCountEdit"), Qt::Key_Backspace);
     EXPECT_EQ(tournament().numberOfGroups, 0);
+    // A count is held to the nine groups there are.
     type("groupCountEdit", QStringLiteral("-2"));
-    EXPECT_EQ(tournament().numberOfGroups, -2);
+    EXPECT_EQ(tournament().numberOfGroups, 0);
     edit("groupCountEdit")->clear();
     type("groupCountEdit", QStringLiteral("12"));
-    EXPECT_EQ(tournament().numberOfGroups, 12);
+    EXPECT_EQ(tournament().numberOfGroups, 9);
 }
 
 TEST_F(MainWindow, PickingACourseSelectsItAndShowsItsFirstTee) {

@@ -30,7 +30,7 @@ const char* const UiTestCourseTable =
     "Tee1=Hvit\r\nSlopeValue1=120\r\nParValue1=36\r\nPitchValue1=35.2\r\n";
 
 void UiTest::SetUp() {
-    CTournament& t = theTournament();
+    CTournament& t = TournamentSessionTestAccess::record();
     static_cast<CTournamentInfo&>(t) = CTournamentInfo{};
     t.tournamentFile = std::string(DefaultTournamentFile);
     t.markSaved();

@@ -17,13 +17,20 @@
 // 5, 14 (par 5), three tees; course 2 "Kortbanen": 9 holes, one tee.
 extern const char* const UiTestCourseTable;
 
+// Cases arrange a tournament by writing the session's record directly, as a file would give it;
+// the screens under test change it through the session only.
+class TournamentSessionTestAccess {
+public:
+    static CTournament& record() { return theSession().tournament_; }
+};
+
 // Gives every case a fresh tournament (all records as at start-up, course table kept)
 // and an empty list of recorded messages.
 class UiTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
-    CTournament& tournament() { return theTournament(); }
+    CTournament& tournament() { return TournamentSessionTestAccess::record(); }
 };
 
 // How long a helper below waits for the window that `open` should bring up.
