@@ -33,8 +33,7 @@ void fillTournament(CTournamentInfo& t, int variant) {
         CPlayGroup& group = t.groups[g];
         group.groupClass = (g + variant) % 4;
         group.playForm = variant;
-        group.allowance = g % 5;
-        group.allowanceFactor = AllowanceFactors[group.allowance];
+        group.setAllowance(g % 5);
         group.noOfPlayers = MaxPlayers;
         group.tee = g % 3;
         group.groupName = "Gruppe " + std::string(1, static_cast<char>('A' + g)) + (variant ? " kveld" : " morgen");

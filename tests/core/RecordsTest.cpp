@@ -64,8 +64,7 @@ TEST(ClearRecords, PlayGroupKeepsNameAndTee) {
     CPlayGroup group;
     group.groupClass = 3;
     group.playForm = 1;
-    group.allowance = 2;
-    group.allowanceFactor = 0.5f;
+    group.setAllowance(2);
     group.tee = 4;
     group.groupName = "Morgengruppa";
     group.addPlayer(namedPlayer("Kari", "Nordmann", 12.3f));

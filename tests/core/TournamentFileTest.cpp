@@ -49,8 +49,7 @@ void fillTwoGroups(CTournament& tournament) {
     CPlayGroup& first = tournament.groups[0];
     first.groupClass = 1;
     first.playForm = 1;
-    first.allowance = 1;
-    first.allowanceFactor = 0.75f;
+    first.setAllowance(1);
     first.groupName = "Herrer A";
     first.tee = 1;
     first.noOfPlayers = 2;
@@ -149,8 +148,7 @@ void fillFullTournament(CTournament& tournament) {
         CPlayGroup& group = tournament.groups[g];
         group.groupClass = g % 4;
         group.playForm = g % 2;
-        group.allowance = g % 5;
-        group.allowanceFactor = AllowanceFactors[group.allowance];
+        group.setAllowance(g % 5);
         group.groupName = "Gruppe " + std::string(1, static_cast<char>('A' + g));
         group.tee = g % 2;
         group.noOfPlayers = MaxPlayers;

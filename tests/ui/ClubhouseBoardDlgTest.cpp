@@ -43,12 +43,12 @@ protected:
 
     void setUpSmallTournament() {
         setUpTournament(2);
-        setUpGroup(0, 1, "Morgen", 0, 0, 0).allowanceFactor = 1.0f;
+        setUpGroup(0, 1, "Morgen", 0, 0, 0);
         addRound(0, "Ola", "Nordmann", 10.0f, 10);           // 80 - 10 = 70
         addRound(0, "Per", "Berg", 5.0f, 3);                 // 73 - 5 = 68
         addPlayer(0, "Kari", "Lie", 0.0f, 0.0f, {4, 5, 3});  // three holes so far
         addPlayer(0, "Nils", "Nystart", 3.0f, 3.0f);         // not started
-        setUpGroup(1, 0, "Kveld", 1, 0, 1).allowanceFactor = 1.0f;
+        setUpGroup(1, 0, "Kveld", 1, 0, 1);
         addRound(1, "Eva", "Dahl", 0.0f, 0);  // 36 points
         addRound(1, "\xC5se",
                  "\xD8"
@@ -137,7 +137,7 @@ TEST_F(ClubhouseBoard, AStrokeTypedOnThePlayScreenReachesTheBoardWithoutTakingTh
 TEST_F(ClubhouseBoard, RowsThatDoNotFitArePagedEveryTenSeconds) {
     setUpTournament(3);
     for (int g = 0; g < 3; ++g) {
-        setUpGroup(g, 1, "Gruppe", 0, 0, 0).allowanceFactor = 1.0f;
+        setUpGroup(g, 1, "Gruppe", 0, 0, 0);
         for (int p = 0; p < MaxPlayers; ++p) addRound(g, "Spiller", std::to_string(g * MaxPlayers + p + 1), 0.0f, p);
     }
     CClubhouseBoardDlg* board = openBoard();

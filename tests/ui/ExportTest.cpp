@@ -23,7 +23,7 @@ protected:
         config.write(QString::fromUtf8(UiTestCourseTable).toLatin1());
         config.close();
         setUpTournament(2, "Kortbanen");
-        setUpGroup(0, 1, "Formiddag", 0, 0, 0).allowanceFactor = 1.0f;
+        setUpGroup(0, 1, "Formiddag", 0, 0, 0);
         addPlayer(0, "Ola", "Nordmann", 8.0f, 8.0f, {4, 3, 5, 4, 4, 3, 4, 5, 4});
         addPlayer(0, "\xC5se", "\xD8stg\xE5rd", 12.0f, 12.0f, {5, 4, 6});
         setUpGroup(1, 0, "Ettermiddag", 1, 1, 0);

@@ -30,7 +30,7 @@ protected:
         group.groupClass = groupClass;
         group.groupName = name;
         group.playForm = playForm;
-        group.allowance = allowance;
+        group.setAllowance(allowance);
         group.tee = tee;
         return group;
     }

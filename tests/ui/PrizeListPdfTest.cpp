@@ -23,10 +23,10 @@ protected:
 
 TEST_F(PrizeListPdf, ReadsBackWithHeadingTablesAndNorwegianLetters) {
     setUpTournament(2, "Kortbanen");
-    setUpGroup(0, 1, "Formiddag", 0, 0, 0).allowanceFactor = 1.0f;
+    setUpGroup(0, 1, "Formiddag", 0, 0, 0);
     addPlayer(0, "Ola", "Nordmann", 8.0f, 8.0f, {4, 3, 5, 4, 4, 3, 4, 5, 4}).club = "Fana GK";
     addPlayer(0, "\xC5se", "\xD8stg\xE5rd", 12.0f, 12.0f, {5, 4, 6}).club = "Bj\xF8rnafjorden";
-    setUpGroup(1, 0, "Ettermiddag", 1, 1, 0).allowanceFactor = 0.75f;
+    setUpGroup(1, 0, "Ettermiddag", 1, 1, 0);
     addPlayer(1, "Kari", "Hansen", 20.0f, 20.0f, {5, 4, 6, 5, 5, 4, 5, 6, 5});
 
     const QTemporaryDir folder;

@@ -63,8 +63,8 @@ protected:
 TEST_F(ScoreCardButton, WritesACardPerPlayerWithHandicapsAndDotsPerHole) {
     setUpTournament(2);
     tournament().name = "V\xE5rcup";
-    setUpGroup(0, 1, "Morgen", 0, 0, 1).allowanceFactor = 1.0f;
-    setUpGroup(1, 0, "Ettermiddag", 1, 0, 0).allowanceFactor = 1.0f;
+    setUpGroup(0, 1, "Morgen", 0, 0, 1);
+    setUpGroup(1, 0, "Ettermiddag", 1, 0, 0);
     addPlayer(0, "\xC5se",
               "\xD8"
               "deg\xE5rd",
@@ -104,7 +104,7 @@ TEST_F(ScoreCardButton, WritesACardPerPlayerWithHandicapsAndDotsPerHole) {
 TEST_F(ScoreCardButton, ANineHoleCourseGivesNineHoleRowsAndOneTotal) {
     setUpTournament(1, "Kortbanen");
     tournament().name = "Ni hull";
-    setUpGroup(0, 1, "Kveld", 0, 0, 0).allowanceFactor = 1.0f;
+    setUpGroup(0, 1, "Kveld", 0, 0, 0);
     addPlayer(0, "Ola", "Nordmann", 5.0f, 5.0f);
     pressScoreCards();
 

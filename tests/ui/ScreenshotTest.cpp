@@ -128,8 +128,7 @@ protected:
             group.groupName = source.name;
             group.groupClass = source.groupClass;
             group.playForm = source.playForm;
-            group.allowance = source.allowance;
-            group.allowanceFactor = AllowanceFactors[source.allowance];
+            group.setAllowance(source.allowance);
             group.tee = source.tee;
             group.noOfPlayers = static_cast<int>(source.players.size());
             for (std::size_t p = 0; p < source.players.size(); ++p) {
