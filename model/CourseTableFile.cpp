@@ -12,9 +12,8 @@ namespace {
 constexpr std::array<std::string_view, 4> TeeKeys{"Tee", "SlopeValue", "ParValue", "PitchValue"};
 constexpr std::array<std::string_view, 4> CourseKeys{"Holes", "Par", "Index", "NumberOfTees"};
 
-std::string numbered(std::string_view word, int number) { return std::string(word) + text::formatInt(number); }
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+using text::isDigit;
+using text::numbered;
 
 std::string_view trimmed(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
