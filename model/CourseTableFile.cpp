@@ -4,6 +4,7 @@
 
 #include "ini/FileSystem.h"
 #include "ini/IniFile.h"
+#include "text/Encoding.h"
 #include "text/Text.h"
 
 namespace {
@@ -110,24 +111,11 @@ std::optional<std::string> checkTees(const CourseDraft& course, int position) {
     return std::nullopt;
 }
 
-// Windows-1252 letters compared without regard to case: A-Z and the accented capitals.
-std::string foldedName(std::string_view name) {
-    std::string folded(name);
-    for (char& c : folded) {
-        const auto byte = static_cast<unsigned char>(c);
-        if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7)) {
-            c = static_cast<char>(byte + 0x20);
-        }
-    }
-    return folded;
-}
-
 // Whether a course other than courses[at] has its name; only those before it when `earlierOnly`.
 std::optional<std::string> checkNameFree(std::span<const CourseDraft> courses, std::size_t at, bool earlierOnly) {
-    const std::string name = foldedName(courses[at].name);
     const std::size_t end = earlierOnly ? at : courses.size();
     for (std::size_t j = 0; j < end; ++j) {
-        if (j != at && foldedName(courses[j].name) == name) {
+        if (j != at && text::sameLettersIgnoringCase(courses[j].name, courses[at].name)) {
             return "To baner heter " + inQuotes(courses[at].name) + ". Gi hver bane sitt eget navn.";
         }
     }
