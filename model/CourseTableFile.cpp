@@ -4,6 +4,7 @@
 
 #include "ini/FileSystem.h"
 #include "ini/IniFile.h"
+#include "model/CourseTable.h"
 #include "text/Encoding.h"
 #include "text/Text.h"
 
@@ -133,24 +134,17 @@ std::optional<IniFile> readTableFile(const std::string& path) {
     return std::nullopt;
 }
 
-TeeDraft readTee(const IniFile& file, const std::string& section, int number) {
-    TeeDraft tee;
-    tee.name = file.textValue(section, numbered("Tee", number));
-    tee.rating = file.textValue(section, numbered("PitchValue", number));
-    tee.slope = file.intValue(section, numbered("SlopeValue", number));
-    tee.par = file.intValue(section, numbered("ParValue", number));
-    return tee;
-}
-
-CourseDraft readCourse(const IniFile& file, int number) {
-    const std::string section = numbered("Pitch", number);
+// The course rating stays the text the file holds, so the editor shows it as written.
+CourseDraft draftOf(const CourseValues& values) {
     CourseDraft course;
-    course.name = file.textValue("Pitches", section);
-    course.holes = file.intValue(section, "Holes");
-    text::scanInts(file.value(section, "Par"), course.par.data(), MaxHoles);
-    text::scanInts(file.value(section, "Index"), course.index.data(), MaxHoles);
-    const int tees = std::clamp(file.intValue(section, "NumberOfTees"), 0, MaxTees);
-    for (int tee = 1; tee <= tees; ++tee) course.tees.push_back(readTee(file, section, tee));
+    course.name = values.name;
+    course.holes = values.holes;
+    text::scanInts(values.parList, course.par.data(), MaxHoles);
+    text::scanInts(values.indexList, course.index.data(), MaxHoles);
+    for (int tee = 0; tee < values.teeCount; ++tee) {
+        const CourseValues::Tee& read = values.tees[tee];
+        course.tees.push_back({std::string(read.name), std::string(read.rating), read.slope, read.par});
+    }
     return course;
 }
 
@@ -244,9 +238,10 @@ std::optional<std::string> checkCourseAt(std::span<const CourseDraft> courses, i
 std::optional<std::vector<CourseDraft>> readCourseTable(const std::string& path) {
     const std::optional<IniFile> file = readTableFile(path);
     if (!file) return std::nullopt;
-    const int count = std::clamp(file->intValue("NumberOfPitches", "Number"), 0, MaxPitches);
+    const CourseTableReader table(*file);
     std::vector<CourseDraft> courses;
-    for (int number = 1; number <= count; ++number) courses.push_back(readCourse(*file, number));
+    courses.reserve(table.count());
+    for (int i = 0; i < table.count(); ++i) courses.push_back(draftOf(table.course(i)));
     return courses;
 }
 
