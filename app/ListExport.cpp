@@ -9,11 +9,11 @@
 #include "lists/Lists.h"
 #include "lists/PrizeList.h"
 #include "model/CTournament.h"
+#include "model/FileMessages.h"
 #include "model/FileNames.h"
 #include "print/PrizeListPdf.h"
 #include "print/ScoreCardPdf.h"
 #include "text/Encoding.h"
-#include "ui/FileMessages.h"
 
 namespace {
 
@@ -27,15 +27,6 @@ files::FileResult writeText(const CTournament& t, const std::string& path) { ret
 files::FileResult writeCsv(const CTournament& t, const std::string& path) { return writePrizeListCsv(t, path); }
 files::FileResult writePdf(const CTournament& t, const std::string& path) { return writePrizeListPdf(t, path); }
 files::FileResult writeCards(const CTournament& t, const std::string& path) { return writeScoreCardsPdf(t, path); }
-
-// The message and, on its own line, why the file could not be written or read, as the screens
-// say it.
-std::string withWriteReason(const std::string& message, const files::FileResult& result) {
-    return withFailureReason(QString::fromStdString(message), result).toStdString();
-}
-std::string withReadReason(const std::string& message, const files::FileResult& result) {
-    return withReadFailureReason(QString::fromStdString(message), result).toStdString();
-}
 
 std::string absolute(const std::string& path) {
     return QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
@@ -52,7 +43,7 @@ int exportLists(CTournament& tournament, const QString& name, std::ostream& out,
     }
     const std::string file = tournamentFilePath(*storedName);
     if (const files::FileResult loaded = tournament.load(file); !loaded) {
-        err << withReadReason("Turneringen kunne ikke leses: " + absolute(file), loaded) << '\n';
+        err << withReadFailureReason("Turneringen kunne ikke leses: " + absolute(file), loaded) << '\n';
         return 1;
     }
     // The lists are named after the tournament's own name, as the screens name them.
@@ -73,7 +64,7 @@ int exportLists(CTournament& tournament, const QString& name, std::ostream& out,
     };
     for (const ListFile& list : files) {
         if (const files::FileResult written = list.write(tournament, list.path); !written) {
-            err << withWriteReason(std::string(list.what) + " kunne ikke skrives: " + absolute(list.path), written)
+            err << withFailureReason(std::string(list.what) + " kunne ikke skrives: " + absolute(list.path), written)
                 << '\n';
             return 1;
         }
