@@ -1,7 +1,6 @@
 #include "app/ListExport.h"
 
 #include <QFileInfo>
-#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -36,19 +35,19 @@ std::string absolute(const std::string& path) {
 
 int exportLists(CTournament& tournament, const QString& name, std::ostream& out, std::ostream& err) {
     const std::string typedName = name.toStdString();
-    const std::optional<std::string> storedName = text::exactWindows1252FromUtf8(typedName);
-    if (name.isEmpty() || !storedName || !isUsableFileName(typedName)) {
+    if (nameForFiles(typedName) != NameForFiles::Usable) {
         err << "Turneringsnavnet kan ikke brukes som filnavn: \"" << typedName << "\"\n";
         return 1;
     }
-    const std::string file = tournamentFilePath(*storedName);
+    // A usable name has every character in Windows-1252.
+    const std::string file = tournamentFilePath(text::windows1252FromUtf8(typedName, '?'));
     if (const files::FileResult loaded = tournament.load(file); !loaded) {
         err << withReadFailureReason("Turneringen kunne ikke leses: " + absolute(file), loaded) << '\n';
         return 1;
     }
     // The lists are named after the tournament's own name, as the screens name them.
     const std::string listName = text::utf8FromWindows1252(tournament.name);
-    if (listName.empty() || !isUsableFileName(listName)) {
+    if (storedNameForFiles(tournament.name) != NameForFiles::Usable) {
         err << "Turneringen " << absolute(file) << " har et navn som ikke kan brukes som filnavn: \"" << listName
             << "\"\n";
         return 1;

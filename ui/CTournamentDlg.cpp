@@ -349,15 +349,10 @@ void CTournamentDlg::onTypePicked(int index) {
 
 bool CTournamentDlg::checkNameForFiles() {
     copyBoundFields();
-    if (competitionName.isEmpty()) {
-        MessageBox::warning(this, EnterNameMessage);
-        return false;
-    }
-    if (!isUsableFileName(competitionName.toUtf8().toStdString())) {
-        MessageBox::warning(this, QString::fromUtf8(UnusableFileNameMessage));
-        return false;
-    }
-    return true;
+    const NameForFiles verdict = nameForFiles(competitionName.toStdString());
+    if (verdict == NameForFiles::Usable) return true;
+    MessageBox::warning(this, QString::fromUtf8(refusalText(verdict)));
+    return false;
 }
 
 void CTournamentDlg::openTournament() {

@@ -1,13 +1,10 @@
 #pragma once
-// Wording of the file rules and file failures for the screens.
+// Wording of file failures for the screens, and opening a written PDF.
 
 #include <QString>
 
 #include "ini/FileSystem.h"
 #include "model/FileMessages.h"
-
-// Message for a competition name that cannot serve as a file name.
-inline constexpr const char* UnusableFileNameMessage = "Konkurransenavnet kan ikke brukes som filnavn.";
 
 // withFailureReason and withReadFailureReason of model/FileMessages.h for the screens' texts.
 QString withFailureReason(const QString& message, const files::FileResult& result);
