@@ -12,11 +12,6 @@
 #include "app/CTournamentApp.h"
 #include "ui/MessageBox.h"
 
-// The course table every GUI test runs on (written to config/ before the app starts).
-// Course 1 "Testbanen": 18 holes, par 4 everywhere but holes 3, 8, 12, 16 (par 3) and
-// 5, 14 (par 5), three tees; course 2 "Kortbanen": 9 holes, one tee.
-extern const char* const UiTestCourseTable;
-
 // Gives every case a fresh tournament (all records as at start-up, course table kept)
 // and an empty list of recorded messages.
 class UiTest : public ::testing::Test {
