@@ -1,7 +1,6 @@
 #include "app/ListExport.h"
 
 #include <QFileInfo>
-#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -9,11 +8,11 @@
 #include "app/TournamentSession.h"
 #include "lists/Lists.h"
 #include "lists/PrizeList.h"
+#include "model/FileMessages.h"
 #include "model/FileNames.h"
 #include "print/PrizeListPdf.h"
 #include "print/ScoreCardPdf.h"
 #include "text/Encoding.h"
-#include "ui/FileMessages.h"
 
 namespace {
 
@@ -28,15 +27,6 @@ files::FileResult writeCsv(const CTournament& t, const std::string& path) { retu
 files::FileResult writePdf(const CTournament& t, const std::string& path) { return writePrizeListPdf(t, path); }
 files::FileResult writeCards(const CTournament& t, const std::string& path) { return writeScoreCardsPdf(t, path); }
 
-// The message and, on its own line, why the file could not be written or read, as the screens
-// say it.
-std::string withWriteReason(const std::string& message, const files::FileResult& result) {
-    return withFailureReason(QString::fromStdString(message), result).toStdString();
-}
-std::string withReadReason(const std::string& message, const files::FileResult& result) {
-    return withReadFailureReason(QString::fromStdString(message), result).toStdString();
-}
-
 std::string absolute(const std::string& path) {
     return QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
 }
@@ -45,20 +35,20 @@ std::string absolute(const std::string& path) {
 
 int exportLists(TournamentSession& session, const QString& name, std::ostream& out, std::ostream& err) {
     const std::string typedName = name.toStdString();
-    const std::optional<std::string> storedName = text::exactWindows1252FromUtf8(typedName);
-    if (name.isEmpty() || !storedName || !isUsableFileName(typedName)) {
+    if (nameForFiles(typedName) != NameForFiles::Usable) {
         err << "Turneringsnavnet kan ikke brukes som filnavn: \"" << typedName << "\"\n";
         return 1;
     }
-    const std::string file = tournamentFilePath(*storedName);
+    // A usable name has every character in Windows-1252.
+    const std::string file = tournamentFilePath(text::windows1252FromUtf8(typedName, '?'));
     if (const files::FileResult loaded = session.open(file); !loaded) {
-        err << withReadReason("Turneringen kunne ikke leses: " + absolute(file), loaded) << '\n';
+        err << withReadFailureReason("Turneringen kunne ikke leses: " + absolute(file), loaded) << '\n';
         return 1;
     }
     const CTournament& tournament = session.tournament();
     // The lists are named after the tournament's own name, as the screens name them.
     const std::string listName = text::utf8FromWindows1252(tournament.name);
-    if (listName.empty() || !isUsableFileName(listName)) {
+    if (storedNameForFiles(tournament.name) != NameForFiles::Usable) {
         err << "Turneringen " << absolute(file) << " har et navn som ikke kan brukes som filnavn: \"" << listName
             << "\"\n";
         return 1;
@@ -74,7 +64,7 @@ int exportLists(TournamentSession& session, const QString& name, std::ostream& o
     };
     for (const ListFile& list : files) {
         if (const files::FileResult written = list.write(tournament, list.path); !written) {
-            err << withWriteReason(std::string(list.what) + " kunne ikke skrives: " + absolute(list.path), written)
+            err << withFailureReason(std::string(list.what) + " kunne ikke skrives: " + absolute(list.path), written)
                 << '\n';
             return 1;
         }

@@ -59,12 +59,6 @@ void addStartGroup(ListText& list, const CPlayGroup& group) {
     list.rule();
 }
 
-int playersInUse(const CTournamentInfo& tournament) {
-    int total = 0;
-    for (int g = 0; g < tournament.groupsInUse(); ++g) total += tournament.groups[g].playerCount();
-    return total;
-}
-
 void addResultGroup(ListText& list, const CPlayGroup& group, int holes) {
     list.rule();
     list.line("Gruppe     : ", className(group.groupClass));
@@ -103,7 +97,7 @@ std::string resultListText(const CTournamentInfo& tournament) {
     list.line("Resultatliste");
     list.line("Turnering       : ", tournament.name);
     list.line("Dato            : " + dateText(tournament));
-    list.line("Antall spillere : " + text::formatInt(playersInUse(tournament)));
+    list.line("Antall spillere : " + text::formatInt(tournament.totalPlayers()));
     list.rule();
     list.line();
     list.line();

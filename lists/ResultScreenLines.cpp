@@ -38,29 +38,13 @@ bool isLetter(char16_t code) {
     }
 }
 
-// Simple Unicode case folding of the letters above.
-char16_t caseFolded(char16_t code) {
-    if ((code >= u'A' && code <= u'Z') || (code >= 0xC0 && code <= 0xDE && code != 0xD7)) return code + 0x20;
-    switch (code) {
-        case 0xB5:
-            return 0x03BC;
-        case 0x0152:
-            return 0x0153;
-        case 0x0160:
-            return 0x0161;
-        case 0x0178:
-            return 0xFF;
-        case 0x017D:
-            return 0x017E;
-        default:
-            return code;
-    }
-}
-
 SortKey sortKey(char byte) {
     const auto code = static_cast<char16_t>(text::unicodeOfWindows1252(static_cast<unsigned char>(byte)));
     if (code >= u'0' && code <= u'9') return {1, code};
-    if (isLetter(code)) return {2, caseFolded(code)};
+    // Letters sort by their Unicode case folding: the code page's own fold, and the micro
+    // sign, which folds to the Greek small mu.
+    if (code == 0xB5) return {2, 0x03BC};
+    if (isLetter(code)) return {2, text::toUtf16(text::foldCase(byte))};
     return {0, code};
 }
 

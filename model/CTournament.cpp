@@ -15,6 +15,12 @@ void CTournamentInfo::clear() {
 
 int CTournamentInfo::groupsInUse() const { return std::clamp(numberOfGroups, 0, MaxGroups); }
 
+int CTournamentInfo::totalPlayers() const {
+    int total = 0;
+    for (int g = 0; g < groupsInUse(); ++g) total += groups[g].playerCount();
+    return total;
+}
+
 CTournament::CTournament(std::string configPath)
     : tournamentFile(DefaultTournamentFile), configFile(std::move(configPath)) {
     loadPitches();
@@ -93,12 +99,6 @@ CPlayGroup* CTournament::findPlayerGroup(std::string_view text) {
         }
     }
     return match;
-}
-
-int CTournament::totalPlayers() const {
-    int total = 0;
-    for (int g = 0; g < groupsInUse(); ++g) total += groups[g].playerCount();
-    return total;
 }
 
 void CTournament::newTournament() {

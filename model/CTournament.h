@@ -27,6 +27,8 @@ struct CTournamentInfo {
     void clear();
     // numberOfGroups limited to 0..9: the groups in use.
     int groupsInUse() const;
+    // Sum of noOfPlayers (each limited to 0..9) over the groups in use.
+    int totalPlayers() const;
 };
 
 // Whether a tournament file is there to be read at `path`.
@@ -54,8 +56,6 @@ public:
     // The last player in use (group then player order) whose identity text equals `text`.
     CPlayer* findPlayer(std::string_view text);
     CPlayGroup* findPlayerGroup(std::string_view text);
-    // Sum of noOfPlayers (each limited to 0..9) over the groups in use.
-    int totalPlayers() const;
     // Forgets the tournament file and clears the CTournamentInfo part; the course table stays.
     void newTournament();
 

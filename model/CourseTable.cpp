@@ -1,9 +1,6 @@
-// Reading the course table file into the rows of the course table. The file is parsed
-// once and each section walked once, its keys told apart by name, so a full table of a
-// hundred courses reads in a fraction of the time of one lookup per value.
+#include "model/CourseTable.h"
 
 #include <algorithm>
-#include <array>
 #include <bitset>
 
 #include "ini/IniFile.h"
@@ -20,7 +17,7 @@ int numberAfter(std::string_view key, std::string_view word, int largest) {
     if (digits.front() == '0') return -1;
     int number = 0;
     for (char c : digits) {
-        if (c < '0' || c > '9') return -1;
+        if (!text::isDigit(c)) return -1;
         number = number * 10 + (c - '0');
         if (number > largest) return -1;
     }
@@ -28,7 +25,7 @@ int numberAfter(std::string_view key, std::string_view word, int largest) {
 }
 
 // The values of one course section that the table reads, the first of duplicate keys.
-class CourseValues {
+class SectionValues {
 public:
     enum Slot { Holes, Par, Index, NumberOfTees, FirstTee };
     enum TeeSlot { Tee, SlopeValue, ParValue, PitchValue, TeeSlots };
@@ -79,55 +76,62 @@ private:
     std::bitset<Slots> found_;
 };
 
-// Values as the model's files take them (IniFile::textValue and its kin): their first
-// 49 characters.
+// Values as the model's files take them: their first 49 characters.
 std::string_view cut(std::string_view value) { return value.substr(0, text::MaxTextLength); }
 int intOf(std::string_view value) { return text::readInt(cut(value)); }
-float decimalOf(std::string_view value) { return text::toFloat(text::readDecimal(cut(value))); }
 
 void readCourse(const CourseValues& values, CPitch& row) {
-    row.holes = intOf(values[CourseValues::Holes]);
-    // Read whole, unlike the other values, which are cut at 49 characters. Fills the
-    // numbers present; holes the list does not reach keep their values.
-    text::scanInts(values[CourseValues::Par], row.par.data(), MaxHoles);
-    text::scanInts(values[CourseValues::Index], row.index.data(), MaxHoles);
-    // The tee arrays hold five; a larger or negative count is kept within them.
-    row.numberOfTees = std::clamp(intOf(values[CourseValues::NumberOfTees]), 0, MaxTees);
+    row.name = values.name;
+    row.holes = values.holes;
+    // Fills the numbers present; holes the list does not reach keep their values.
+    text::scanInts(values.parList, row.par.data(), MaxHoles);
+    text::scanInts(values.indexList, row.index.data(), MaxHoles);
+    row.numberOfTees = values.teeCount;
     for (int tee = 0; tee < row.numberOfTees; ++tee) {
-        row.teeName[tee] = cut(values.tee(tee, CourseValues::Tee));
-        row.slopeValue[tee] = intOf(values.tee(tee, CourseValues::SlopeValue));
-        row.parValue[tee] = intOf(values.tee(tee, CourseValues::ParValue));
-        row.pitchValue[tee] = decimalOf(values.tee(tee, CourseValues::PitchValue));
+        row.teeName[tee] = values.tees[tee].name;
+        row.slopeValue[tee] = values.tees[tee].slope;
+        row.parValue[tee] = values.tees[tee].par;
+        row.pitchValue[tee] = text::toFloat(text::readDecimal(values.tees[tee].rating));
     }
-}
-
-// The names of the courses, keyed by position: "Pitch1", "Pitch2", ...
-std::array<std::string_view, MaxPitches> courseNames(const IniFile& file, int count) {
-    std::array<std::string_view, MaxPitches> names{};
-    std::bitset<MaxPitches> found;
-    file.forEachValue("Pitches", [&](std::string_view key, std::string_view value) {
-        const int number = numberAfter(key, "Pitch", count);
-        if (number < 1 || found[number - 1]) return;
-        found[number - 1] = true;
-        names[number - 1] = value;
-    });
-    return names;
 }
 
 }  // namespace
 
+CourseTableReader::CourseTableReader(const IniFile& file)
+    : file_(file), count_(std::clamp(file.intValue("NumberOfPitches", "Number"), 0, MaxPitches)) {
+    // The names of the courses, keyed by position: "Pitch1", "Pitch2", ...
+    std::bitset<MaxPitches> found;
+    file.forEachValue("Pitches", [&](std::string_view key, std::string_view value) {
+        const int number = numberAfter(key, "Pitch", count_);
+        if (number < 1 || found[number - 1]) return;
+        found[number - 1] = true;
+        names_[number - 1] = value;
+    });
+}
+
+CourseValues CourseTableReader::course(int position) const {
+    SectionValues section;
+    file_.forEachValue(text::numbered("Pitch", position + 1),
+                       [&section](std::string_view key, std::string_view value) { section.take(key, value); });
+    CourseValues values;
+    values.name = cut(names_[position]);
+    values.holes = intOf(section[SectionValues::Holes]);
+    // Read whole, unlike the other values, which are cut at 49 characters.
+    values.parList = section[SectionValues::Par];
+    values.indexList = section[SectionValues::Index];
+    values.teeCount = std::clamp(intOf(section[SectionValues::NumberOfTees]), 0, MaxTees);
+    for (int tee = 0; tee < values.teeCount; ++tee) {
+        values.tees[tee] = {cut(section.tee(tee, SectionValues::Tee)), cut(section.tee(tee, SectionValues::PitchValue)),
+                            intOf(section.tee(tee, SectionValues::SlopeValue)),
+                            intOf(section.tee(tee, SectionValues::ParValue))};
+    }
+    return values;
+}
+
 void CTournament::loadPitches() {
     // A missing or unreadable file gives an empty course table.
     const IniFile file = IniFile::readOrEmpty(configFile);
-    // The table holds a hundred rows; a larger or negative count is kept within them.
-    numberOfPitches = std::clamp(file.intValue("NumberOfPitches", "Number"), 0, MaxPitches);
-    const std::array<std::string_view, MaxPitches> names = courseNames(file, numberOfPitches);
-    for (int i = 0; i < numberOfPitches; ++i) {
-        pitches[i].name = cut(names[i]);
-        // The section of a course is named after its position, like its key in "Pitches".
-        CourseValues values;
-        file.forEachValue("Pitch" + text::formatInt(i + 1),
-                          [&values](std::string_view key, std::string_view value) { values.take(key, value); });
-        readCourse(values, pitches[i]);
-    }
+    const CourseTableReader table(file);
+    numberOfPitches = table.count();
+    for (int i = 0; i < numberOfPitches; ++i) readCourse(table.course(i), pitches[i]);
 }

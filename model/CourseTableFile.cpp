@@ -4,6 +4,8 @@
 
 #include "ini/FileSystem.h"
 #include "ini/IniFile.h"
+#include "model/CourseTable.h"
+#include "text/Encoding.h"
 #include "text/Text.h"
 
 namespace {
@@ -12,9 +14,8 @@ namespace {
 constexpr std::array<std::string_view, 4> TeeKeys{"Tee", "SlopeValue", "ParValue", "PitchValue"};
 constexpr std::array<std::string_view, 4> CourseKeys{"Holes", "Par", "Index", "NumberOfTees"};
 
-std::string numbered(std::string_view word, int number) { return std::string(word) + text::formatInt(number); }
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+using text::isDigit;
+using text::numbered;
 
 std::string_view trimmed(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
@@ -111,24 +112,11 @@ std::optional<std::string> checkTees(const CourseDraft& course, int position) {
     return std::nullopt;
 }
 
-// Windows-1252 letters compared without regard to case: A-Z and the accented capitals.
-std::string foldedName(std::string_view name) {
-    std::string folded(name);
-    for (char& c : folded) {
-        const auto byte = static_cast<unsigned char>(c);
-        if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7)) {
-            c = static_cast<char>(byte + 0x20);
-        }
-    }
-    return folded;
-}
-
 // Whether a course other than courses[at] has its name; only those before it when `earlierOnly`.
 std::optional<std::string> checkNameFree(std::span<const CourseDraft> courses, std::size_t at, bool earlierOnly) {
-    const std::string name = foldedName(courses[at].name);
     const std::size_t end = earlierOnly ? at : courses.size();
     for (std::size_t j = 0; j < end; ++j) {
-        if (j != at && foldedName(courses[j].name) == name) {
+        if (j != at && text::sameLettersIgnoringCase(courses[j].name, courses[at].name)) {
             return "To baner heter " + inQuotes(courses[at].name) + ". Gi hver bane sitt eget navn.";
         }
     }
@@ -146,24 +134,17 @@ std::optional<IniFile> readTableFile(const std::string& path) {
     return std::nullopt;
 }
 
-TeeDraft readTee(const IniFile& file, const std::string& section, int number) {
-    TeeDraft tee;
-    tee.name = file.textValue(section, numbered("Tee", number));
-    tee.rating = file.textValue(section, numbered("PitchValue", number));
-    tee.slope = file.intValue(section, numbered("SlopeValue", number));
-    tee.par = file.intValue(section, numbered("ParValue", number));
-    return tee;
-}
-
-CourseDraft readCourse(const IniFile& file, int number) {
-    const std::string section = numbered("Pitch", number);
+// The course rating stays the text the file holds, so the editor shows it as written.
+CourseDraft draftOf(const CourseValues& values) {
     CourseDraft course;
-    course.name = file.textValue("Pitches", section);
-    course.holes = file.intValue(section, "Holes");
-    text::scanInts(file.value(section, "Par"), course.par.data(), MaxHoles);
-    text::scanInts(file.value(section, "Index"), course.index.data(), MaxHoles);
-    const int tees = std::clamp(file.intValue(section, "NumberOfTees"), 0, MaxTees);
-    for (int tee = 1; tee <= tees; ++tee) course.tees.push_back(readTee(file, section, tee));
+    course.name = values.name;
+    course.holes = values.holes;
+    text::scanInts(values.parList, course.par.data(), MaxHoles);
+    text::scanInts(values.indexList, course.index.data(), MaxHoles);
+    for (int tee = 0; tee < values.teeCount; ++tee) {
+        const CourseValues::Tee& read = values.tees[tee];
+        course.tees.push_back({std::string(read.name), std::string(read.rating), read.slope, read.par});
+    }
     return course;
 }
 
@@ -257,9 +238,10 @@ std::optional<std::string> checkCourseAt(std::span<const CourseDraft> courses, i
 std::optional<std::vector<CourseDraft>> readCourseTable(const std::string& path) {
     const std::optional<IniFile> file = readTableFile(path);
     if (!file) return std::nullopt;
-    const int count = std::clamp(file->intValue("NumberOfPitches", "Number"), 0, MaxPitches);
+    const CourseTableReader table(*file);
     std::vector<CourseDraft> courses;
-    for (int number = 1; number <= count; ++number) courses.push_back(readCourse(*file, number));
+    courses.reserve(table.count());
+    for (int i = 0; i < table.count(); ++i) courses.push_back(draftOf(table.course(i)));
     return courses;
 }
 

@@ -59,7 +59,7 @@ std::optional<std::string> checkCourseAt(std::span<const CourseDraft> courses, i
 // (a tournament keeps its course by name; letter case does not make two names differ).
 std::optional<std::string> checkCourseTable(std::span<const CourseDraft> courses);
 
-// The courses of the course table file at `path`, as the course table reader sees them,
+// The courses of the course table file at `path`, as CourseTableReader reads them,
 // with each course rating as the file writes it. A missing file holds none; nothing when
 // the file is there but cannot be read.
 std::optional<std::vector<CourseDraft>> readCourseTable(const std::string& path);

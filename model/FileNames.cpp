@@ -19,13 +19,33 @@ std::string pathInWorkDir(std::string_view prefix, std::string_view name, std::s
     return std::string(prefix) + text::utf8FromWindows1252(name) + std::string(suffix);
 }
 
-}  // namespace
-
 bool isUsableFileName(std::string_view typedName) {
     const std::optional<std::string> stored = text::exactWindows1252FromUtf8(typedName);
     if (!stored || stored->size() > text::MaxTextLength) return false;
     if (*stored == "." || *stored == "..") return false;
     return std::none_of(stored->begin(), stored->end(), isSeparatorOrControl);
+}
+
+}  // namespace
+
+NameForFiles nameForFiles(std::string_view typedName) {
+    if (typedName.empty()) return NameForFiles::Empty;
+    return isUsableFileName(typedName) ? NameForFiles::Usable : NameForFiles::Unusable;
+}
+
+NameForFiles storedNameForFiles(std::string_view storedName) {
+    return nameForFiles(text::utf8FromWindows1252(storedName));
+}
+
+const char* refusalText(NameForFiles verdict) {
+    switch (verdict) {
+        case NameForFiles::Empty:
+            return "Skriv inn et Konkuransenavn.";
+        case NameForFiles::Unusable:
+            return "Konkurransenavnet kan ikke brukes som filnavn.";
+        default:
+            return "";
+    }
 }
 
 std::string tournamentFilePath(std::string_view name) { return pathInWorkDir("./data/", name, ".ini"); }

@@ -5,11 +5,17 @@
 #include <string>
 #include <string_view>
 
-// Whether a competition name, as typed (UTF-8), can name the tournament's files: every
-// character has its place in Windows-1252 (names differing only in others would share one
-// file), at most text::MaxTextLength characters (the stored name is cut there), no "/" or
-// "\", no control character, and neither "." nor "..". The empty name is refused elsewhere.
-bool isUsableFileName(std::string_view typedName);
+// Whether a tournament name can name its files, and if not, why: a name is usable when it is
+// not empty, every character has its place in Windows-1252 (names differing only in others
+// would share one file), it has at most text::MaxTextLength characters (the stored name is
+// cut there), no "/" or "\", no control character, and it is neither "." nor "..".
+enum class NameForFiles { Usable, Empty, Unusable };
+// For the name as typed (UTF-8).
+NameForFiles nameForFiles(std::string_view typedName);
+// For the name as the tournament keeps it (Windows-1252).
+NameForFiles storedNameForFiles(std::string_view storedName);
+// What the screens say when they refuse a name for `verdict` (UTF-8); empty for Usable.
+const char* refusalText(NameForFiles verdict);
 
 // "./data/<name>.ini"
 std::string tournamentFilePath(std::string_view name);

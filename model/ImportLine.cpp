@@ -13,7 +13,6 @@ constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
 
 // The white space that separates fields, the same in every locale.
 bool isFieldBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Reads the fields of one line from left to right.
 class FieldReader {
@@ -41,7 +40,7 @@ public:
     std::optional<int> nextInt() {
         const std::string_view word = nextWord();
         const std::size_t firstDigit = !word.empty() && (word[0] == '+' || word[0] == '-') ? 1 : 0;
-        if (firstDigit >= word.size() || !isDigit(word[firstDigit])) return std::nullopt;
+        if (firstDigit >= word.size() || !text::isDigit(word[firstDigit])) return std::nullopt;
         return text::readInt(word);
     }
 

@@ -7,7 +7,7 @@
 
 namespace {
 
-std::string numbered(std::string_view word, int number) { return std::string(word) + text::formatInt(number); }
+using text::numbered;
 
 std::string resultsText(const std::array<int, MaxHoles>& results) {
     std::string line;

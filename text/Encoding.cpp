@@ -1,5 +1,6 @@
 #include "text/Encoding.h"
 
+#include <algorithm>
 #include <array>
 
 namespace text {
@@ -60,6 +61,27 @@ void appendUtf8(std::string& out, char32_t code) {
 }
 
 }  // namespace
+
+char foldCase(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7))
+        return static_cast<char>(byte + 0x20);
+    switch (byte) {
+        case 0x8A:
+        case 0x8C:
+        case 0x8E:
+            return static_cast<char>(byte + 0x10);
+        case 0x9F:
+            return '\xFF';
+        default:
+            return c;
+    }
+}
+
+bool sameLettersIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return foldCase(x) == foldCase(y); });
+}
 
 char32_t unicodeOfWindows1252(unsigned char byte) {
     if (byte >= 0x80 && byte <= 0x9F && HighControls[byte - 0x80] != 0) return HighControls[byte - 0x80];

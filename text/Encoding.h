@@ -20,6 +20,13 @@ std::optional<unsigned char> windows1252Of(char32_t code);
 inline char16_t toUtf16(char c) { return static_cast<char16_t>(unicodeOfWindows1252(static_cast<unsigned char>(c))); }
 char fromUtf16(char16_t code);
 
+// The small letter of a Windows-1252 capital, every other byte as it is. The code page's
+// letter pairs: A-Z, the accented capitals 0xC0-0xDE but the sign 0xD7, and the four it
+// keeps apart from them, Š (0x8A), Œ (0x8C), Ž (0x8E) and Ÿ (0x9F, whose small letter is 0xFF).
+char foldCase(char c);
+// Whether two Windows-1252 texts hold the same letters without regard to their case.
+bool sameLettersIgnoringCase(std::string_view a, std::string_view b);
+
 // Whether `bytes` is well-formed UTF-8: no overlong forms, surrogates or values past U+10FFFF.
 bool isUtf8(std::string_view bytes);
 

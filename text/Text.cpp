@@ -15,7 +15,6 @@ namespace text {
 namespace {
 
 bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 inline const char* skipBlanks(const char* p, const char* end) {
     while (p != end && isBlank(*p)) ++p;

@@ -10,6 +10,9 @@
 
 namespace text {
 
+// An ASCII digit, whatever the process locale says.
+constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
 // Texts taken from screen fields and values read from INI files keep at most this many characters.
 inline constexpr std::size_t MaxTextLength = 49;
 
@@ -38,6 +41,10 @@ float toFloat(double value);
 
 // "%d"
 std::string formatInt(long long value);
+
+// A key or section name of the files: the word with the number of its course, tee, group
+// or player right after it ("Tee3", "PlayGroup2").
+inline std::string numbered(std::string_view word, long long number) { return std::string(word) + formatInt(number); }
 
 // "%.<decimals>f" with a point, an exact half (taken from the value's 17 significant
 // digits) rounded away from zero: 12.25 -> "12.3", 0.5 -> "1", -2.5 -> "-3",

@@ -7,7 +7,6 @@
 #include "app/CTournamentApp.h"
 #include "model/FileNames.h"
 #include "print/ScoreCardPdf.h"
-#include "text/Encoding.h"
 #include "text/Text.h"
 #include "ui/Artwork.h"
 #include "ui/CRegisterGroupDlg.h"
@@ -22,7 +21,6 @@ namespace {
 // A caption made on opening holds at most this many characters.
 constexpr std::size_t MaxCaptionLength = 51;
 
-const QString EmptyNameMessage = QStringLiteral("Skriv inn et Konkuransenavn.");
 const QString NoPlayersMessage = QStringLiteral("Ingen spillere er registrert, så det er ingen scorekort å skrive.");
 const QString WriteFailedMessage = QStringLiteral("Scorekortene kunne ikke skrives til %1.");
 const QString WrittenQuestion = QStringLiteral("Scorekortene er skrevet til %1.\n\nVil du åpne dem?");
@@ -91,13 +89,9 @@ void CRegisterAllGroupsDlg::registerGroup(int position) {
 
 void CRegisterAllGroupsDlg::writeScoreCards() {
     const CTournament& tournament = theTournament();
-    if (tournament.name.empty()) {
-        MessageBox::warning(this, EmptyNameMessage);
-        return;
-    }
     // A name with a folder separator would write the cards outside the working directory.
-    if (!isUsableFileName(text::utf8FromWindows1252(tournament.name))) {
-        MessageBox::warning(this, QString::fromUtf8(UnusableFileNameMessage));
+    if (const NameForFiles verdict = storedNameForFiles(tournament.name); verdict != NameForFiles::Usable) {
+        MessageBox::warning(this, QString::fromUtf8(refusalText(verdict)));
         return;
     }
     if (tournament.totalPlayers() == 0) {

@@ -12,7 +12,6 @@
 #include "lists/PrizeList.h"
 #include "model/FileNames.h"
 #include "print/PrizeListPdf.h"
-#include "text/Encoding.h"
 #include "ui/DialogButtons.h"
 #include "ui/FileMessages.h"
 #include "ui/MessageBox.h"
@@ -20,7 +19,6 @@
 
 namespace {
 
-const QString EmptyNameMessage = QStringLiteral("Skriv inn et Konkuransenavn.");
 const QString WriteFailedMessage = QStringLiteral("Resultatlisten kunne ikke skrives.");
 const QString PrizeWriteFailedMessage = QStringLiteral("Premielisten kunne ikke skrives: %1");
 const QString PrizeWrittenQuestion = QStringLiteral("Premielisten er skrevet til\n%1\n\nVil du \u00e5pne PDF-filen?");
@@ -64,16 +62,11 @@ void CResultsDlg::fillResults() {
 }
 
 bool CResultsDlg::hasUsableName() {
-    if (tournament.name.empty()) {
-        MessageBox::warning(parentWidget(), EmptyNameMessage);
-        return false;
-    }
     // A name with a folder separator would write the list outside the working directory.
-    if (!isUsableFileName(text::utf8FromWindows1252(tournament.name))) {
-        MessageBox::warning(parentWidget(), QString::fromUtf8(UnusableFileNameMessage));
-        return false;
-    }
-    return true;
+    const NameForFiles verdict = storedNameForFiles(tournament.name);
+    if (verdict == NameForFiles::Usable) return true;
+    MessageBox::warning(parentWidget(), QString::fromUtf8(refusalText(verdict)));
+    return false;
 }
 
 void CResultsDlg::writeResults() {

@@ -33,7 +33,6 @@
 
 namespace {
 
-const QString EnterNameMessage = QStringLiteral("Skriv inn et Konkuransenavn.");
 const QString FillGroupFieldsMessage = QStringLiteral("Fyll inn de andre feltene før du legger inn gruppene.");
 const QString FillFieldsFirstMessage = QStringLiteral("Fyll inn de andre feltene først.");
 const QString NoTournamentDataMessage = QStringLiteral("Du må legge inn data for en turnering.");
@@ -359,15 +358,10 @@ void CTournamentDlg::onTypePicked(int index) {
 
 bool CTournamentDlg::checkNameForFiles() {
     copyBoundFields();
-    if (competitionName.isEmpty()) {
-        MessageBox::warning(this, EnterNameMessage);
-        return false;
-    }
-    if (!isUsableFileName(competitionName.toUtf8().toStdString())) {
-        MessageBox::warning(this, QString::fromUtf8(UnusableFileNameMessage));
-        return false;
-    }
-    return true;
+    const NameForFiles verdict = nameForFiles(competitionName.toStdString());
+    if (verdict == NameForFiles::Usable) return true;
+    MessageBox::warning(this, QString::fromUtf8(refusalText(verdict)));
+    return false;
 }
 
 void CTournamentDlg::openTournament() {

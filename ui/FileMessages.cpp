@@ -5,42 +5,13 @@
 
 #include "ui/MessageBox.h"
 
-namespace {
-
-enum class Access { Read, Write };
-
-QString reasonText(const files::FileResult& result, Access access) {
-    switch (result.error) {
-        case files::FileError::Missing:
-            return QStringLiteral("Filen finnes ikke.");
-        case files::FileError::DiskFull:
-            return QStringLiteral("Disken er full.");
-        case files::FileError::NoPermission:
-            return access == Access::Read ? QStringLiteral("Du har ikke lov til å lese filen.")
-                                          : QStringLiteral("Du har ikke lov til å skrive til filen.");
-        case files::FileError::FolderMissing:
-            return QStringLiteral("Mappen finnes ikke.");
-        case files::FileError::NotRegular:
-            return QStringLiteral("Det som ligger der, er ikke en vanlig fil.");
-        case files::FileError::TooLarge:
-            return QStringLiteral("Filen er for stor.");
-        default:
-            return QString::fromLocal8Bit(result.systemText);
-    }
-}
-
-QString withReason(const QString& message, const QString& reason) {
-    return reason.isEmpty() ? message : message + QLatin1Char('\n') + reason;
-}
-
-}  // namespace
-
+// The core words it; the screens show its UTF-8.
 QString withFailureReason(const QString& message, const files::FileResult& result) {
-    return withReason(message, reasonText(result, Access::Write));
+    return QString::fromStdString(withFailureReason(message.toStdString(), result));
 }
 
 QString withReadFailureReason(const QString& message, const files::FileResult& result) {
-    return withReason(message, reasonText(result, Access::Read));
+    return QString::fromStdString(withReadFailureReason(message.toStdString(), result));
 }
 
 void openPdfOrSayWhy(QWidget* parent, const QString& absolutePath) {

@@ -1,17 +1,13 @@
 #pragma once
-// Wording of the file rules and file failures for the screens.
+// Wording of file failures for the screens, and opening a written PDF.
 
 #include <QString>
 
 #include "ini/FileSystem.h"
+#include "model/FileMessages.h"
 
-// Message for a competition name that cannot serve as a file name.
-inline constexpr const char* UnusableFileNameMessage = "Konkurransenavnet kan ikke brukes som filnavn.";
-
-// `message`, then on a second line why the file could not be written: in Norwegian for the
-// usual causes, in the system's own words otherwise.
+// withFailureReason and withReadFailureReason of model/FileMessages.h for the screens' texts.
 QString withFailureReason(const QString& message, const files::FileResult& result);
-// The same for a file that could not be read.
 QString withReadFailureReason(const QString& message, const files::FileResult& result);
 
 class QWidget;

@@ -77,6 +77,12 @@ TEST(CourseTableChecks, EachCheckRefusesWithItsMessage) {
              t[1].name = "\xE5s";
          },
          "To baner heter \xAB\xE5s\xBB. Gi hver bane sitt eget navn."},
+        {"same name with \x8A",
+         [](auto& t) {
+             t[0].name = "\x8Aibenik";
+             t[1].name = "\x9Aibenik";
+         },
+         "To baner heter \xAB\x9Aibenik\xBB. Gi hver bane sitt eget navn."},
         {"101 courses", [](auto& t) { t.resize(101, t[1]); }, "Banetabellen kan ha h\xF8yst 100 baner."},
     };
     for (const CheckCase& c : cases) {

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cfloat>
 #include <climits>
 #include <clocale>
 #include <cmath>
 #include <string>
+#include <utility>
 
+#include "text/Encoding.h"
 #include "text/Text.h"
 
 TEST(NumberShowing, ExactHalvesRoundAwayFromZero) {
@@ -80,6 +83,20 @@ TEST(Texts, CutKeepsFortyNineCharactersAndLineBreaksBecomeBlanks) {
     EXPECT_EQ(text::cut(std::string(60, 'x')), std::string(49, 'x'));
     EXPECT_EQ(text::cut("kort"), "kort");
     EXPECT_EQ(text::withoutLineBreaks("a\r\nb\nc"), "a  b c");
+}
+
+TEST(Texts, CaseFoldJoinsEveryLetterPairOfTheCodePageAndNothingElse) {
+    // Capital and small letter; every other byte folds to itself.
+    std::array<unsigned char, 256> small{};
+    for (int b = 0; b < 256; ++b) small[b] = static_cast<unsigned char>(b);
+    for (int b = 'A'; b <= 'Z'; ++b) small[b] = static_cast<unsigned char>(b + 0x20);
+    for (int b = 0xC0; b <= 0xDE; ++b) small[b] = static_cast<unsigned char>(b == 0xD7 ? b : b + 0x20);
+    const std::pair<int, int> others[] = {{0x8A, 0x9A}, {0x8C, 0x9C}, {0x8E, 0x9E}, {0x9F, 0xFF}};
+    for (auto [capital, letter] : others) small[capital] = static_cast<unsigned char>(letter);
+    for (int b = 0; b < 256; ++b)
+        EXPECT_EQ(static_cast<unsigned char>(text::foldCase(static_cast<char>(b))), small[b]) << "byte " << b;
+    EXPECT_TRUE(text::sameLettersIgnoringCase("\x8Aibenik \xC6R\xD8", "\x9AIBENIK \xE6r\xF8"));
+    EXPECT_FALSE(text::sameLettersIgnoringCase("Sola", "Sola GK"));
 }
 
 // Sets a locale for one test and puts the previous one back, also when an assertion ends the test.

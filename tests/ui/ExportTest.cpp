@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "PlayTestSupport.h"
+#include "TestCourseTable.h"
 #include "lists/Lists.h"
 #include "lists/PrizeList.h"
 
@@ -20,7 +21,7 @@ protected:
         QDir(work.path()).mkpath(QStringLiteral("data"));
         QFile config(work.filePath(QStringLiteral("config/TeebrookConfig.ini")));
         ASSERT_TRUE(config.open(QIODevice::WriteOnly));
-        config.write(QString::fromUtf8(UiTestCourseTable).toLatin1());
+        config.write(TestCourseTable);
         config.close();
         setUpTournament(2, "Kortbanen");
         setUpGroup(0, 1, "Formiddag", 0, 0, 0);

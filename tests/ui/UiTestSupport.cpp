@@ -13,21 +13,7 @@
 #include <memory>
 #include <string>
 
-const char* const UiTestCourseTable =
-    "[NumberOfPitches]\r\nNumber=2\r\n"
-    "[Pitches]\r\nPitch1=Testbanen\r\nPitch2=Kortbanen\r\n"
-    "[Pitch1]\r\nHoles=18\r\n"
-    "Par=4 4 3 4 5 4 4 3 4 4 4 3 4 5 4 3 4 4\r\n"
-    "Index=1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18\r\n"
-    "NumberOfTees=3\r\n"
-    "Tee1=Gul\r\nSlopeValue1=128\r\nParValue1=72\r\nPitchValue1=70.4\r\n"
-    "Tee2=Rød\r\nSlopeValue2=113\r\nParValue2=72\r\nPitchValue2=72.0\r\n"
-    "Tee3=Blå\r\nSlopeValue3=131\r\nParValue3=72\r\nPitchValue3=69.8\r\n"
-    "[Pitch2]\r\nHoles=9\r\n"
-    "Par=4 3 5 4 4 3 4 5 4\r\n"
-    "Index=2 8 4 6 1 9 3 5 7\r\n"
-    "NumberOfTees=1\r\n"
-    "Tee1=Hvit\r\nSlopeValue1=120\r\nParValue1=36\r\nPitchValue1=35.2\r\n";
+#include "TestCourseTable.h"
 
 void UiTest::SetUp() {
     CTournament& t = TournamentSessionTestAccess::record();
@@ -154,8 +140,7 @@ int main(int argc, char** argv) {
     QDir().mkpath(workDir.filePath(QStringLiteral("config")));
     QFile config(workDir.filePath(QStringLiteral("config/TeebrookConfig.ini")));
     if (!config.open(QIODevice::WriteOnly)) return 2;
-    // The table is Windows-1252: the source literal is UTF-8, so convert ø and å.
-    config.write(QString::fromUtf8(UiTestCourseTable).toLatin1());
+    config.write(TestCourseTable);
     config.close();
     QDir::setCurrent(workDir.path());
 

@@ -12,11 +12,6 @@
 #include "app/CTournamentApp.h"
 #include "ui/MessageBox.h"
 
-// The course table every GUI test runs on (written to config/ before the app starts).
-// Course 1 "Testbanen": 18 holes, par 4 everywhere but holes 3, 8, 12, 16 (par 3) and
-// 5, 14 (par 5), three tees; course 2 "Kortbanen": 9 holes, one tee.
-extern const char* const UiTestCourseTable;
-
 // Cases arrange a tournament by writing the session's record directly, as a file would give it;
 // the screens under test change it through the session only.
 class TournamentSessionTestAccess {

@@ -1,0 +1,41 @@
+#include "model/FileMessages.h"
+
+namespace {
+
+enum class Access { Read, Write };
+
+std::string_view reasonText(const files::FileResult& result, Access access) {
+    switch (result.error) {
+        case files::FileError::Missing:
+            return "Filen finnes ikke.";
+        case files::FileError::DiskFull:
+            return "Disken er full.";
+        case files::FileError::NoPermission:
+            return access == Access::Read ? "Du har ikke lov til \xC3\xA5 lese filen."
+                                          : "Du har ikke lov til \xC3\xA5 skrive til filen.";
+        case files::FileError::FolderMissing:
+            return "Mappen finnes ikke.";
+        case files::FileError::NotRegular:
+            return "Det som ligger der, er ikke en vanlig fil.";
+        case files::FileError::TooLarge:
+            return "Filen er for stor.";
+        default:
+            return result.systemText;
+    }
+}
+
+std::string withReason(std::string_view message, std::string_view reason) {
+    std::string text(message);
+    if (!reason.empty()) text.append(1, '\n').append(reason);
+    return text;
+}
+
+}  // namespace
+
+std::string withFailureReason(std::string_view message, const files::FileResult& result) {
+    return withReason(message, reasonText(result, Access::Write));
+}
+
+std::string withReadFailureReason(std::string_view message, const files::FileResult& result) {
+    return withReason(message, reasonText(result, Access::Read));
+}
