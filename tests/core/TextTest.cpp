@@ -5,8 +5,12 @@
 #include <clocale>
 #include <cmath>
 #include <string>
+#include <string_view>
 
+#include "text/Encoding.h"
 #include "text/Text.h"
+
+using namespace text::literals;
 
 TEST(NumberShowing, ExactHalvesRoundAwayFromZero) {
     EXPECT_EQ(text::formatFixed1(12.25), "12.3");
@@ -80,6 +84,30 @@ TEST(Texts, CutKeepsFortyNineCharactersAndLineBreaksBecomeBlanks) {
     EXPECT_EQ(text::cut(std::string(60, 'x')), std::string(49, 'x'));
     EXPECT_EQ(text::cut("kort"), "kort");
     EXPECT_EQ(text::withoutLineBreaks("a\r\nb\nc"), "a  b c");
+}
+
+// The program's texts are written in UTF-8 and kept as Windows-1252; the build makes the bytes.
+static_assert("Ikke fullført"_cp1252 == "Ikke fullf\xF8rt");
+static_assert(" – "_cp1252.size() == 3);
+
+TEST(Texts, Windows1252LiteralsHoldTheCodePageBytesOfTheirUtf8) {
+    const struct {
+        std::string_view literal;
+        std::string_view bytes;
+    } cases[] = {
+        {"blåbær"_cp1252,
+         "bl\xE5"
+         "b\xE6r"},
+        {"Ærø Åsgård Øst"_cp1252, "\xC6r\xF8 \xC5sg\xE5rd \xD8st"},
+        {"«Bane» – én tee"_cp1252,
+         "\xAB"
+         "Bane\xBB \x96 \xE9n tee"},
+        {""_cp1252, ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.literal, c.bytes);
+        EXPECT_EQ(text::exactWindows1252FromUtf8(text::utf8FromWindows1252(c.bytes)), c.literal);
+    }
 }
 
 // Sets a locale for one test and puts the previous one back, also when an assertion ends the test.
