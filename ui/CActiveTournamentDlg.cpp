@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/CTournamentApp.h"
+#include "print/TextCodec.h"
 #include "scoring/HoleScore.h"
 #include "text/Text.h"
 #include "ui/CClubhouseBoardDlg.h"
@@ -23,7 +24,6 @@
 #include "ui/ColorSupport.h"
 #include "ui/FieldText.h"
 #include "ui/LeaderboardColumns.h"
-#include "ui/TextCodec.h"
 
 namespace {
 
@@ -70,7 +70,7 @@ QLabel* centredLabel(QWidget* parent, const QString& text, const QString& object
 }
 
 QLabel* headingLabel(QWidget* parent, const LeaderboardColumn& column) {
-    const QString heading = QString::fromUtf8(column.heading);
+    const QString heading = column.heading.toString();
     if (!(column.alignment & Qt::AlignHCenter)) return new QLabel(heading, parent);
     return centredLabel(parent, heading, column.id == BoardColumn::Hcp ? QStringLiteral("hcpHeading") : QString());
 }

@@ -9,13 +9,13 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 #include <utility>
+#include "print/TextCodec.h"
 
 #include "text/Text.h"
 #include "ui/Artwork.h"
 #include "ui/DialogButtons.h"
 #include "ui/FieldText.h"
 #include "ui/MessageBox.h"
-#include "ui/TextCodec.h"
 
 namespace {
 
@@ -54,7 +54,7 @@ const QString Decimal = QStringLiteral("[0-9]*([.,][0-9]*)?");
 QString numbered(const char* word, int number) { return QString::fromLatin1(word) + QString::number(number); }
 
 // A number field shows nothing for 0, so an unfilled field looks unfilled.
-QString numberOrEmpty(int value) { return value == 0 ? QString() : QString::fromStdString(text::formatInt(value)); }
+QString numberOrEmpty(int value) { return value == 0 ? QString() : numberText(value); }
 
 int numberOf(const QLineEdit* edit) { return text::readInt(fromQString(edit->text())); }
 
@@ -148,7 +148,7 @@ QWidget* CCourseDlg::buildCourseFrame() {
 }
 
 QWidget* CCourseDlg::buildTeeFrame() {
-    auto* frame = new QGroupBox(QStringLiteral("Tees (minst \u00e9n, h\u00f8yst fem)"), this);
+    auto* frame = new QGroupBox(QStringLiteral("Tees (minst én, høyst fem)"), this);
     auto* grid = new QGridLayout(frame);
     const QStringList headings{QStringLiteral("Tee"), QStringLiteral("Baneverdi"), QStringLiteral("Slope"),
                                QStringLiteral("Par")};

@@ -8,20 +8,19 @@
 #include <QVBoxLayout>
 
 #include "app/CTournamentApp.h"
-#include "text/Text.h"
+#include "print/TextCodec.h"
 #include "ui/Artwork.h"
 #include "ui/CCourseDlg.h"
 #include "ui/CImportPitchesDlg.h"
 #include "ui/DialogButtons.h"
 #include "ui/MessageBox.h"
-#include "ui/TextCodec.h"
 
 namespace {
 
 const QString UnreadableMessage = QStringLiteral(
-    "Banetabellen (config/TeebrookConfig.ini) kunne ikke leses, s\u00e5 den kan ikke endres her.");
+    "Banetabellen (config/TeebrookConfig.ini) kunne ikke leses, så den kan ikke endres her.");
 const QString NotWrittenMessage = QStringLiteral(
-    "Banetabellen kunne ikke lagres. Filen config/TeebrookConfig.ini er som f\u00f8r.");
+    "Banetabellen kunne ikke lagres. Filen config/TeebrookConfig.ini er som før.");
 const QString UnsavedQuestion = QStringLiteral("Endringene i banene er ikke lagret. Vil du lagre dem?");
 const QString LeftOutPattern = QStringLiteral(
     "%1 av de importerte banene finnes allerede i listen og ble ikke lagt til.");
@@ -120,7 +119,7 @@ void CCourseTableDlg::showList(int current) {
         const CourseDraft& course = courses[i];
         auto* item = new QTreeWidgetItem(courseList);
         item->setText(0, toQString(course.name));
-        item->setText(1, QString::fromStdString(text::formatInt(course.holes)));
+        item->setText(1, numberText(course.holes));
         item->setText(2, teeNames(course));
         if (states[i] == State::New) item->setText(3, QStringLiteral("Ny, ikke lagret"));
         if (states[i] == State::Changed) item->setText(3, QStringLiteral("Endret, ikke lagret"));

@@ -8,12 +8,12 @@
 #include <QVBoxLayout>
 
 #include "app/CTournamentApp.h"
+#include "print/TextCodec.h"
 #include "text/Text.h"
 #include "ui/Artwork.h"
 #include "ui/CChoiceList.h"
 #include "ui/CloseButton.h"
 #include "ui/FieldText.h"
-#include "ui/TextCodec.h"
 
 namespace {
 

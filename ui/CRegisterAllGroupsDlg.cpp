@@ -7,6 +7,7 @@
 #include "app/CTournamentApp.h"
 #include "model/FileNames.h"
 #include "print/ScoreCardPdf.h"
+#include "print/TextCodec.h"
 #include "text/Encoding.h"
 #include "text/Text.h"
 #include "ui/Artwork.h"
@@ -15,7 +16,6 @@
 #include "ui/DialogButtons.h"
 #include "ui/FileMessages.h"
 #include "ui/MessageBox.h"
-#include "ui/TextCodec.h"
 
 namespace {
 

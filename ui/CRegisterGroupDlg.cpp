@@ -8,13 +8,13 @@
 #include <QVBoxLayout>
 
 #include "app/CTournamentApp.h"
+#include "print/TextCodec.h"
 #include "scoring/Handicap.h"
 #include "text/Text.h"
 #include "ui/Artwork.h"
 #include "ui/CloseButton.h"
 #include "ui/FieldText.h"
 #include "ui/MessageBox.h"
-#include "ui/TextCodec.h"
 
 namespace {
 
@@ -142,7 +142,7 @@ bool CRegisterGroupDlg::hasValidTee() {
 }
 
 void CRegisterGroupDlg::warnOfMissingTee() {
-    if (group() && !hasValidTee()) MessageBox::warning(parentWidget(), QString::fromUtf8(MissingTeeMessage));
+    if (group() && !hasValidTee()) MessageBox::warning(parentWidget(), MissingTeeMessage);
 }
 
 void CRegisterGroupDlg::disableRow(int row) {

@@ -12,18 +12,18 @@
 #include "lists/PrizeList.h"
 #include "model/FileNames.h"
 #include "print/PrizeListPdf.h"
+#include "print/TextCodec.h"
 #include "text/Encoding.h"
 #include "ui/DialogButtons.h"
 #include "ui/FileMessages.h"
 #include "ui/MessageBox.h"
-#include "ui/TextCodec.h"
 
 namespace {
 
 const QString EmptyNameMessage = QStringLiteral("Skriv inn et Konkuransenavn.");
 const QString WriteFailedMessage = QStringLiteral("Resultatlisten kunne ikke skrives.");
 const QString PrizeWriteFailedMessage = QStringLiteral("Premielisten kunne ikke skrives: %1");
-const QString PrizeWrittenQuestion = QStringLiteral("Premielisten er skrevet til\n%1\n\nVil du \u00e5pne PDF-filen?");
+const QString PrizeWrittenQuestion = QStringLiteral("Premielisten er skrevet til\n%1\n\nVil du åpne PDF-filen?");
 
 QString absolutePath(const std::string& path) { return QFileInfo(QString::fromStdString(path)).absoluteFilePath(); }
 

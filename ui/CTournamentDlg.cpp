@@ -15,6 +15,7 @@
 
 #include "app/CTournamentApp.h"
 #include "lists/Lists.h"
+#include "print/TextCodec.h"
 #include "model/FileNames.h"
 #include "text/Text.h"
 #include "ui/Artwork.h"
@@ -29,7 +30,6 @@
 #include "ui/FieldText.h"
 #include "ui/FileMessages.h"
 #include "ui/MessageBox.h"
-#include "ui/TextCodec.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 #pragma once
-// The one place where the model's Windows-1252 texts meet Qt's Unicode strings.
+// The one place where the records' Windows-1252 texts meet Qt's Unicode strings, for the
+// screens and the printed pages alike.
 
 #include <QString>
 #include <string>
@@ -9,3 +10,6 @@
 QString toQString(std::string_view cp1252);
 // A QString to Windows-1252 bytes; characters the code page lacks become '?'.
 std::string fromQString(const QString& text);
+
+// A whole number as the screens and the pages show it.
+QString numberText(long long value);
