@@ -22,6 +22,7 @@
 #include "ui/CColorStatic.h"
 #include "ui/CResultsDlg.h"
 #include "ui/ColorSupport.h"
+#include "ui/Controls.h"
 #include "ui/FieldText.h"
 #include "ui/LeaderboardColumns.h"
 
@@ -52,8 +53,7 @@ constexpr int GroupCaptionWidth = 330;
 
 // A field of the input row, as wide as the leaderboard's field above it.
 QLineEdit* inputField(QWidget* parent, const LeaderboardColumn& column) {
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(QStringLiteral("input%1").arg(QLatin1String(column.name)));
+    QLineEdit* field = makeEdit(QStringLiteral("input%1").arg(QLatin1String(column.name)), parent);
     makeReadOnly(field);
     field->setFocusPolicy(Qt::NoFocus);
     field->setFixedWidth(column.width);
@@ -236,8 +236,7 @@ void CActiveTournamentDlg::buildInputRows(QGridLayout* grid) {
     grid->addWidget(allocationLabel, RowAllocation, colHcp, 1, gridColumn(BoardColumn::Points) + 1 - colHcp,
                     Qt::AlignRight);
     for (int k = 0; k < MaxHoles; ++k) {
-        holeEdits[k] = new QLineEdit(parent);
-        holeEdits[k]->setObjectName(QStringLiteral("holeEdit%1").arg(k));
+        holeEdits[k] = makeEdit(numbered("holeEdit", k), parent);
         holeEdits[k]->setFixedWidth(HoleCellWidth);
         holeEdits[k]->setAlignment(Qt::AlignCenter);
         connect(holeEdits[k], &QLineEdit::textChanged, this, [this, k] { onHoleChanged(k); });
@@ -251,21 +250,16 @@ QWidget* CActiveTournamentDlg::buildButtons() {
     auto* bar = new QWidget(this);
     auto* layout = new QHBoxLayout(bar);
     layout->setContentsMargins(0, 0, 0, 0);
-    resultListButton = new QPushButton(QStringLiteral("Resultatliste"), bar);
-    resultListButton->setObjectName(QStringLiteral("resultListButton"));
-    boardButton = new QPushButton(QStringLiteral("Resultattavle"), bar);
-    boardButton->setObjectName(QStringLiteral("boardButton"));
+    // Enter closes the screen like "Gå til hovedvindu" does; Esc does so through the dialog.
+    addButtons(
+        layout, bar,
+        {{QStringLiteral("Resultatliste"), QStringLiteral("resultListButton"), &resultListButton, EnterKey::AsQt},
+         {QStringLiteral("Resultattavle"), QStringLiteral("boardButton"), &boardButton, EnterKey::AsQt},
+         Stretch,
+         {QStringLiteral("Gå til hovedvindu"), QStringLiteral("closeButton"), &closeButton, EnterKey::Default}});
     connect(boardButton, &QPushButton::clicked, this, &CActiveTournamentDlg::openClubhouseBoard);
-    closeButton = new QPushButton(QStringLiteral("Gå til hovedvindu"), bar);
-    closeButton->setObjectName(QStringLiteral("closeButton"));
-    // Enter closes the screen like the button does; Esc does so through the dialog.
-    closeButton->setDefault(true);
     connect(resultListButton, &QPushButton::clicked, this, &CActiveTournamentDlg::onResultList);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
-    layout->addWidget(resultListButton);
-    layout->addWidget(boardButton);
-    layout->addStretch(1);
-    layout->addWidget(closeButton);
     return bar;
 }
 

@@ -12,7 +12,7 @@
 #include "ui/Artwork.h"
 #include "ui/CCourseDlg.h"
 #include "ui/CImportPitchesDlg.h"
-#include "ui/DialogButtons.h"
+#include "ui/Controls.h"
 #include "ui/MessageBox.h"
 
 namespace {
@@ -26,14 +26,6 @@ const QString LeftOutPattern = QStringLiteral(
     "%1 av de importerte banene finnes allerede i listen og ble ikke lagt til.");
 const QString UnsavedText = QStringLiteral("Endringene er ikke lagret.");
 const QString SavedText = QStringLiteral("Banetabellen er lagret.");
-
-QPushButton* makeButton(const QString& text, const QString& objectName, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(objectName);
-    button->setAutoDefault(false);
-    pressWithEnter(button);
-    return button;
-}
 
 QString teeNames(const CourseDraft& course) {
     QStringList names;
@@ -76,15 +68,14 @@ void CCourseTableDlg::buildForm() {
     courseList->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     courseList->header()->setStretchLastSection(false);
 
-    newButton = makeButton(QStringLiteral("Ny bane"), QStringLiteral("newButton"), this);
-    changeButton = makeButton(QStringLiteral("Endre"), QStringLiteral("changeButton"), this);
-    deleteButton = makeButton(QStringLiteral("Slett"), QStringLiteral("deleteButton"), this);
-    importButton = makeButton(QStringLiteral("Importer baner..."), QStringLiteral("importButton"), this);
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* button : {newButton, changeButton, deleteButton}) buttons->addWidget(button);
+    addButtons(buttons, this,
+               {{QStringLiteral("Ny bane"), QStringLiteral("newButton"), &newButton},
+                {QStringLiteral("Endre"), QStringLiteral("changeButton"), &changeButton},
+                {QStringLiteral("Slett"), QStringLiteral("deleteButton"), &deleteButton}});
     buttons->addSpacing(12);
-    buttons->addWidget(importButton);
-    buttons->addStretch();
+    addButtons(buttons, this,
+               {{QStringLiteral("Importer baner..."), QStringLiteral("importButton"), &importButton}, Stretch});
     auto* middle = new QHBoxLayout;
     middle->addWidget(courseList, 1);
     middle->addLayout(buttons);
@@ -92,12 +83,11 @@ void CCourseTableDlg::buildForm() {
     stateLabel = new QLabel(this);
     stateLabel->setObjectName(QStringLiteral("stateLabel"));
     stateLabel->setWordWrap(true);
-    saveButton = makeButton(QStringLiteral("Lagre"), QStringLiteral("saveButton"), this);
-    closeButton = makeButton(QStringLiteral("Lukk"), QStringLiteral("closeButton"), this);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(stateLabel, 1);
-    bottom->addWidget(saveButton);
-    bottom->addWidget(closeButton);
+    addButtons(bottom, this,
+               {{QStringLiteral("Lagre"), QStringLiteral("saveButton"), &saveButton},
+                {QStringLiteral("Lukk"), QStringLiteral("closeButton"), &closeButton}});
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(middle);

@@ -12,7 +12,7 @@
 #include "text/Text.h"
 #include "ui/Artwork.h"
 #include "ui/CChoiceList.h"
-#include "ui/CloseButton.h"
+#include "ui/Controls.h"
 #include "ui/FieldText.h"
 
 namespace {
@@ -42,14 +42,6 @@ CChoiceList* makeList(const QString& objectName, int contentsLength, QWidget* pa
     list->setMinimumContentsLength(contentsLength);
     return list;
 }
-
-QLineEdit* makeEdit(const QString& objectName, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(objectName);
-    return edit;
-}
-
-QString rowName(const char* column, int row) { return QStringLiteral("%1%2").arg(QLatin1String(column)).arg(row + 1); }
 
 }  // namespace
 
@@ -88,16 +80,15 @@ void CCreateGroupsDlg::buildForm() {
 }
 
 void CCreateGroupsDlg::buildRow(int row, QGridLayout* grid, QWidget* frame) {
-    classLists[row] = makeList(rowName("classList", row), 8, frame);
-    nameEdits[row] = makeEdit(rowName("nameEdit", row), frame);
+    classLists[row] = makeList(numbered("classList", row + 1), 8, frame);
+    nameEdits[row] = makeEdit(numbered("nameEdit", row + 1), frame, {.minimumLetters = 24});
     acceptOnlyStorableText(nameEdits[row]);
-    nameEdits[row]->setMinimumWidth(nameEdits[row]->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 24);
-    playFormLists[row] = makeList(rowName("playFormList", row), 10, frame);
-    allowanceLists[row] = makeList(rowName("allowanceList", row), 4, frame);
-    playerCountEdits[row] = makeEdit(rowName("playerCountEdit", row), frame);
+    playFormLists[row] = makeList(numbered("playFormList", row + 1), 10, frame);
+    allowanceLists[row] = makeList(numbered("allowanceList", row + 1), 4, frame);
+    playerCountEdits[row] = makeEdit(numbered("playerCountEdit", row + 1), frame);
     playerCountEdits[row]->setMaximumWidth(playerCountEdits[row]->fontMetrics().horizontalAdvance(QLatin1Char('0')) *
                                            10);
-    teeLists[row] = makeList(rowName("teeList", row), 10, frame);
+    teeLists[row] = makeList(numbered("teeList", row + 1), 10, frame);
 
     const int line = row + 1;
     grid->addWidget(new QLabel(QString::number(row + 1), frame), line, 0);

@@ -14,7 +14,7 @@
 #include "print/PrizeListPdf.h"
 #include "print/TextCodec.h"
 #include "text/Encoding.h"
-#include "ui/DialogButtons.h"
+#include "ui/Controls.h"
 #include "ui/FileMessages.h"
 #include "ui/MessageBox.h"
 
@@ -48,10 +48,7 @@ void CResultsDlg::buildForm() {
     // Both buttons only close the screen; the line the user may have selected is not used.
     const OkCancelButtons buttons = addOkCancelButtons(this, layout);
     connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* prizeButton = new QPushButton(QStringLiteral("Premieliste"), this);
-    prizeButton->setObjectName(QStringLiteral("prizeListButton"));
-    prizeButton->setAutoDefault(false);
-    pressWithEnter(prizeButton);
+    QPushButton* prizeButton = makeButton({QStringLiteral("Premieliste"), QStringLiteral("prizeListButton")}, this);
     connect(prizeButton, &QPushButton::clicked, this, &CResultsDlg::writePrizeList);
     // At the left of the button row.
     if (auto* row = qobject_cast<QBoxLayout*>(layout->itemAt(layout->count() - 1)->layout()))

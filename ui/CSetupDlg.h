@@ -13,7 +13,6 @@ public:
     explicit CSetupDlg(QWidget* parent = nullptr);
 
 private:
-    QPushButton* addButton(const QString& text, const char* objectName);
     // Runs a screen of type Dialog modally over this one and destroys it when it closes.
     template <typename Dialog>
     void openModal();

@@ -1,0 +1,80 @@
+#pragma once
+// The controls the screens build alike: buttons and the rows that hold them, text fields,
+// the names tests find them by, and Enter on a focused button.
+
+#include <QString>
+#include <initializer_list>
+
+class QBoxLayout;
+class QDialog;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// What Enter does for a button.
+enum class EnterKey {
+    // Presses it only while it has the focus, so Enter in a text field never presses it by accident.
+    WhenFocused,
+    // The dialog's default button: Enter anywhere in the dialog presses it.
+    Default,
+    // As Qt leaves a dialog's button: the focused one takes Enter.
+    AsQt,
+};
+
+struct ButtonLabel {
+    QString text;
+    QString objectName;
+    // Where the screen keeps the button, if it does.
+    QPushButton** button = nullptr;
+    EnterKey enter = EnterKey::WhenFocused;
+};
+// In a row of buttons, the place of the stretch: the buttons before it keep to the left,
+// those after it to the right.
+inline const ButtonLabel Stretch{};
+
+QPushButton* makeButton(const ButtonLabel& label, QWidget* parent);
+// Adds to `row` a button of `parent` for each of `labels`, in their order, and a stretch
+// where Stretch stands.
+void addButtons(QBoxLayout* row, QWidget* parent, std::initializer_list<ButtonLabel> labels);
+
+struct OkCancelButtons {
+    QPushButton* ok;
+    QPushButton* cancel;
+};
+
+// Adds a right-aligned row of "OK" (the default button) and "Cancel" to `layout`. "Cancel"
+// rejects the dialog; what "OK" does is left to the caller.
+OkCancelButtons addOkCancelButtons(QDialog* dialog, QBoxLayout* layout);
+
+struct RegistrationButtons {
+    QPushButton* add;
+    QPushButton* done;
+};
+
+// Adds the row that ends a registration form: `addText` at the left, the default button so
+// that Enter does no harm (it stores nothing yet), and `doneText` at the right in the cancel
+// role (it rejects the dialog).
+RegistrationButtons addRegistrationButtons(QDialog* dialog, QBoxLayout* layout, const QString& addText,
+                                           const QString& doneText);
+
+// Adds a right-aligned row holding "Lukk", the default button, to `layout`; it accepts `dialog`.
+QPushButton* addCloseButton(QDialog* dialog, QBoxLayout* layout);
+
+// Enter on `button` while it has the focus presses it, as Space does. Without this, Enter on a
+// button that is not auto-default presses the dialog's default button instead (closing the
+// screen) or, where there is no default, nothing at all.
+void pressWithEnter(QPushButton* button);
+
+struct EditOptions {
+    // What the field takes, as a pattern of its whole text; anything when empty.
+    QString accepts{};
+    // At least as wide as this many letters 'x' (0: as wide as Qt makes it).
+    int minimumLetters = 0;
+    // Exactly as wide as this many digits, with its text centred (0: not fixed).
+    int digits = 0;
+};
+
+QLineEdit* makeEdit(const QString& objectName, QWidget* parent, const EditOptions& options = {});
+
+// The name of one of a row's or a hole's controls: "parEdit" and 3 give "parEdit3".
+QString numbered(const char* word, int number);
