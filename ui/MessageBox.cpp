@@ -65,6 +65,5 @@ bool MessageBox::askYesNo(QWidget* parent, const QString& text) {
 }
 
 void MessageBox::setRecording(bool recording) { recordingMessages = recording; }
-bool MessageBox::isRecording() { return recordingMessages; }
 QStringList MessageBox::recorded() { return recordedMessages; }
 void MessageBox::clearRecorded() { recordedMessages.clear(); }
