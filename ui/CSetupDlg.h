@@ -2,6 +2,8 @@
 // "Oppsett...": the maintenance hub for players and courses outside a tournament. The
 // registration and import buttons open their screens modally; the two save buttons do
 // nothing. The courses a course import reads go on to the course editor.
+// Nothing in the program opens this screen today; it is kept as the hub of the maintenance
+// screens behind the main window's "Oppsett...", which stays disabled.
 
 #include <QDialog>
 
