@@ -92,51 +92,37 @@ std::optional<std::string> exactWindows1252FromUtf8(std::string_view utf8);
 
 namespace detail {
 
-// The bytes of a UTF-8 string literal, as a template argument.
+// A UTF-8 string literal as the Windows-1252 bytes the records keep, made during the build.
+// Throwing in a constant evaluation stops the compilation, so a literal that is not
+// well-formed UTF-8, or holds a character Windows-1252 lacks, fails the build instead of
+// showing '?' to the organiser.
 template <std::size_t Size>
-struct Utf8Literal {
+struct Windows1252Literal {
     std::array<char, Size> bytes{};
+    std::size_t size = 0;
     // Not explicit: the literal operator template is given the literal itself.
-    consteval Utf8Literal(const char (&literal)[Size]) {
-        for (std::size_t i = 0; i < Size; ++i) bytes[i] = literal[i];
+    consteval Windows1252Literal(const char (&utf8)[Size]) {
+        const std::string_view text(utf8, Size - 1);
+        for (std::size_t pos = 0; pos < text.size();) {
+            const std::optional<char32_t> code = decodeUtf8At(text, pos);
+            if (!code) throw "the literal is not well-formed UTF-8";
+            const std::optional<unsigned char> byte = windows1252Of(*code);
+            if (!byte) throw "Windows-1252 has no place for a character of the literal";
+            bytes[size++] = static_cast<char>(*byte);
+        }
     }
-    constexpr std::string_view view() const { return {bytes.data(), Size - 1}; }
 };
-
-// Throwing during a constant evaluation stops the compilation, so a literal that is not
-// well-formed UTF-8, or holds a character Windows-1252 lacks, is an error in the build
-// rather than a '?' on the organiser's screen or in a file.
-consteval std::size_t windows1252Length(std::string_view utf8) {
-    std::size_t length = 0;
-    for (std::size_t pos = 0; pos < utf8.size(); ++length) {
-        const std::optional<char32_t> code = decodeUtf8At(utf8, pos);
-        if (!code) throw "the literal is not well-formed UTF-8";
-        if (!windows1252Of(*code)) throw "Windows-1252 has no place for a character of the literal";
-    }
-    return length;
-}
-
-template <Utf8Literal Utf8>
-consteval auto windows1252Bytes() {
-    std::array<char, windows1252Length(Utf8.view())> bytes{};
-    std::size_t pos = 0;
-    for (char& byte : bytes) byte = static_cast<char>(*windows1252Of(*decodeUtf8At(Utf8.view(), pos)));
-    return bytes;
-}
-
-// One array of static storage per literal, so the views the literals give never dangle.
-template <Utf8Literal Utf8>
-inline constexpr auto Windows1252Bytes = windows1252Bytes<Utf8>();
 
 }  // namespace detail
 
 inline namespace literals {
 
 // A text of the program written in UTF-8 in the source, as the records keep it:
-// "Ikke fullført"_cp1252 is the Windows-1252 bytes "Ikke fullf\xF8rt".
-template <detail::Utf8Literal Utf8>
+// "Ikke fullført"_cp1252 is the Windows-1252 bytes "Ikke fullf\xF8rt". The view is of the
+// template argument, an object of static storage, so it never dangles.
+template <detail::Windows1252Literal Text>
 consteval std::string_view operator""_cp1252() {
-    return {detail::Windows1252Bytes<Utf8>.data(), detail::Windows1252Bytes<Utf8>.size()};
+    return {Text.bytes.data(), Text.size};
 }
 
 }  // namespace literals

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "text/Encoding.h"
 #include "text/Text.h"
@@ -88,13 +89,10 @@ TEST(Texts, CutKeepsFortyNineCharactersAndLineBreaksBecomeBlanks) {
 
 // The program's texts are written in UTF-8 and kept as Windows-1252; the build makes the bytes.
 static_assert("Ikke fullført"_cp1252 == "Ikke fullf\xF8rt");
-static_assert(" – "_cp1252.size() == 3);
+static_assert(""_cp1252.empty());
 
 TEST(Texts, Windows1252LiteralsHoldTheCodePageBytesOfTheirUtf8) {
-    const struct {
-        std::string_view literal;
-        std::string_view bytes;
-    } cases[] = {
+    const std::pair<std::string_view, std::string_view> cases[] = {
         {"blåbær"_cp1252,
          "bl\xE5"
          "b\xE6r"},
@@ -102,11 +100,10 @@ TEST(Texts, Windows1252LiteralsHoldTheCodePageBytesOfTheirUtf8) {
         {"«Bane» – én tee"_cp1252,
          "\xAB"
          "Bane\xBB \x96 \xE9n tee"},
-        {""_cp1252, ""},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(c.literal, c.bytes);
-        EXPECT_EQ(text::exactWindows1252FromUtf8(text::utf8FromWindows1252(c.bytes)), c.literal);
+    for (const auto& [literal, bytes] : cases) {
+        EXPECT_EQ(literal, bytes);
+        EXPECT_EQ(text::exactWindows1252FromUtf8(text::utf8FromWindows1252(bytes)), literal);
     }
 }
 
