@@ -11,10 +11,9 @@
 #include <string_view>
 #include <vector>
 
-#include "ini/FileSystem.h"
 #include "lists/PrizeList.h"
+#include "print/Pages.h"
 #include "print/TextCodec.h"
-#include "print/Typeface.h"
 
 namespace {
 
@@ -178,7 +177,5 @@ QByteArray prizeListPdf(const CTournamentInfo& tournament) {
 }
 
 files::FileResult writePrizeListPdf(const CTournamentInfo& tournament, const std::string& path) {
-    const QByteArray bytes = prizeListPdf(tournament);
-    if (bytes.isEmpty()) return {files::FileError::Other, "PDF-filen kunne ikke lages."};
-    return files::replaceFile(path, std::string_view(bytes.constData(), bytes.size()));
+    return writePdf(prizeListPdf(tournament), path);
 }

@@ -6,9 +6,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "ini/FileSystem.h"
+#include "print/Pages.h"
 #include "print/TextCodec.h"
-#include "print/Typeface.h"
 
 namespace {
 
@@ -223,7 +222,5 @@ QByteArray renderScoreCardsPdf(const std::vector<ScoreCard>& cards) {
 }
 
 files::FileResult writeScoreCardsPdf(const CTournamentInfo& tournament, const std::string& path) {
-    const QByteArray pdf = renderScoreCardsPdf(buildScoreCards(tournament));
-    if (pdf.isEmpty()) return {files::FileError::Other, "PDF-filen kunne ikke lages."};
-    return files::replaceFile(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    return writePdf(renderScoreCardsPdf(buildScoreCards(tournament)), path);
 }

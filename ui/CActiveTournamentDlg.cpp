@@ -209,11 +209,8 @@ void CActiveTournamentDlg::buildCourseRows(QGridLayout* grid) {
 void CActiveTournamentDlg::buildInputRows(QGridLayout* grid) {
     QWidget* parent = scoreArea;
     const int colHcp = gridColumn(BoardColumn::Hcp);
-    auto* heading = new QLabel(QStringLiteral("Legg inn spillernes slag"), parent);
-    QFont bold = heading->font();
-    bold.setBold(true);
-    heading->setFont(bold);
-    grid->addWidget(heading, RowInputHeading, ColCaption, 1, colHcp - ColCaption);
+    grid->addWidget(boldLabel(QStringLiteral("Legg inn spillernes slag"), parent), RowInputHeading, ColCaption, 1,
+                    colHcp - ColCaption);
 
     playerCombo = new QComboBox(parent);
     playerCombo->setObjectName(QStringLiteral("playerCombo"));

@@ -11,8 +11,8 @@
 #include <algorithm>
 
 #include "app/CTournamentApp.h"
+#include "print/Pages.h"
 #include "print/TextCodec.h"
-#include "print/Typeface.h"
 #include "scoring/Prize.h"
 #include "scoring/ScoreCard.h"
 #include "ui/Artwork.h"

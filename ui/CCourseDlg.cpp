@@ -29,14 +29,6 @@ QLineEdit* courseEdit(const QString& objectName, QWidget* parent, const EditOpti
     return edit;
 }
 
-QLabel* boldLabel(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    return label;
-}
-
 const QString Digits = QStringLiteral("[0-9]*");
 // A course rating as typed: digits, a point or a comma, digits.
 const QString Decimal = QStringLiteral("[0-9]*([.,][0-9]*)?");

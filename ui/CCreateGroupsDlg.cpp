@@ -20,13 +20,6 @@ namespace {
 // "Antall spillere" is read from the field's first nine characters.
 constexpr std::size_t PlayerCountLength = 9;
 
-template <std::size_t N>
-QStringList entriesOf(const std::array<std::string_view, N>& table) {
-    QStringList entries;
-    for (std::string_view entry : table) entries << toQString(entry);
-    return entries;
-}
-
 // The tees of the selected course; none when no course of the table is chosen.
 QStringList teeEntries(const CTournament& tournament) {
     QStringList entries;
@@ -65,11 +58,7 @@ void CCreateGroupsDlg::buildForm() {
         QStringLiteral("Spilleform"), QStringLiteral("HCP"),    QStringLiteral("Antall spillere"),
         QStringLiteral("Tee")};
     for (int column = 0; column < headings.size(); ++column) {
-        auto* heading = new QLabel(headings[column], frame);
-        QFont bold = heading->font();
-        bold.setBold(true);
-        heading->setFont(bold);
-        grid->addWidget(heading, 0, column);
+        grid->addWidget(boldLabel(headings[column], frame), 0, column);
     }
     for (int row = 0; row < MaxGroups; ++row) buildRow(row, grid, frame);
     grid->setColumnStretch(2, 1);
@@ -115,9 +104,9 @@ void CCreateGroupsDlg::connectRow(int row) {
 void CCreateGroupsDlg::fillLists() {
     const QStringList tees = teeEntries(theTournament());
     for (int row = 0; row < MaxGroups; ++row) {
-        classLists[row]->setEntries(entriesOf(ClassNames));
-        playFormLists[row]->setEntries(entriesOf(PlayFormNames));
-        allowanceLists[row]->setEntries(entriesOf(AllowanceNames));
+        classLists[row]->setEntries(toQStrings(ClassNames));
+        playFormLists[row]->setEntries(toQStrings(PlayFormNames));
+        allowanceLists[row]->setEntries(toQStrings(AllowanceNames));
         teeLists[row]->setEntries(tees);
     }
 }

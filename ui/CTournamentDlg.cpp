@@ -67,12 +67,6 @@ QLineEdit* makeReadOnlyEdit(const QString& objectName, QWidget* parent) {
     return edit;
 }
 
-QStringList tournamentTypeEntries() {
-    QStringList entries;
-    for (std::string_view type : TournamentTypes) entries << toQString(type);
-    return entries;
-}
-
 QStringList courseEntries(const CTournament& tournament) {
     QStringList entries;
     for (int i = 0; i < tournament.pitchCount(); ++i) entries << toQString(tournament.PitchNames[i]);
@@ -267,7 +261,7 @@ void CTournamentDlg::setTabOrderOfForm() {
 }
 
 void CTournamentDlg::fillLists() {
-    typeList->setEntries(tournamentTypeEntries());
+    typeList->setEntries(toQStrings(TournamentTypes));
     courseList->setEntries(courseEntries(theTournament()));
 }
 

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -38,16 +39,10 @@ void pressWithEnter(QPushButton* button) { button->installEventFilter(new EnterP
 QPushButton* makeButton(const ButtonLabel& label, QWidget* parent) {
     auto* button = new QPushButton(label.text, parent);
     button->setObjectName(label.objectName);
-    switch (label.enter) {
-        case EnterKey::WhenFocused:
-            button->setAutoDefault(false);
-            pressWithEnter(button);
-            break;
-        case EnterKey::Default:
-            button->setDefault(true);
-            break;
-        case EnterKey::AsQt:
-            break;
+    if (label.enter == EnterKey::Default) button->setDefault(true);
+    if (label.enter == EnterKey::WhenFocused) {
+        button->setAutoDefault(false);
+        pressWithEnter(button);
     }
     return button;
 }
@@ -56,11 +51,11 @@ void addButtons(QBoxLayout* row, QWidget* parent, std::initializer_list<ButtonLa
     for (const ButtonLabel& label : labels) {
         if (label.objectName.isEmpty()) {
             row->addStretch();
-            continue;
+        } else {
+            QPushButton* button = makeButton(label, parent);
+            row->addWidget(button);
+            if (label.button) *label.button = button;
         }
-        QPushButton* button = makeButton(label, parent);
-        row->addWidget(button);
-        if (label.button) *label.button = button;
     }
 }
 
@@ -107,6 +102,14 @@ QLineEdit* makeEdit(const QString& objectName, QWidget* parent, const EditOption
         edit->setAlignment(Qt::AlignCenter);
     }
     return edit;
+}
+
+QLabel* boldLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
 }
 
 QString numbered(const char* word, int number) { return QLatin1String(word) + QString::number(number); }

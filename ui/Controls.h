@@ -7,19 +7,15 @@
 
 class QBoxLayout;
 class QDialog;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
 
-// What Enter does for a button.
-enum class EnterKey {
-    // Presses it only while it has the focus, so Enter in a text field never presses it by accident.
-    WhenFocused,
-    // The dialog's default button: Enter anywhere in the dialog presses it.
-    Default,
-    // As Qt leaves a dialog's button: the focused one takes Enter.
-    AsQt,
-};
+// What Enter does for a button: presses it only while it has the focus, so Enter in a text
+// field never presses it by accident; presses it anywhere in the dialog (the default
+// button); or as Qt leaves a dialog's button, pressing it when focused.
+enum class EnterKey { WhenFocused, Default, AsQt };
 
 struct ButtonLabel {
     QString text;
@@ -66,15 +62,14 @@ QPushButton* addCloseButton(QDialog* dialog, QBoxLayout* layout);
 void pressWithEnter(QPushButton* button);
 
 struct EditOptions {
-    // What the field takes, as a pattern of its whole text; anything when empty.
-    QString accepts{};
-    // At least as wide as this many letters 'x' (0: as wide as Qt makes it).
-    int minimumLetters = 0;
-    // Exactly as wide as this many digits, with its text centred (0: not fixed).
-    int digits = 0;
+    QString accepts{};       // a pattern of the whole text the field takes; anything when empty
+    int minimumLetters = 0;  // at least as wide as this many letters 'x'
+    int digits = 0;          // exactly as wide as this many digits, the text centred
 };
 
 QLineEdit* makeEdit(const QString& objectName, QWidget* parent, const EditOptions& options = {});
+// A label in the bold of the window's font, for headings.
+QLabel* boldLabel(const QString& text, QWidget* parent);
 
 // The name of one of a row's or a hole's controls: "parEdit" and 3 give "parEdit3".
 QString numbered(const char* word, int number);
