@@ -40,7 +40,7 @@ bool sameName(const CourseDraft& a, const CourseDraft& b) {
 
 }  // namespace
 
-CCourseTableDlg::CCourseTableDlg(QWidget* parent, std::vector<CourseDraft> newCourses) : QDialog(parent) {
+CCourseTableDlg::CCourseTableDlg(QWidget* parent, const std::vector<CourseDraft>& newCourses) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Baner"));
     setWindowIcon(teebrookIcon());
     buildForm();
