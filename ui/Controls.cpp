@@ -69,15 +69,13 @@ OkCancelButtons addOkCancelButtons(QDialog* dialog, QBoxLayout* layout) {
     return buttons;
 }
 
-RegistrationButtons addRegistrationButtons(QDialog* dialog, QBoxLayout* layout, const QString& addText,
-                                           const QString& doneText) {
-    RegistrationButtons buttons{};
+void addRegistrationButtons(QDialog* dialog, QBoxLayout* layout, const QString& addText, const QString& doneText) {
+    QPushButton* done = nullptr;
     addButtons(newRow(layout), dialog,
-               {{addText, QStringLiteral("addButton"), &buttons.add, EnterKey::Default},
+               {{addText, QStringLiteral("addButton"), nullptr, EnterKey::Default},
                 Stretch,
-                {doneText, QStringLiteral("doneButton"), &buttons.done}});
-    QObject::connect(buttons.done, &QPushButton::clicked, dialog, &QDialog::reject);
-    return buttons;
+                {doneText, QStringLiteral("doneButton"), &done}});
+    QObject::connect(done, &QPushButton::clicked, dialog, &QDialog::reject);
 }
 
 QPushButton* addCloseButton(QDialog* dialog, QBoxLayout* layout) {

@@ -42,16 +42,10 @@ struct OkCancelButtons {
 // rejects the dialog; what "OK" does is left to the caller.
 OkCancelButtons addOkCancelButtons(QDialog* dialog, QBoxLayout* layout);
 
-struct RegistrationButtons {
-    QPushButton* add;
-    QPushButton* done;
-};
-
 // Adds the row that ends a registration form: `addText` at the left, the default button so
 // that Enter does no harm (it stores nothing yet), and `doneText` at the right in the cancel
 // role (it rejects the dialog).
-RegistrationButtons addRegistrationButtons(QDialog* dialog, QBoxLayout* layout, const QString& addText,
-                                           const QString& doneText);
+void addRegistrationButtons(QDialog* dialog, QBoxLayout* layout, const QString& addText, const QString& doneText);
 
 // Adds a right-aligned row holding "Lukk", the default button, to `layout`; it accepts `dialog`.
 QPushButton* addCloseButton(QDialog* dialog, QBoxLayout* layout);
