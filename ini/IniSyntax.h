@@ -49,11 +49,6 @@ constexpr std::uint32_t nameSignature(std::string_view name) {
     return static_cast<std::uint32_t>(n) << 24 ^ at(0) << 16 ^ at(n > 1 ? n - 2 : 0) << 8 ^ at(n - 1);
 }
 
-constexpr bool isHeader(std::string_view line) {
-    const std::string_view text = trimmed(line);
-    return !text.empty() && text.front() == '[';
-}
-
 // "[name]" gives the name; a header without its closing bracket runs to the line end, and
 // one with a second bracket ends at the first.
 constexpr std::string_view headerName(std::string_view line) {

@@ -9,6 +9,8 @@
 #include "text/Encoding.h"
 #include "text/Text.h"
 
+using namespace text::literals;
+
 namespace {
 
 constexpr std::string_view CsvHeader =
@@ -21,7 +23,7 @@ std::string dateText(const CTournamentInfo& tournament) {
 }
 
 std::string competitionTitle(const PrizeCompetition& competition) {
-    return std::string(competition.className) + " \x96 " + std::string(competition.playFormName);
+    return std::string(competition.className).append(" – "_cp1252).append(competition.playFormName);
 }
 
 // The working word, or why the player has no place.

@@ -11,9 +11,9 @@
 #include <string_view>
 #include <vector>
 
-#include "ini/FileSystem.h"
 #include "lists/PrizeList.h"
-#include "text/Encoding.h"
+#include "print/Pages.h"
+#include "print/TextCodec.h"
 
 namespace {
 
@@ -25,15 +25,6 @@ const QColor StripeShade(244, 246, 244);
 const QColor RuleColour(120, 120, 120);
 
 qreal mm(qreal value) { return value * Dpi / 25.4; }
-
-QString fromCodePage(std::string_view cp1252) { return QString::fromStdString(text::utf8FromWindows1252(cp1252)); }
-
-QFont pdfFont(qreal points, bool bold = false) {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 class PrizeListPainter {
 public:
@@ -52,14 +43,14 @@ private:
     void pageHeading() {
         y_ = 0;
         painter_.setPen(Qt::black);
-        textLine(fromCodePage(document_.title) + QStringLiteral(" \u2013 ") + fromCodePage(document_.tournament),
-                 pdfFont(16, true));
+        textLine(toQString(document_.title) + QStringLiteral(" – ") + toQString(document_.tournament),
+                 typeface(16, true));
         // The page number at the right of the date line, for a list that runs over several pages.
-        const QFontMetricsF metrics(pdfFont(10), painter_.device());
-        painter_.setFont(pdfFont(10));
+        const QFontMetricsF metrics(typeface(10), painter_.device());
+        painter_.setFont(typeface(10));
         painter_.drawText(QRectF(0, y_, page_.width(), metrics.height()), Qt::AlignRight | Qt::AlignVCenter,
                           QStringLiteral("Side %1").arg(++pageNumber_));
-        textLine(fromCodePage(document_.date) + QStringLiteral("    ") + fromCodePage(document_.course), pdfFont(10));
+        textLine(toQString(document_.date) + QStringLiteral("    ") + toQString(document_.course), typeface(10));
         y_ += mm(2);
         painter_.setPen(QPen(RuleColour, mm(0.3)));
         painter_.drawLine(QPointF(0, y_), QPointF(page_.width(), y_));
@@ -76,24 +67,24 @@ private:
         y_ += height;
     }
 
-    qreal rowHeight() const { return QFontMetricsF(pdfFont(9), painter_.device()).height() + mm(2); }
+    qreal rowHeight() const { return QFontMetricsF(typeface(9), painter_.device()).height() + mm(2); }
 
     void competition(const PrizeTable& table) {
         // A title is never left alone at the foot of a page.
-        const qreal titleHeight = QFontMetricsF(pdfFont(12, true), painter_.device()).height() + mm(2);
+        const qreal titleHeight = QFontMetricsF(typeface(12, true), painter_.device()).height() + mm(2);
         ensureRoom(titleHeight + 3 * rowHeight());
         painter_.setPen(Qt::black);
-        textLine(fromCodePage(table.title), pdfFont(12, true));
+        textLine(toQString(table.title), typeface(12, true));
         y_ += mm(1);
         widths_ = columnWidths(table);
         headerRow(table);
         for (std::size_t r = 0; r < table.rows.size(); ++r) {
             if (ensureRoom(rowHeight())) {
-                textLine(fromCodePage(table.title) + QStringLiteral(" (forts.)"), pdfFont(12, true));
+                textLine(toQString(table.title) + QStringLiteral(" (forts.)"), typeface(12, true));
                 y_ += mm(1);
                 headerRow(table);
             }
-            row(table, table.rows[r], r % 2 == 1 ? StripeShade : QColor(Qt::white), pdfFont(9));
+            row(table, table.rows[r], r % 2 == 1 ? StripeShade : QColor(Qt::white), typeface(9));
         }
         y_ += mm(8);
     }
@@ -101,14 +92,14 @@ private:
     // Figures get the width of their widest text; the text columns share the rest of the
     // line in proportion to their widest text, so long names are cut only when they must be.
     std::vector<qreal> columnWidths(const PrizeTable& table) const {
-        const QFontMetricsF plain(pdfFont(9), painter_.device());
-        const QFontMetricsF bold(pdfFont(9, true), painter_.device());
+        const QFontMetricsF plain(typeface(9), painter_.device());
+        const QFontMetricsF bold(typeface(9, true), painter_.device());
         std::vector<qreal> widths;
         for (const PrizeColumn& column : table.columns)
-            widths.push_back(bold.horizontalAdvance(fromCodePage(column.heading)));
+            widths.push_back(bold.horizontalAdvance(toQString(column.heading)));
         for (const auto& row : table.rows) {
             for (std::size_t c = 0; c < row.size() && c < widths.size(); ++c)
-                widths[c] = std::max(widths[c], plain.horizontalAdvance(fromCodePage(row[c])));
+                widths[c] = std::max(widths[c], plain.horizontalAdvance(toQString(row[c])));
         }
         qreal figures = 0;
         qreal texts = 0;
@@ -134,7 +125,7 @@ private:
     void headerRow(const PrizeTable& table) {
         std::vector<std::string> headings;
         for (const PrizeColumn& column : table.columns) headings.push_back(column.heading);
-        row(table, headings, HeaderShade, pdfFont(9, true));
+        row(table, headings, HeaderShade, typeface(9, true));
         painter_.setPen(QPen(RuleColour, mm(0.2)));
         painter_.drawLine(QPointF(0, y_), QPointF(page_.width(), y_));
     }
@@ -149,7 +140,7 @@ private:
         for (std::size_t c = 0; c < cells.size() && c < widths_.size(); ++c) {
             const qreal width = widths_[c];
             const QRectF cell(x + mm(CellPaddingMm), y_, width - 2 * mm(CellPaddingMm), height);
-            const QString text = metrics.elidedText(fromCodePage(cells[c]), Qt::ElideRight, cell.width());
+            const QString text = metrics.elidedText(toQString(cells[c]), Qt::ElideRight, cell.width());
             const Qt::Alignment align = table.columns[c].alignRight ? Qt::AlignRight : Qt::AlignLeft;
             painter_.drawText(cell, align | Qt::AlignVCenter, text);
             x += width;
@@ -178,7 +169,7 @@ QByteArray prizeListPdf(const CTournamentInfo& tournament) {
         writer.setResolution(Dpi);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(MarginMm, MarginMm, MarginMm, MarginMm), QPageLayout::Millimeter));
-        writer.setTitle(fromCodePage(document.title) + QStringLiteral(" \u2013 ") + fromCodePage(document.tournament));
+        writer.setTitle(toQString(document.title) + QStringLiteral(" – ") + toQString(document.tournament));
         writer.setCreator(QStringLiteral("Teebrook"));
         PrizeListPainter(writer, document).paint();
     }
@@ -186,7 +177,5 @@ QByteArray prizeListPdf(const CTournamentInfo& tournament) {
 }
 
 files::FileResult writePrizeListPdf(const CTournamentInfo& tournament, const std::string& path) {
-    const QByteArray bytes = prizeListPdf(tournament);
-    if (bytes.isEmpty()) return {files::FileError::Other, "PDF-filen kunne ikke lages."};
-    return files::replaceFile(path, std::string_view(bytes.constData(), bytes.size()));
+    return writePdf(prizeListPdf(tournament), path);
 }

@@ -6,9 +6,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "ini/FileSystem.h"
-#include "text/Encoding.h"
-#include "text/Text.h"
+#include "print/Pages.h"
+#include "print/TextCodec.h"
 
 namespace {
 
@@ -25,29 +24,24 @@ const QColor Ink(0x10, 0x10, 0x10);
 
 // Hole table columns: caption and width in millimetres.
 struct Column {
-    const char* caption;
+    QStringView caption;
     double widthMm;
 };
-constexpr std::array<Column, 7> Columns{{{"Hull", 14},
-                                         {"Par", 12},
-                                         {"Indeks", 15},
-                                         {"Tildelt", 22},
-                                         {"Spiller", 24},
-                                         {"Mark\xC3\xB8r", 24},
-                                         {"Poeng", 21.5}}};
+constexpr std::array<Column, 7> Columns{{{u"Hull", 14},
+                                         {u"Par", 12},
+                                         {u"Indeks", 15},
+                                         {u"Tildelt", 22},
+                                         {u"Spiller", 24},
+                                         {u"Markør", 24},
+                                         {u"Poeng", 21.5}}};
 enum ColumnId { ColHole, ColPar, ColIndex, ColReceived, ColPlayer, ColMarker, ColPoints };
 
 double mm(double millimetres) { return millimetres * Resolution / 25.4; }
 
-// The model's Windows-1252 text for the page.
-QString shown(std::string_view cp1252) { return QString::fromStdString(text::utf8FromWindows1252(cp1252)); }
-
-QString number(long long value) { return QString::fromStdString(text::formatInt(value)); }
-
 // A received stroke is a dot; a stroke given back by a plus handicap a minus sign.
 QString receivedMarks(int received) {
-    if (received >= 0) return QString(received, QChar(0x25CF));
-    return QString(-received, QChar(0x2212));
+    if (received >= 0) return QString(received, u'●');
+    return QString(-received, u'−');
 }
 
 class CardPainter {
@@ -65,12 +59,7 @@ public:
 private:
     QRectF box(double x, double y, double w, double h) const { return {mm(left + x), mm(y), mm(w), mm(h)}; }
 
-    void setFont(double points, bool bold = false) {
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPointSizeF(points);
-        font.setBold(bold);
-        p.setFont(font);
-    }
+    void setFont(double points, bool bold = false) { p.setFont(typeface(points, bold)); }
 
     void text(const QRectF& area, const QString& value, int flags = Qt::AlignLeft | Qt::AlignVCenter) {
         p.drawText(area, flags | Qt::TextSingleLine,
@@ -84,14 +73,16 @@ private:
         p.fillRect(box(MarginMm, y, innerWidth(), height), Green);
         p.setPen(Qt::white);
         setFont(13, true);
-        text(box(MarginMm + 3, y + 1, innerWidth() - 35, 8), shown(card.tournamentName));
+        text(box(MarginMm + 3, y + 1, innerWidth() - 35, 8), toQString(card.tournamentName));
         setFont(10);
-        text(box(MarginMm + innerWidth() - 33, y + 1, 30, 8), shown(card.date), Qt::AlignRight | Qt::AlignVCenter);
+        text(box(MarginMm + innerWidth() - 33, y + 1, 30, 8), toQString(card.date), Qt::AlignRight | Qt::AlignVCenter);
         setFont(8.5);
-        const QString course = QStringLiteral("Bane: %1   Tee: %2").arg(shown(card.courseName), shown(card.teeName));
+        const QString course =
+            QStringLiteral("Bane: %1   Tee: %2").arg(toQString(card.courseName), toQString(card.teeName));
         text(box(MarginMm + 3, y + 9, innerWidth() - 6, 6.5), course);
         const QString group = QStringLiteral("Gruppe: %1   %2, %3")
-                                  .arg(shown(card.groupName), shown(card.className), shown(card.playFormName));
+                                  .arg(toQString(card.groupName), toQString(card.className),
+                                       toQString(card.playFormName));
         text(box(MarginMm + innerWidth() / 2 - 4, y + 9, innerWidth() / 2 + 1, 6.5), group,
              Qt::AlignRight | Qt::AlignVCenter);
         return y + height;
@@ -108,12 +99,12 @@ private:
         text(box(MarginMm + innerWidth() - 38, y + 0.5, 36, 4), QStringLiteral("Spillehandicap"));
         p.setPen(Ink);
         setFont(12, true);
-        text(box(MarginMm + 2, y + 4, innerWidth() - 66, 7), shown(playerText(card.firstName, card.surName)));
+        text(box(MarginMm + 2, y + 4, innerWidth() - 66, 7), toQString(playerText(card.firstName, card.surName)));
         setFont(9);
-        text(box(MarginMm + 2, y + 10.5, innerWidth() - 66, 5), shown(card.club));
+        text(box(MarginMm + 2, y + 10.5, innerWidth() - 66, 5), toQString(card.club));
         setFont(14, true);
-        text(box(MarginMm + innerWidth() - 62, y + 5, 22, 9), shown(card.hcp));
-        text(box(MarginMm + innerWidth() - 38, y + 5, 22, 9), number(card.playingHandicap));
+        text(box(MarginMm + innerWidth() - 62, y + 5, 22, 9), toQString(card.hcp));
+        text(box(MarginMm + innerWidth() - 38, y + 5, 22, 9), numberText(card.playingHandicap));
         return y + height;
     }
 
@@ -134,17 +125,17 @@ private:
         rowBackground(y, Green);
         p.setPen(Qt::white);
         setFont(7.5, true);
-        for (int c = 0; c < static_cast<int>(Columns.size()); ++c) cell(y, c, QString::fromUtf8(Columns[c].caption));
+        for (int c = 0; c < static_cast<int>(Columns.size()); ++c) cell(y, c, Columns[c].caption.toString());
         y += RowMm;
         std::size_t nextTotal = 0;
         for (const ScoreCardHole& hole : card.holes) {
             rowBackground(y, hole.number % 2 == 0 ? LightGrey : Qt::white);
             p.setPen(Ink);
             setFont(9, true);
-            cell(y, ColHole, number(hole.number));
+            cell(y, ColHole, numberText(hole.number));
             setFont(9);
-            cell(y, ColPar, number(hole.par));
-            cell(y, ColIndex, number(hole.index));
+            cell(y, ColPar, numberText(hole.par));
+            cell(y, ColIndex, numberText(hole.index));
             setFont(8);
             cell(y, ColReceived, receivedMarks(hole.received));
             y += RowMm;
@@ -162,8 +153,8 @@ private:
         rowBackground(y, LightGreen);
         p.setPen(Ink);
         setFont(9, true);
-        cell(y, ColHole, shown(total.label));
-        cell(y, ColPar, number(total.par));
+        cell(y, ColHole, toQString(total.label));
+        cell(y, ColPar, numberText(total.par));
         return y + RowMm;
     }
 
@@ -189,7 +180,7 @@ private:
         p.setPen(QPen(Ink, mm(0.3)));
         setFont(8);
         const std::array<QString, 2> captions{QStringLiteral("Spillerens signatur"),
-                                              QStringLiteral("Mark\u00F8rens signatur")};
+                                              QStringLiteral("Markørens signatur")};
         for (int i = 0; i < 2; ++i) {
             const double x = MarginMm + i * (width + 8);
             p.drawLine(QPointF(mm(left + x), mm(y + 8)), QPointF(mm(left + x + width), mm(y + 8)));
@@ -231,7 +222,5 @@ QByteArray renderScoreCardsPdf(const std::vector<ScoreCard>& cards) {
 }
 
 files::FileResult writeScoreCardsPdf(const CTournamentInfo& tournament, const std::string& path) {
-    const QByteArray pdf = renderScoreCardsPdf(buildScoreCards(tournament));
-    if (pdf.isEmpty()) return {files::FileError::Other, "PDF-filen kunne ikke lages."};
-    return files::replaceFile(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    return writePdf(renderScoreCardsPdf(buildScoreCards(tournament)), path);
 }

@@ -6,8 +6,16 @@
 #include <numeric>
 
 #include "scoring/Handicap.h"
+#include "text/Encoding.h"
+
+using namespace text::literals;
 
 namespace {
+
+// The texts of unranked players and of the countback's working, as the records keep them.
+constexpr std::string_view NotCompletedText = "Ikke fullført"_cp1252;
+constexpr std::string_view NotStartedText = "Ikke startet";
+constexpr std::string_view SharedPlaceText = "delt";
 
 constexpr int PlayingHandicapLimit = 10000;
 

@@ -11,11 +11,6 @@
 
 #include "model/CTournament.h"
 
-// The texts of unranked players and of the countback's working (Windows-1252).
-inline constexpr std::string_view NotCompletedText = "Ikke fullf\xF8rt";
-inline constexpr std::string_view NotStartedText = "Ikke startet";
-inline constexpr std::string_view SharedPlaceText = "delt";
-
 enum class PrizeStatus { Ranked, NotCompleted, NotStarted };
 
 // "Ikke fullført", "Ikke startet", or the empty text for a ranked player.

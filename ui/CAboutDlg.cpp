@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "ui/Artwork.h"
+#include "ui/Controls.h"
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About Teebrook"));
@@ -17,19 +18,16 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     auto* versionLabel = new QLabel(QStringLiteral("Teebrook Version 1.0"), this);
     versionLabel->setObjectName(QStringLiteral("versionLabel"));
 
-    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
-    okButton->setObjectName(QStringLiteral("okButton"));
-    okButton->setDefault(true);
-    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
-
     auto* content = new QHBoxLayout;
     content->setSpacing(16);
     content->addWidget(iconLabel, 0, Qt::AlignTop);
     content->addWidget(versionLabel, 1, Qt::AlignVCenter);
 
+    QPushButton* okButton = nullptr;
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton);
+    addButtons(buttons, this,
+               {Stretch, {QStringLiteral("OK"), QStringLiteral("okButton"), &okButton, EnterKey::Default}});
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(content);

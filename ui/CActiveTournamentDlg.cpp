@@ -15,15 +15,16 @@
 #include <QVBoxLayout>
 
 #include "app/CTournamentApp.h"
+#include "print/TextCodec.h"
 #include "scoring/HoleScore.h"
 #include "text/Text.h"
 #include "ui/CClubhouseBoardDlg.h"
 #include "ui/CColorStatic.h"
 #include "ui/CResultsDlg.h"
 #include "ui/ColorSupport.h"
+#include "ui/Controls.h"
 #include "ui/FieldText.h"
 #include "ui/LeaderboardColumns.h"
-#include "ui/TextCodec.h"
 
 namespace {
 
@@ -52,8 +53,7 @@ constexpr int GroupCaptionWidth = 330;
 
 // A field of the input row, as wide as the leaderboard's field above it.
 QLineEdit* inputField(QWidget* parent, const LeaderboardColumn& column) {
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(QStringLiteral("input%1").arg(QLatin1String(column.name)));
+    QLineEdit* field = makeEdit(QStringLiteral("input%1").arg(QLatin1String(column.name)), parent);
     makeReadOnly(field);
     field->setFocusPolicy(Qt::NoFocus);
     field->setFixedWidth(column.width);
@@ -70,7 +70,7 @@ QLabel* centredLabel(QWidget* parent, const QString& text, const QString& object
 }
 
 QLabel* headingLabel(QWidget* parent, const LeaderboardColumn& column) {
-    const QString heading = QString::fromUtf8(column.heading);
+    const QString heading = column.heading.toString();
     if (!(column.alignment & Qt::AlignHCenter)) return new QLabel(heading, parent);
     return centredLabel(parent, heading, column.id == BoardColumn::Hcp ? QStringLiteral("hcpHeading") : QString());
 }
@@ -210,11 +210,8 @@ void CActiveTournamentDlg::buildCourseRows(QGridLayout* grid) {
 void CActiveTournamentDlg::buildInputRows(QGridLayout* grid) {
     QWidget* parent = scoreArea;
     const int colHcp = gridColumn(BoardColumn::Hcp);
-    auto* heading = new QLabel(QStringLiteral("Legg inn spillernes slag"), parent);
-    QFont bold = heading->font();
-    bold.setBold(true);
-    heading->setFont(bold);
-    grid->addWidget(heading, RowInputHeading, ColCaption, 1, colHcp - ColCaption);
+    grid->addWidget(boldLabel(QStringLiteral("Legg inn spillernes slag"), parent), RowInputHeading, ColCaption, 1,
+                    colHcp - ColCaption);
 
     playerCombo = new QComboBox(parent);
     playerCombo->setObjectName(QStringLiteral("playerCombo"));
@@ -237,8 +234,7 @@ void CActiveTournamentDlg::buildInputRows(QGridLayout* grid) {
     grid->addWidget(allocationLabel, RowAllocation, colHcp, 1, gridColumn(BoardColumn::Points) + 1 - colHcp,
                     Qt::AlignRight);
     for (int k = 0; k < MaxHoles; ++k) {
-        holeEdits[k] = new QLineEdit(parent);
-        holeEdits[k]->setObjectName(QStringLiteral("holeEdit%1").arg(k));
+        holeEdits[k] = makeEdit(numbered("holeEdit", k), parent);
         holeEdits[k]->setFixedWidth(HoleCellWidth);
         holeEdits[k]->setAlignment(Qt::AlignCenter);
         connect(holeEdits[k], &QLineEdit::textChanged, this, [this, k] { onHoleChanged(k); });
@@ -252,21 +248,16 @@ QWidget* CActiveTournamentDlg::buildButtons() {
     auto* bar = new QWidget(this);
     auto* layout = new QHBoxLayout(bar);
     layout->setContentsMargins(0, 0, 0, 0);
-    resultListButton = new QPushButton(QStringLiteral("Resultatliste"), bar);
-    resultListButton->setObjectName(QStringLiteral("resultListButton"));
-    boardButton = new QPushButton(QStringLiteral("Resultattavle"), bar);
-    boardButton->setObjectName(QStringLiteral("boardButton"));
+    // Enter closes the screen like "Gå til hovedvindu" does; Esc does so through the dialog.
+    addButtons(
+        layout, bar,
+        {{QStringLiteral("Resultatliste"), QStringLiteral("resultListButton"), &resultListButton, EnterKey::AsQt},
+         {QStringLiteral("Resultattavle"), QStringLiteral("boardButton"), &boardButton, EnterKey::AsQt},
+         Stretch,
+         {QStringLiteral("Gå til hovedvindu"), QStringLiteral("closeButton"), &closeButton, EnterKey::Default}});
     connect(boardButton, &QPushButton::clicked, this, &CActiveTournamentDlg::openClubhouseBoard);
-    closeButton = new QPushButton(QStringLiteral("Gå til hovedvindu"), bar);
-    closeButton->setObjectName(QStringLiteral("closeButton"));
-    // Enter closes the screen like the button does; Esc does so through the dialog.
-    closeButton->setDefault(true);
     connect(resultListButton, &QPushButton::clicked, this, &CActiveTournamentDlg::onResultList);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
-    layout->addWidget(resultListButton);
-    layout->addWidget(boardButton);
-    layout->addStretch(1);
-    layout->addWidget(closeButton);
     return bar;
 }
 

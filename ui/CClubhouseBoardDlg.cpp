@@ -11,11 +11,11 @@
 #include <algorithm>
 
 #include "app/CTournamentApp.h"
+#include "print/Pages.h"
+#include "print/TextCodec.h"
 #include "scoring/Prize.h"
 #include "scoring/ScoreCard.h"
-#include "text/Text.h"
 #include "ui/Artwork.h"
-#include "ui/TextCodec.h"
 
 // One row of the board: a competition heading (title and the figure captions) or a player.
 struct BoardRowWidgets {
@@ -44,13 +44,11 @@ constexpr int MinimumLineHeight = 24;
 // Shares of the row's width: place, name, club, holes, gross, net or points.
 constexpr std::array<int, 6> ColumnShares{6, 38, 23, 10, 11, 12};
 
-QString number(long long value) { return QString::fromStdString(text::formatInt(value)); }
-
 QString competitionTitle(const PrizeCompetition& competition) {
     QStringList parts;
     if (!competition.className.empty()) parts << toQString(competition.className);
     if (!competition.playFormName.empty()) parts << toQString(competition.playFormName);
-    return parts.join(QStringLiteral(" \u2013 "));
+    return parts.join(QStringLiteral(" – "));
 }
 
 CClubhouseBoardDlg::Line headingLine(const PrizeCompetition& competition) {
@@ -65,18 +63,18 @@ CClubhouseBoardDlg::Line headingLine(const PrizeCompetition& competition) {
 
 CClubhouseBoardDlg::Line playerLine(const PrizeEntry& entry, bool stableford) {
     CClubhouseBoardDlg::Line line;
-    line.place = entry.place > 0 ? number(entry.place) : QString();
+    line.place = entry.place > 0 ? numberText(entry.place) : QString();
     line.name = toQString(playerText(entry.firstName, entry.surName));
     line.club = toQString(entry.club);
     if (entry.status == PrizeStatus::NotStarted) {
         line.status = toQString(prizeStatusText(entry.status));
         return line;
     }
-    line.holes = number(entry.holesPlayed);
-    line.gross = number(entry.gross);
+    line.holes = numberText(entry.holesPlayed);
+    line.gross = numberText(entry.gross);
     // A round still under way has no net score yet; its holes and strokes so far show.
-    if (entry.status == PrizeStatus::NotCompleted) line.score = QStringLiteral("\u2013");
-    else line.score = number(stableford ? entry.points : entry.net);
+    if (entry.status == PrizeStatus::NotCompleted) line.score = QStringLiteral("–");
+    else line.score = numberText(stableford ? entry.points : entry.net);
     return line;
 }
 
@@ -238,7 +236,7 @@ void CClubhouseBoardDlg::refresh() {
     titleLabel->setText(toQString(tournament.name));
     QStringList about;
     const std::string date = scoreCardDate(tournament);
-    if (!date.empty()) about << QString::fromStdString(date);
+    if (!date.empty()) about << toQString(date);
     if (!tournament.pitch.name.empty()) about << toQString(tournament.pitch.name);
     subtitleLabel->setText(about.join(QStringLiteral("   ")));
     lines = boardLines(tournament);
@@ -254,7 +252,7 @@ int CClubhouseBoardDlg::rowsPerPage() const {
 
 void CClubhouseBoardDlg::applySizes() {
     lineHeight = std::max(MinimumLineHeight, height() / LinesPerScreen);
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font(TypefaceFamily);
     font.setPixelSize(lineHeight * 58 / 100);
     setFont(font);
     QFont title = font;

@@ -6,55 +6,35 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 #include <utility>
 
+#include "print/TextCodec.h"
 #include "text/Text.h"
 #include "ui/Artwork.h"
-#include "ui/DialogButtons.h"
+#include "ui/Controls.h"
 #include "ui/FieldText.h"
 #include "ui/MessageBox.h"
-#include "ui/TextCodec.h"
 
 namespace {
 
 const QString DiscardQuestion = QStringLiteral("Du har endret banen. Vil du forkaste endringene?");
 
-QLineEdit* makeEdit(const QString& objectName, const QString& pattern, int widthInDigits, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(objectName);
-    if (!pattern.isEmpty()) {
-        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), edit));
-    }
-    // A field that cannot be filled (a hole the course does not play) looks it.
+// A field of the form. One that cannot be filled (a hole the course does not play) looks it.
+QLineEdit* courseEdit(const QString& objectName, QWidget* parent, const EditOptions& options = {}) {
+    QLineEdit* edit = makeEdit(objectName, parent, options);
     QPalette palette = edit->palette();
     palette.setColor(QPalette::Disabled, QPalette::Base, palette.color(QPalette::Disabled, QPalette::Window));
     edit->setPalette(palette);
-    if (widthInDigits > 0) {
-        const int digits = edit->fontMetrics().horizontalAdvance(QString(widthInDigits, QLatin1Char('0')));
-        edit->setFixedWidth(digits + 14);
-        edit->setAlignment(Qt::AlignCenter);
-    }
     return edit;
-}
-
-QLabel* boldLabel(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    return label;
 }
 
 const QString Digits = QStringLiteral("[0-9]*");
 // A course rating as typed: digits, a point or a comma, digits.
 const QString Decimal = QStringLiteral("[0-9]*([.,][0-9]*)?");
 
-QString numbered(const char* word, int number) { return QString::fromLatin1(word) + QString::number(number); }
-
 // A number field shows nothing for 0, so an unfilled field looks unfilled.
-QString numberOrEmpty(int value) { return value == 0 ? QString() : QString::fromStdString(text::formatInt(value)); }
+QString numberOrEmpty(int value) { return value == 0 ? QString() : numberText(value); }
 
 int numberOf(const QLineEdit* edit) { return text::readInt(fromQString(edit->text())); }
 
@@ -70,18 +50,14 @@ CCourseDlg::CCourseDlg(std::vector<CourseDraft> courseList, int position, QWidge
     layout->addWidget(buildCourseFrame());
     layout->addWidget(buildTeeFrame());
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Avbryt"), this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    cancel->setAutoDefault(false);
-    pressWithEnter(cancel);
+    QPushButton* ok = nullptr;
+    QPushButton* cancel = nullptr;
     auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(ok);
-    row->addWidget(cancel);
     layout->addLayout(row);
+    addButtons(row, this,
+               {Stretch,
+                {QStringLiteral("OK"), QStringLiteral("okButton"), &ok, EnterKey::Default},
+                {QStringLiteral("Avbryt"), QStringLiteral("cancelButton"), &cancel}});
     connect(ok, &QPushButton::clicked, this, &CCourseDlg::acceptIfValid);
     connect(cancel, &QPushButton::clicked, this, [this] {
         cancelPressed = true;
@@ -102,10 +78,10 @@ CCourseDlg::CCourseDlg(std::vector<CourseDraft> courseList, int position, QWidge
 
 QWidget* CCourseDlg::buildCourseFrame() {
     auto* frame = new QGroupBox(QStringLiteral("Baneinformasjon"), this);
-    nameEdit = makeEdit(QStringLiteral("nameEdit"), QString(), 0, frame);
+    nameEdit = courseEdit(QStringLiteral("nameEdit"), frame);
     acceptOnlyStorableText(nameEdit);
     nameEdit->setMinimumWidth(nameEdit->fontMetrics().averageCharWidth() * 32);
-    holesEdit = makeEdit(QStringLiteral("holesEdit"), Digits, 3, frame);
+    holesEdit = courseEdit(QStringLiteral("holesEdit"), frame, {.accepts = Digits, .digits = 3});
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Banenavn"), frame));
     top->addWidget(nameEdit, 1);
@@ -123,8 +99,10 @@ QWidget* CCourseDlg::buildCourseFrame() {
         auto* number = boldLabel(QString::number(hole + 1), frame);
         number->setAlignment(Qt::AlignCenter);
         grid->addWidget(number, 0, hole + 1);
-        parEdits[hole] = makeEdit(numbered("parEdit", hole + 1), QStringLiteral("[0-9]?"), 2, frame);
-        indexEdits[hole] = makeEdit(numbered("indexEdit", hole + 1), QStringLiteral("[0-9]{0,2}"), 2, frame);
+        parEdits[hole] = courseEdit(numbered("parEdit", hole + 1), frame,
+                                    {.accepts = QStringLiteral("[0-9]?"), .digits = 2});
+        indexEdits[hole] = courseEdit(numbered("indexEdit", hole + 1), frame,
+                                      {.accepts = QStringLiteral("[0-9]{0,2}"), .digits = 2});
         grid->addWidget(parEdits[hole], 1, hole + 1);
         grid->addWidget(indexEdits[hole], 2, hole + 1);
         connect(parEdits[hole], &QLineEdit::textChanged, this, &CCourseDlg::showParSum);
@@ -148,7 +126,7 @@ QWidget* CCourseDlg::buildCourseFrame() {
 }
 
 QWidget* CCourseDlg::buildTeeFrame() {
-    auto* frame = new QGroupBox(QStringLiteral("Tees (minst \u00e9n, h\u00f8yst fem)"), this);
+    auto* frame = new QGroupBox(QStringLiteral("Tees (minst én, høyst fem)"), this);
     auto* grid = new QGridLayout(frame);
     const QStringList headings{QStringLiteral("Tee"), QStringLiteral("Baneverdi"), QStringLiteral("Slope"),
                                QStringLiteral("Par")};
@@ -156,12 +134,12 @@ QWidget* CCourseDlg::buildTeeFrame() {
         grid->addWidget(boldLabel(headings[column], frame), 0, column);
     for (int tee = 0; tee < MaxTees; ++tee) {
         TeeRow& row = teeRows[tee];
-        row.name = makeEdit(numbered("teeNameEdit", tee + 1), QString(), 0, frame);
+        row.name = courseEdit(numbered("teeNameEdit", tee + 1), frame);
         acceptOnlyStorableText(row.name);
         row.name->setMinimumWidth(row.name->fontMetrics().averageCharWidth() * 18);
-        row.rating = makeEdit(numbered("teeRatingEdit", tee + 1), Decimal, 5, frame);
-        row.slope = makeEdit(numbered("teeSlopeEdit", tee + 1), Digits, 4, frame);
-        row.par = makeEdit(numbered("teeParEdit", tee + 1), Digits, 4, frame);
+        row.rating = courseEdit(numbered("teeRatingEdit", tee + 1), frame, {.accepts = Decimal, .digits = 5});
+        row.slope = courseEdit(numbered("teeSlopeEdit", tee + 1), frame, {.accepts = Digits, .digits = 4});
+        row.par = courseEdit(numbered("teeParEdit", tee + 1), frame, {.accepts = Digits, .digits = 4});
         grid->addWidget(row.name, tee + 1, 0);
         grid->addWidget(row.rating, tee + 1, 1);
         grid->addWidget(row.slope, tee + 1, 2);

@@ -8,33 +8,24 @@
 #include <QVBoxLayout>
 
 #include "app/CTournamentApp.h"
-#include "text/Text.h"
+#include "print/TextCodec.h"
 #include "ui/Artwork.h"
 #include "ui/CCourseDlg.h"
 #include "ui/CImportPitchesDlg.h"
-#include "ui/DialogButtons.h"
+#include "ui/Controls.h"
 #include "ui/MessageBox.h"
-#include "ui/TextCodec.h"
 
 namespace {
 
 const QString UnreadableMessage = QStringLiteral(
-    "Banetabellen (config/TeebrookConfig.ini) kunne ikke leses, s\u00e5 den kan ikke endres her.");
+    "Banetabellen (config/TeebrookConfig.ini) kunne ikke leses, så den kan ikke endres her.");
 const QString NotWrittenMessage = QStringLiteral(
-    "Banetabellen kunne ikke lagres. Filen config/TeebrookConfig.ini er som f\u00f8r.");
+    "Banetabellen kunne ikke lagres. Filen config/TeebrookConfig.ini er som før.");
 const QString UnsavedQuestion = QStringLiteral("Endringene i banene er ikke lagret. Vil du lagre dem?");
 const QString LeftOutPattern = QStringLiteral(
     "%1 av de importerte banene finnes allerede i listen og ble ikke lagt til.");
 const QString UnsavedText = QStringLiteral("Endringene er ikke lagret.");
 const QString SavedText = QStringLiteral("Banetabellen er lagret.");
-
-QPushButton* makeButton(const QString& text, const QString& objectName, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(objectName);
-    button->setAutoDefault(false);
-    pressWithEnter(button);
-    return button;
-}
 
 QString teeNames(const CourseDraft& course) {
     QStringList names;
@@ -49,7 +40,7 @@ bool sameName(const CourseDraft& a, const CourseDraft& b) {
 
 }  // namespace
 
-CCourseTableDlg::CCourseTableDlg(QWidget* parent, std::vector<CourseDraft> newCourses) : QDialog(parent) {
+CCourseTableDlg::CCourseTableDlg(QWidget* parent, const std::vector<CourseDraft>& newCourses) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Baner"));
     setWindowIcon(teebrookIcon());
     buildForm();
@@ -77,15 +68,14 @@ void CCourseTableDlg::buildForm() {
     courseList->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     courseList->header()->setStretchLastSection(false);
 
-    newButton = makeButton(QStringLiteral("Ny bane"), QStringLiteral("newButton"), this);
-    changeButton = makeButton(QStringLiteral("Endre"), QStringLiteral("changeButton"), this);
-    deleteButton = makeButton(QStringLiteral("Slett"), QStringLiteral("deleteButton"), this);
-    importButton = makeButton(QStringLiteral("Importer baner..."), QStringLiteral("importButton"), this);
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* button : {newButton, changeButton, deleteButton}) buttons->addWidget(button);
+    addButtons(buttons, this,
+               {{QStringLiteral("Ny bane"), QStringLiteral("newButton"), &newButton},
+                {QStringLiteral("Endre"), QStringLiteral("changeButton"), &changeButton},
+                {QStringLiteral("Slett"), QStringLiteral("deleteButton"), &deleteButton}});
     buttons->addSpacing(12);
-    buttons->addWidget(importButton);
-    buttons->addStretch();
+    addButtons(buttons, this,
+               {{QStringLiteral("Importer baner..."), QStringLiteral("importButton"), &importButton}, Stretch});
     auto* middle = new QHBoxLayout;
     middle->addWidget(courseList, 1);
     middle->addLayout(buttons);
@@ -93,12 +83,11 @@ void CCourseTableDlg::buildForm() {
     stateLabel = new QLabel(this);
     stateLabel->setObjectName(QStringLiteral("stateLabel"));
     stateLabel->setWordWrap(true);
-    saveButton = makeButton(QStringLiteral("Lagre"), QStringLiteral("saveButton"), this);
-    closeButton = makeButton(QStringLiteral("Lukk"), QStringLiteral("closeButton"), this);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(stateLabel, 1);
-    bottom->addWidget(saveButton);
-    bottom->addWidget(closeButton);
+    addButtons(bottom, this,
+               {{QStringLiteral("Lagre"), QStringLiteral("saveButton"), &saveButton},
+                {QStringLiteral("Lukk"), QStringLiteral("closeButton"), &closeButton}});
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(middle);
@@ -120,7 +109,7 @@ void CCourseTableDlg::showList(int current) {
         const CourseDraft& course = courses[i];
         auto* item = new QTreeWidgetItem(courseList);
         item->setText(0, toQString(course.name));
-        item->setText(1, QString::fromStdString(text::formatInt(course.holes)));
+        item->setText(1, numberText(course.holes));
         item->setText(2, teeNames(course));
         if (states[i] == State::New) item->setText(3, QStringLiteral("Ny, ikke lagret"));
         if (states[i] == State::Changed) item->setText(3, QStringLiteral("Endret, ikke lagret"));

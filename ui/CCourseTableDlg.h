@@ -19,7 +19,7 @@ class CCourseTableDlg : public QDialog {
 public:
     // Reads the course table file of the tournament; `newCourses` are listed behind its
     // courses as new, not yet saved (those of the course import).
-    explicit CCourseTableDlg(QWidget* parent = nullptr, std::vector<CourseDraft> newCourses = {});
+    explicit CCourseTableDlg(QWidget* parent = nullptr, const std::vector<CourseDraft>& newCourses = {});
 
     // Lists `newCourses` behind the others as new; a course whose name the list already has
     // is left out, and the organiser is told how many were.

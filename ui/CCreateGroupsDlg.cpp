@@ -8,24 +8,17 @@
 #include <QVBoxLayout>
 
 #include "app/CTournamentApp.h"
+#include "print/TextCodec.h"
 #include "text/Text.h"
 #include "ui/Artwork.h"
 #include "ui/CChoiceList.h"
-#include "ui/CloseButton.h"
+#include "ui/Controls.h"
 #include "ui/FieldText.h"
-#include "ui/TextCodec.h"
 
 namespace {
 
 // "Antall spillere" is read from the field's first nine characters.
 constexpr std::size_t PlayerCountLength = 9;
-
-template <std::size_t N>
-QStringList entriesOf(const std::array<std::string_view, N>& table) {
-    QStringList entries;
-    for (std::string_view entry : table) entries << toQString(entry);
-    return entries;
-}
 
 // The tees of the selected course; none when no course of the table is chosen.
 QStringList teeEntries(const CTournament& tournament) {
@@ -42,14 +35,6 @@ CChoiceList* makeList(const QString& objectName, int contentsLength, QWidget* pa
     list->setMinimumContentsLength(contentsLength);
     return list;
 }
-
-QLineEdit* makeEdit(const QString& objectName, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(objectName);
-    return edit;
-}
-
-QString rowName(const char* column, int row) { return QStringLiteral("%1%2").arg(QLatin1String(column)).arg(row + 1); }
 
 }  // namespace
 
@@ -73,11 +58,7 @@ void CCreateGroupsDlg::buildForm() {
         QStringLiteral("Spilleform"), QStringLiteral("HCP"),    QStringLiteral("Antall spillere"),
         QStringLiteral("Tee")};
     for (int column = 0; column < headings.size(); ++column) {
-        auto* heading = new QLabel(headings[column], frame);
-        QFont bold = heading->font();
-        bold.setBold(true);
-        heading->setFont(bold);
-        grid->addWidget(heading, 0, column);
+        grid->addWidget(boldLabel(headings[column], frame), 0, column);
     }
     for (int row = 0; row < MaxGroups; ++row) buildRow(row, grid, frame);
     grid->setColumnStretch(2, 1);
@@ -88,16 +69,15 @@ void CCreateGroupsDlg::buildForm() {
 }
 
 void CCreateGroupsDlg::buildRow(int row, QGridLayout* grid, QWidget* frame) {
-    classLists[row] = makeList(rowName("classList", row), 8, frame);
-    nameEdits[row] = makeEdit(rowName("nameEdit", row), frame);
+    classLists[row] = makeList(numbered("classList", row + 1), 8, frame);
+    nameEdits[row] = makeEdit(numbered("nameEdit", row + 1), frame, {.minimumLetters = 24});
     acceptOnlyStorableText(nameEdits[row]);
-    nameEdits[row]->setMinimumWidth(nameEdits[row]->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 24);
-    playFormLists[row] = makeList(rowName("playFormList", row), 10, frame);
-    allowanceLists[row] = makeList(rowName("allowanceList", row), 4, frame);
-    playerCountEdits[row] = makeEdit(rowName("playerCountEdit", row), frame);
+    playFormLists[row] = makeList(numbered("playFormList", row + 1), 10, frame);
+    allowanceLists[row] = makeList(numbered("allowanceList", row + 1), 4, frame);
+    playerCountEdits[row] = makeEdit(numbered("playerCountEdit", row + 1), frame);
     playerCountEdits[row]->setMaximumWidth(playerCountEdits[row]->fontMetrics().horizontalAdvance(QLatin1Char('0')) *
                                            10);
-    teeLists[row] = makeList(rowName("teeList", row), 10, frame);
+    teeLists[row] = makeList(numbered("teeList", row + 1), 10, frame);
 
     const int line = row + 1;
     grid->addWidget(new QLabel(QString::number(row + 1), frame), line, 0);
@@ -122,9 +102,9 @@ void CCreateGroupsDlg::connectRow(int row) {
 void CCreateGroupsDlg::fillLists() {
     const QStringList tees = teeEntries(theTournament());
     for (int row = 0; row < MaxGroups; ++row) {
-        classLists[row]->setEntries(entriesOf(ClassNames));
-        playFormLists[row]->setEntries(entriesOf(PlayFormNames));
-        allowanceLists[row]->setEntries(entriesOf(AllowanceNames));
+        classLists[row]->setEntries(toQStrings(ClassNames));
+        playFormLists[row]->setEntries(toQStrings(PlayFormNames));
+        allowanceLists[row]->setEntries(toQStrings(AllowanceNames));
         teeLists[row]->setEntries(tees);
     }
 }

@@ -7,8 +7,8 @@
 
 #include "app/CTournamentApp.h"
 #include "model/ImportLine.h"
-#include "text/Text.h"
-#include "ui/DialogButtons.h"
+#include "print/TextCodec.h"
+#include "ui/Controls.h"
 #include "ui/FileMessages.h"
 #include "ui/MessageBox.h"
 
@@ -24,8 +24,7 @@ QString nativePath(const std::string& path) { return QDir::toNativeSeparators(QS
 
 CImportFileDlg::CImportFileDlg(const QString& title, QWidget* parent) : QDialog(parent) {
     setWindowTitle(title);
-    fileNameEdit = new QLineEdit(this);
-    fileNameEdit->setObjectName(QStringLiteral("fileNameEdit"));
+    fileNameEdit = makeEdit(QStringLiteral("fileNameEdit"), this);
     // Room for a file name of a usual length.
     fileNameEdit->setMinimumWidth(fileNameEdit->fontMetrics().averageCharWidth() * 40);
 
@@ -59,6 +58,5 @@ void CImportFileDlg::importTypedFile() {
 
 void CImportFileDlg::reportLeftOutLines(const QString& pattern, const ImportCounts& counts) {
     if (counts.leftOut == 0) return;
-    MessageBox::warning(this, pattern.arg(QString::fromStdString(text::formatInt(counts.taken)),
-                                          QString::fromStdString(text::formatInt(counts.leftOut))));
+    MessageBox::warning(this, pattern.arg(numberText(counts.taken), numberText(counts.leftOut)));
 }

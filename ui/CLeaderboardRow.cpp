@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QLineEdit>
 
+#include "print/TextCodec.h"
 #include "scoring/HoleScore.h"
 #include "ui/CColorEdit.h"
 #include "ui/ColorSupport.h"

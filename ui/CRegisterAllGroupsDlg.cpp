@@ -7,14 +7,14 @@
 #include "app/CTournamentApp.h"
 #include "model/FileNames.h"
 #include "print/ScoreCardPdf.h"
+#include "print/TextCodec.h"
+#include "text/Encoding.h"
 #include "text/Text.h"
 #include "ui/Artwork.h"
 #include "ui/CRegisterGroupDlg.h"
-#include "ui/CloseButton.h"
-#include "ui/DialogButtons.h"
+#include "ui/Controls.h"
 #include "ui/FileMessages.h"
 #include "ui/MessageBox.h"
-#include "ui/TextCodec.h"
 
 namespace {
 
@@ -49,20 +49,16 @@ CRegisterAllGroupsDlg::CRegisterAllGroupsDlg(QWidget* parent) : QDialog(parent) 
 void CRegisterAllGroupsDlg::buildForm() {
     auto* layout = new QVBoxLayout(this);
     for (int position = 0; position < MaxGroups; ++position) {
-        auto* button = new QPushButton(QStringLiteral("Registrer gruppe ") + positionLetter(position), this);
-        button->setObjectName(QStringLiteral("groupButton") + positionLetter(position));
-        button->setAutoDefault(false);
-        pressWithEnter(button);
+        QPushButton* button = makeButton({QStringLiteral("Registrer gruppe ") + positionLetter(position),
+                                          QStringLiteral("groupButton") + positionLetter(position)},
+                                         this);
         button->setMinimumWidth(button->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40);
         connect(button, &QPushButton::clicked, this, [this, position] { registerGroup(position); });
         groupButtons[position] = button;
         layout->addWidget(button);
     }
     layout->addSpacing(12);
-    scoreCardButton = new QPushButton(QStringLiteral("Scorekort"), this);
-    scoreCardButton->setObjectName(QStringLiteral("scoreCardButton"));
-    scoreCardButton->setAutoDefault(false);
-    pressWithEnter(scoreCardButton);
+    scoreCardButton = makeButton({QStringLiteral("Scorekort"), QStringLiteral("scoreCardButton")}, this);
     connect(scoreCardButton, &QPushButton::clicked, this, &CRegisterAllGroupsDlg::writeScoreCards);
     layout->addWidget(scoreCardButton);
     closeButton = addCloseButton(this, layout);

@@ -8,24 +8,17 @@
 #include <QVBoxLayout>
 
 #include "app/CTournamentApp.h"
+#include "print/TextCodec.h"
 #include "scoring/Handicap.h"
 #include "text/Text.h"
 #include "ui/Artwork.h"
-#include "ui/CloseButton.h"
+#include "ui/Controls.h"
 #include "ui/FieldText.h"
 #include "ui/MessageBox.h"
-#include "ui/TextCodec.h"
 
 namespace {
 
-constexpr const char* MissingTeeMessage = "Gruppens tee finnes ikke på valgt bane. Velg tee i Opprett grupper.";
-
-QLineEdit* makeEdit(const char* column, int row, int widthInChars, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(column)).arg(row + 1));
-    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('x')) * widthInChars);
-    return edit;
-}
+const QString MissingTeeMessage = QStringLiteral("Gruppens tee finnes ikke på valgt bane. Velg tee i Opprett grupper.");
 
 // "Gruppe: <class> (<play form>) <group name>"
 QString frameCaption(const CPlayGroup& group) {
@@ -61,12 +54,12 @@ void CRegisterGroupDlg::buildForm() {
         grid->addWidget(new QLabel(headings[column], groupFrame), 0, column);
     }
     for (int row = 0; row < MaxPlayers; ++row) {
-        firstNameEdits[row] = makeEdit("firstNameEdit", row, 16, groupFrame);
-        surNameEdits[row] = makeEdit("surNameEdit", row, 18, groupFrame);
-        clubEdits[row] = makeEdit("clubEdit", row, 18, groupFrame);
+        firstNameEdits[row] = makeEdit(numbered("firstNameEdit", row + 1), groupFrame, {.minimumLetters = 16});
+        surNameEdits[row] = makeEdit(numbered("surNameEdit", row + 1), groupFrame, {.minimumLetters = 18});
+        clubEdits[row] = makeEdit(numbered("clubEdit", row + 1), groupFrame, {.minimumLetters = 18});
         for (QLineEdit* text : {firstNameEdits[row], surNameEdits[row], clubEdits[row]}) acceptOnlyStorableText(text);
-        hcpEdits[row] = makeEdit("hcpEdit", row, 6, groupFrame);
-        shEdits[row] = makeEdit("shEdit", row, 5, groupFrame);
+        hcpEdits[row] = makeEdit(numbered("hcpEdit", row + 1), groupFrame, {.minimumLetters = 6});
+        shEdits[row] = makeEdit(numbered("shEdit", row + 1), groupFrame, {.minimumLetters = 5});
         makeReadOnly(shEdits[row]);
         shEdits[row]->setFocusPolicy(Qt::ClickFocus);
         const QList<QLineEdit*> cells{firstNameEdits[row], surNameEdits[row], clubEdits[row], hcpEdits[row],
@@ -142,7 +135,7 @@ bool CRegisterGroupDlg::hasValidTee() const {
 }
 
 void CRegisterGroupDlg::warnOfMissingTee() {
-    if (group() && !hasValidTee()) MessageBox::warning(parentWidget(), QString::fromUtf8(MissingTeeMessage));
+    if (group() && !hasValidTee()) MessageBox::warning(parentWidget(), MissingTeeMessage);
 }
 
 void CRegisterGroupDlg::disableRow(int row) {

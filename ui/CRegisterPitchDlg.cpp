@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "text/Text.h"
-#include "ui/DialogButtons.h"
+#include "print/TextCodec.h"
+#include "ui/Controls.h"
 
 namespace {
 constexpr int FewestHoles = 10;
@@ -17,8 +17,7 @@ constexpr int MostHoles = 24;
 CRegisterPitchDlg::CRegisterPitchDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Registrering av baner"));
     auto* frame = new QGroupBox(QStringLiteral("Baneinformasjon"), this);
-    pitchNameEdit = new QLineEdit(frame);
-    pitchNameEdit->setObjectName(QStringLiteral("pitchNameEdit"));
+    pitchNameEdit = makeEdit(QStringLiteral("pitchNameEdit"), frame);
 
     // Two-digit entries added in order are already sorted; typed text is never added to the list.
     holesCombo = new QComboBox(frame);
@@ -26,7 +25,7 @@ CRegisterPitchDlg::CRegisterPitchDlg(QWidget* parent) : QDialog(parent) {
     holesCombo->setEditable(true);
     holesCombo->setInsertPolicy(QComboBox::NoInsert);
     for (int holes = FewestHoles; holes <= MostHoles; ++holes) {
-        holesCombo->addItem(QString::fromStdString(text::formatInt(holes)));
+        holesCombo->addItem(numberText(holes));
     }
     holesCombo->setCurrentIndex(-1);
 

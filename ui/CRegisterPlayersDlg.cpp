@@ -5,23 +5,15 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "ui/DialogButtons.h"
-
-namespace {
-QLineEdit* namedEdit(QWidget* parent, const char* objectName) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(objectName));
-    return edit;
-}
-}  // namespace
+#include "ui/Controls.h"
 
 CRegisterPlayersDlg::CRegisterPlayersDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Registrer spillere"));
     auto* frame = new QGroupBox(QStringLiteral("Spillerinformasjon"), this);
-    nameEdit = namedEdit(frame, "nameEdit");
-    hcpEdit = namedEdit(frame, "hcpEdit");
-    classEdit = namedEdit(frame, "classEdit");
-    teeEdit = namedEdit(frame, "teeEdit");
+    nameEdit = makeEdit(QStringLiteral("nameEdit"), frame);
+    hcpEdit = makeEdit(QStringLiteral("hcpEdit"), frame);
+    classEdit = makeEdit(QStringLiteral("classEdit"), frame);
+    teeEdit = makeEdit(QStringLiteral("teeEdit"), frame);
     auto* fields = new QFormLayout(frame);
     fields->addRow(QStringLiteral("Navn"), nameEdit);
     fields->addRow(QStringLiteral("Hcp"), hcpEdit);

@@ -1,6 +1,8 @@
 #pragma once
 // "Registrer spillere": a form for one player outside a tournament. It only shows its
 // fields; nothing typed into it is stored.
+// Nothing in the program opens this screen today; it is kept as the screen behind
+// "Registrer spillere" on the setup screen, which nothing opens either.
 
 #include <QDialog>
 

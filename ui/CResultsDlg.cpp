@@ -12,16 +12,17 @@
 #include "lists/PrizeList.h"
 #include "model/FileNames.h"
 #include "print/PrizeListPdf.h"
-#include "ui/DialogButtons.h"
+#include "print/TextCodec.h"
+#include "text/Encoding.h"
+#include "ui/Controls.h"
 #include "ui/FileMessages.h"
 #include "ui/MessageBox.h"
-#include "ui/TextCodec.h"
 
 namespace {
 
 const QString WriteFailedMessage = QStringLiteral("Resultatlisten kunne ikke skrives.");
 const QString PrizeWriteFailedMessage = QStringLiteral("Premielisten kunne ikke skrives: %1");
-const QString PrizeWrittenQuestion = QStringLiteral("Premielisten er skrevet til\n%1\n\nVil du \u00e5pne PDF-filen?");
+const QString PrizeWrittenQuestion = QStringLiteral("Premielisten er skrevet til\n%1\n\nVil du åpne PDF-filen?");
 
 QString absolutePath(const std::string& path) { return QFileInfo(QString::fromStdString(path)).absoluteFilePath(); }
 
@@ -46,10 +47,7 @@ void CResultsDlg::buildForm() {
     // Both buttons only close the screen; the line the user may have selected is not used.
     const OkCancelButtons buttons = addOkCancelButtons(this, layout);
     connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* prizeButton = new QPushButton(QStringLiteral("Premieliste"), this);
-    prizeButton->setObjectName(QStringLiteral("prizeListButton"));
-    prizeButton->setAutoDefault(false);
-    pressWithEnter(prizeButton);
+    QPushButton* prizeButton = makeButton({QStringLiteral("Premieliste"), QStringLiteral("prizeListButton")}, this);
     connect(prizeButton, &QPushButton::clicked, this, &CResultsDlg::writePrizeList);
     // At the left of the button row.
     if (auto* row = qobject_cast<QBoxLayout*>(layout->itemAt(layout->count() - 1)->layout()))

@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/DialogButtons.h"
+#include "ui/Controls.h"
 
 CSavePlayersDlg::CSavePlayersDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Lagre spillere"));

@@ -1,6 +1,7 @@
 #pragma once
-// "Lagre spillere": a save form with only "OK" and "Cancel". Nothing opens it: the setup
-// screen's "Lagre spillere" button does nothing.
+// "Lagre spillere": a save form with only "OK" and "Cancel".
+// Nothing in the program opens this screen today; it is kept as the form of the setup
+// screen's "Lagre spillere" button, which does nothing.
 
 #include <QDialog>
 

@@ -9,17 +9,21 @@
 #include "ui/CImportPlayersDlg.h"
 #include "ui/CRegisterPitchDlg.h"
 #include "ui/CRegisterPlayersDlg.h"
-#include "ui/DialogButtons.h"
+#include "ui/Controls.h"
 
 CSetupDlg::CSetupDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Oppsett..."));
-    registerPlayersButton = addButton(QStringLiteral("Registrer spillere"), "registerPlayersButton");
-    savePlayersButton = addButton(QStringLiteral("Lagre spillere"), "savePlayersButton");
-    importPlayersButton = addButton(QStringLiteral("Importer spillerdata"), "importPlayersButton");
-    registerPitchesButton = addButton(QStringLiteral("Registrer baner"), "registerPitchesButton");
-    savePitchesButton = addButton(QStringLiteral("Lagre baner"), "savePitchesButton");
+    // Enter elsewhere belongs to "OK", not to whichever of these buttons had the focus last.
+    registerPlayersButton = makeButton({QStringLiteral("Registrer spillere"), QStringLiteral("registerPlayersButton")},
+                                       this);
+    savePlayersButton = makeButton({QStringLiteral("Lagre spillere"), QStringLiteral("savePlayersButton")}, this);
+    importPlayersButton = makeButton({QStringLiteral("Importer spillerdata"), QStringLiteral("importPlayersButton")},
+                                     this);
+    registerPitchesButton = makeButton({QStringLiteral("Registrer baner"), QStringLiteral("registerPitchesButton")},
+                                       this);
+    savePitchesButton = makeButton({QStringLiteral("Lagre baner"), QStringLiteral("savePitchesButton")}, this);
     // The button has always read "Impoter baner"; the text is kept as the organiser knows it.
-    importPitchesButton = addButton(QStringLiteral("Impoter baner"), "importPitchesButton");
+    importPitchesButton = makeButton({QStringLiteral("Impoter baner"), QStringLiteral("importPitchesButton")}, this);
 
     // Players above courses, each row: register, save, import.
     auto* grid = new QGridLayout;
@@ -38,15 +42,6 @@ CSetupDlg::CSetupDlg(QWidget* parent) : QDialog(parent) {
     connect(importPlayersButton, &QPushButton::clicked, this, &CSetupDlg::openModal<CImportPlayersDlg>);
     connect(registerPitchesButton, &QPushButton::clicked, this, &CSetupDlg::openModal<CRegisterPitchDlg>);
     connect(importPitchesButton, &QPushButton::clicked, this, &CSetupDlg::importPitches);
-}
-
-QPushButton* CSetupDlg::addButton(const QString& text, const char* objectName) {
-    auto* button = new QPushButton(text, this);
-    button->setObjectName(QString::fromLatin1(objectName));
-    // Enter elsewhere belongs to "OK", not to whichever of these buttons had the focus last.
-    button->setAutoDefault(false);
-    pressWithEnter(button);
-    return button;
 }
 
 template <typename Dialog>

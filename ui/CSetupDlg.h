@@ -2,6 +2,8 @@
 // "Oppsett...": the maintenance hub for players and courses outside a tournament. The
 // registration and import buttons open their screens modally; the two save buttons do
 // nothing. The courses a course import reads go on to the course editor.
+// Nothing in the program opens this screen today; it is kept as the hub of the maintenance
+// screens behind the main window's "Oppsett...", which stays disabled.
 
 #include <QDialog>
 
@@ -13,7 +15,6 @@ public:
     explicit CSetupDlg(QWidget* parent = nullptr);
 
 private:
-    QPushButton* addButton(const QString& text, const char* objectName);
     // Runs a screen of type Dialog modally over this one and destroys it when it closes.
     template <typename Dialog>
     void openModal();

@@ -10,12 +10,12 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 #include "app/CTournamentApp.h"
 #include "lists/Lists.h"
 #include "model/FileNames.h"
+#include "print/TextCodec.h"
 #include "text/Text.h"
 #include "ui/Artwork.h"
 #include "ui/CAboutDlg.h"
@@ -25,11 +25,10 @@
 #include "ui/CCreateGroupsDlg.h"
 #include "ui/CRegisterAllGroupsDlg.h"
 #include "ui/CSetupDlg.h"
-#include "ui/DialogButtons.h"
+#include "ui/Controls.h"
 #include "ui/FieldText.h"
 #include "ui/FileMessages.h"
 #include "ui/MessageBox.h"
-#include "ui/TextCodec.h"
 
 namespace {
 
@@ -49,27 +48,10 @@ const QString StartListFailedMessage = QStringLiteral("Startlisten kunne ikke sk
 
 constexpr int DateFieldGap = 6;
 
-// A button of this window: Enter in a text field must never press one by accident.
-QPushButton* makeButton(const QString& text, const QString& objectName, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(objectName);
-    button->setAutoDefault(false);
-    pressWithEnter(button);
-    button->setDefault(false);
-    return button;
-}
-
-QLineEdit* makeEdit(const QString& objectName, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(objectName);
-    return edit;
-}
-
 // A date field as wide as its part of the caption line "dd      mm      åååå", so each part
 // of the caption stands over its field.
 QLineEdit* makeDateEdit(const QString& objectName, const QString& captionPart, QWidget* parent) {
-    QLineEdit* edit = makeEdit(objectName, parent);
-    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+    QLineEdit* edit = makeEdit(objectName, parent, {.accepts = QStringLiteral("[0-9]*")});
     const QFontMetrics metrics = edit->fontMetrics();
     const int digits = metrics.horizontalAdvance(QStringLiteral("0000")) + 12;
     edit->setFixedWidth(qMax(metrics.horizontalAdvance(captionPart) - DateFieldGap, digits));
@@ -82,12 +64,6 @@ QLineEdit* makeReadOnlyEdit(const QString& objectName, QWidget* parent) {
     edit->setFocusPolicy(Qt::ClickFocus);
     edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00000000")));
     return edit;
-}
-
-QStringList tournamentTypeEntries() {
-    QStringList entries;
-    for (std::string_view type : TournamentTypes) entries << toQString(type);
-    return entries;
 }
 
 QStringList courseEntries(const CTournament& tournament) {
@@ -134,10 +110,8 @@ void CTournamentDlg::buildForm() {
     grid->addWidget(buildScreenButtons(), 2, 2);
     grid->setColumnStretch(1, 1);
 
-    exitButton = makeButton(QStringLiteral("Avslutt"), QStringLiteral("exitButton"), this);
     auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    bottom->addWidget(exitButton);
+    addButtons(bottom, this, {Stretch, {QStringLiteral("Avslutt"), QStringLiteral("exitButton"), &exitButton}});
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(infoFrame);
@@ -160,14 +134,14 @@ void CTournamentDlg::buildForm() {
 
 QWidget* CTournamentDlg::buildFileButtons() {
     auto* row = new QWidget(this);
-    openButton = makeButton(QStringLiteral("Åpne turnering"), QStringLiteral("openButton"), row);
-    saveButton = makeButton(QStringLiteral("Lagre turneringen"), QStringLiteral("saveButton"), row);
-    newButton = makeButton(QStringLiteral("Ny turnering"), QStringLiteral("newButton"), row);
-    startListButton = makeButton(QStringLiteral("Lag startliste"), QStringLiteral("startListButton"), row);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    for (QPushButton* button : {openButton, saveButton, newButton, startListButton}) layout->addWidget(button);
-    layout->addStretch();
+    addButtons(layout, row,
+               {{QStringLiteral("Åpne turnering"), QStringLiteral("openButton"), &openButton},
+                {QStringLiteral("Lagre turneringen"), QStringLiteral("saveButton"), &saveButton},
+                {QStringLiteral("Ny turnering"), QStringLiteral("newButton"), &newButton},
+                {QStringLiteral("Lag startliste"), QStringLiteral("startListButton"), &startListButton},
+                Stretch});
     return row;
 }
 
@@ -206,7 +180,8 @@ QWidget* CTournamentDlg::buildHeaderFrame() {
     typeList->setMinimumContentsLength(12);
     groupCountEdit = makeEdit(QStringLiteral("groupCountEdit"), frame);
     groupCountEdit->setMaximumWidth(groupCountEdit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
-    createGroupsButton = makeButton(QStringLiteral("Opprett grupper..."), QStringLiteral("createGroupsButton"), frame);
+    createGroupsButton = makeButton({QStringLiteral("Opprett grupper..."), QStringLiteral("createGroupsButton")},
+                                    frame);
 
     auto* grid = new QGridLayout(frame);
     grid->setVerticalSpacing(4);
@@ -240,14 +215,14 @@ QWidget* CTournamentDlg::buildCourseFrame() {
 
 QWidget* CTournamentDlg::buildScreenButtons() {
     auto* column = new QWidget(this);
-    registerButton = makeButton(QStringLiteral("Start registrering av gruppene..."), QStringLiteral("registerButton"),
-                                column);
-    playButton = makeButton(QStringLiteral("Start Turnering"), QStringLiteral("playButton"), column);
-    setupButton = makeButton(QStringLiteral("Oppsett..."), QStringLiteral("setupButton"), column);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 8, 0, 0);
-    for (QPushButton* button : {registerButton, playButton, setupButton}) layout->addWidget(button);
-    layout->addStretch();
+    addButtons(
+        layout, column,
+        {{QStringLiteral("Start registrering av gruppene..."), QStringLiteral("registerButton"), &registerButton},
+         {QStringLiteral("Start Turnering"), QStringLiteral("playButton"), &playButton},
+         {QStringLiteral("Oppsett..."), QStringLiteral("setupButton"), &setupButton},
+         Stretch});
     return column;
 }
 
@@ -295,7 +270,7 @@ void CTournamentDlg::setTabOrderOfForm() {
 }
 
 void CTournamentDlg::fillLists() {
-    typeList->setEntries(tournamentTypeEntries());
+    typeList->setEntries(toQStrings(TournamentTypes));
     courseList->setEntries(courseEntries(theTournament()));
 }
 

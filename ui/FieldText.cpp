@@ -5,9 +5,9 @@
 #include <QToolTip>
 #include <QValidator>
 
+#include "print/TextCodec.h"
 #include "text/Encoding.h"
 #include "text/Text.h"
-#include "ui/TextCodec.h"
 
 namespace {
 
@@ -59,8 +59,6 @@ void showText(QLineEdit* field, const QString& text) {
 void showText(QLabel* label, const QString& text) {
     if (label->text() != text) label->setText(text);
 }
-
-QString numberText(long long value) { return QString::fromStdString(text::formatInt(value)); }
 
 void makeReadOnly(QLineEdit* field) {
     field->setReadOnly(true);

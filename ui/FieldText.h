@@ -26,9 +26,6 @@ void acceptOnlyStorableText(QLineEdit* field);
 void showText(QLineEdit* field, const QString& text);
 void showText(QLabel* label, const QString& text);
 
-// A whole number as the screens show it.
-QString numberText(long long value);
-
 // Makes `field` read-only, and look it: filled with the window's colour instead of the
 // colour of a field that takes typing.
 void makeReadOnly(QLineEdit* field);

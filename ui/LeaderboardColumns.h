@@ -4,6 +4,7 @@
 // column is one entry here. The 18 hole cells follow the columns.
 
 #include <QString>
+#include <QStringView>
 #include <Qt>
 #include <array>
 #include <string_view>
@@ -14,7 +15,7 @@ enum class BoardColumn { Player, Class, Hcp, Received, Total, Points };
 
 struct LeaderboardColumn {
     BoardColumn id;
-    const char* heading;
+    QStringView heading;
     // Names the column's fields: "board<name><row>" on the leaderboard, "input<name>" in the input row.
     const char* name;
     int width;

@@ -7,6 +7,21 @@ namespace {
 bool recordingMessages = false;
 QStringList recordedMessages;
 MessageBox::Answer nextAnswer = MessageBox::Answer::Cancel;
+
+// A question with "Ja", "Nei" and, when `withCancel`, "Avbryt", which Escape then answers;
+// without it, Escape answers "Nei", the default button.
+MessageBox::Answer ask(QWidget* parent, const QString& text, bool withCancel) {
+    QMessageBox box(QMessageBox::Question, MessageBox::title(), text, QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("Nei"), QMessageBox::NoRole);
+    QPushButton* cancel = withCancel ? box.addButton(QStringLiteral("Avbryt"), QMessageBox::RejectRole) : no;
+    box.setDefaultButton(withCancel ? yes : no);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == yes) return MessageBox::Answer::Yes;
+    return box.clickedButton() == no ? MessageBox::Answer::No : MessageBox::Answer::Cancel;
+}
+
 }  // namespace
 
 QString MessageBox::title() { return QStringLiteral("Fernhill"); }
@@ -37,15 +52,7 @@ MessageBox::Answer MessageBox::askYesNoCancel(QWidget* parent, const QString& te
         recordedMessages.append(text);
         return nextAnswer;
     }
-    QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::NoButton, parent);
-    QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("Nei"), QMessageBox::NoRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("Avbryt"), QMessageBox::RejectRole);
-    box.setDefaultButton(yes);
-    box.setEscapeButton(cancel);
-    box.exec();
-    if (box.clickedButton() == yes) return Answer::Yes;
-    return box.clickedButton() == no ? Answer::No : Answer::Cancel;
+    return ask(parent, text, true);
 }
 
 void MessageBox::setNextAnswer(Answer answer) { nextAnswer = answer; }
@@ -55,16 +62,9 @@ bool MessageBox::askYesNo(QWidget* parent, const QString& text) {
         recordedMessages.append(text);
         return nextAnswer == Answer::Yes;
     }
-    QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::NoButton, parent);
-    QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("Nei"), QMessageBox::NoRole);
-    box.setDefaultButton(no);
-    box.setEscapeButton(no);
-    box.exec();
-    return box.clickedButton() == yes;
+    return ask(parent, text, false) == Answer::Yes;
 }
 
 void MessageBox::setRecording(bool recording) { recordingMessages = recording; }
-bool MessageBox::isRecording() { return recordingMessages; }
 QStringList MessageBox::recorded() { return recordedMessages; }
 void MessageBox::clearRecorded() { recordedMessages.clear(); }

@@ -26,7 +26,6 @@ public:
 
     // Test seam: while recording, warnings are not shown but appended to recorded().
     static void setRecording(bool recording);
-    static bool isRecording();
     static QStringList recorded();
     static void clearRecorded();
     // While recording, questions are recorded like warnings and get this answer (Cancel at first).

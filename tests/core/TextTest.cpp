@@ -6,10 +6,13 @@
 #include <clocale>
 #include <cmath>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "text/Encoding.h"
 #include "text/Text.h"
+
+using namespace text::literals;
 
 TEST(NumberShowing, ExactHalvesRoundAwayFromZero) {
     EXPECT_EQ(text::formatFixed1(12.25), "12.3");
@@ -97,6 +100,26 @@ TEST(Texts, CaseFoldJoinsEveryLetterPairOfTheCodePageAndNothingElse) {
         EXPECT_EQ(static_cast<unsigned char>(text::foldCase(static_cast<char>(b))), small[b]) << "byte " << b;
     EXPECT_TRUE(text::sameLettersIgnoringCase("\x8Aibenik \xC6R\xD8", "\x9AIBENIK \xE6r\xF8"));
     EXPECT_FALSE(text::sameLettersIgnoringCase("Sola", "Sola GK"));
+}
+
+// The program's texts are written in UTF-8 and kept as Windows-1252; the build makes the bytes.
+static_assert("Ikke fullført"_cp1252 == "Ikke fullf\xF8rt");
+static_assert(""_cp1252.empty());
+
+TEST(Texts, Windows1252LiteralsHoldTheCodePageBytesOfTheirUtf8) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"blåbær"_cp1252,
+         "bl\xE5"
+         "b\xE6r"},
+        {"Ærø Åsgård Øst"_cp1252, "\xC6r\xF8 \xC5sg\xE5rd \xD8st"},
+        {"«Bane» – én tee"_cp1252,
+         "\xAB"
+         "Bane\xBB \x96 \xE9n tee"},
+    };
+    for (const auto& [literal, bytes] : cases) {
+        EXPECT_EQ(literal, bytes);
+        EXPECT_EQ(text::exactWindows1252FromUtf8(text::utf8FromWindows1252(bytes)), literal);
+    }
 }
 
 // Sets a locale for one test and puts the previous one back, also when an assertion ends the test.

@@ -7,9 +7,9 @@
 #include <QTest>
 
 #include "UiTestSupport.h"
+#include "print/TextCodec.h"
 #include "scoring/ScoreCard.h"
 #include "ui/CTournamentDlg.h"
-#include "ui/TextCodec.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
-#include "ui/TextCodec.h"
+#include "print/TextCodec.h"
 
 #include "text/Encoding.h"
+#include "text/Text.h"
 
 QString toQString(std::string_view cp1252) {
     QString result;
@@ -15,3 +16,5 @@ std::string fromQString(const QString& text) {
     for (QChar c : text) result += text::fromUtf16(c.unicode());
     return result;
 }
+
+QString numberText(long long value) { return toQString(text::formatInt(value)); }
