@@ -8,6 +8,8 @@
 #include "text/Encoding.h"
 #include "text/Text.h"
 
+using namespace text::literals;
+
 namespace {
 
 // The words of the key names, written with the number of the course or tee right after them.
@@ -25,7 +27,7 @@ std::string_view trimmed(std::string_view text) {
 
 // --- Messages -------------------------------------------------------------------------
 
-std::string inQuotes(std::string_view name) { return "\xAB" + std::string(name) + "\xBB"; }
+std::string inQuotes(std::string_view name) { return text::joined("«"_cp1252, name, "»"_cp1252); }
 
 std::string courseLabel(const CourseDraft& course, int position) {
     return course.name.empty() ? "Bane nr. " + text::formatInt(position) : "Bane " + inQuotes(course.name);
@@ -47,18 +49,19 @@ bool inRange(int value, int low, int high) { return value >= low && value <= hig
 std::optional<std::string> checkName(const CourseDraft& course, int position) {
     if (course.name.empty()) return courseLabel(course, position) + " mangler banenavn.";
     if (course.name.size() > text::MaxTextLength) {
-        return "Banenavnet " + inQuotes(course.name) + " er for langt: h\xF8yst 49 tegn.";
+        return text::joined("Banenavnet ", inQuotes(course.name), " er for langt: høyst 49 tegn."_cp1252);
     }
     return std::nullopt;
 }
 
 std::optional<std::string> checkHoles(const CourseDraft& course, int position) {
     const std::string label = courseLabel(course, position);
-    if (!inRange(course.holes, 1, MaxHoles)) return label + ": antall hull m\xE5 v\xE6re " + range(1, MaxHoles) + ".";
+    if (!inRange(course.holes, 1, MaxHoles))
+        return text::joined(label, ": antall hull må være "_cp1252, range(1, MaxHoles), ".");
     for (int hole = 0; hole < course.holes; ++hole) {
         if (!inRange(course.par[hole], MinHolePar, MaxHolePar)) {
-            return label + ", hull " + text::formatInt(hole + 1) + ": par m\xE5 v\xE6re " +
-                   range(MinHolePar, MaxHolePar) + ".";
+            return text::joined(label, ", hull ", text::formatInt(hole + 1), ": par må være "_cp1252,
+                                range(MinHolePar, MaxHolePar), ".");
         }
     }
     return std::nullopt;
@@ -71,13 +74,13 @@ std::optional<std::string> checkIndexes(const CourseDraft& course, int position)
     for (int hole = 0; hole < course.holes; ++hole) {
         const int index = course.index[hole];
         if (!inRange(index, 1, course.holes)) {
-            return label + ", hull " + text::formatInt(hole + 1) + ": indeks m\xE5 v\xE6re " + range(1, course.holes) +
-                   ".";
+            return text::joined(label, ", hull ", text::formatInt(hole + 1), ": indeks må være "_cp1252,
+                                range(1, course.holes), ".");
         }
         if (holeOfIndex[index] != 0) {
             return label + ": hull " + text::formatInt(holeOfIndex[index]) + " og hull " + text::formatInt(hole + 1) +
                    " har begge indeks " + text::formatInt(index) + ". Hvert tall " + range(1, course.holes) +
-                   " skal brukes \xE9n gang.";
+                   std::string(" skal brukes én gang."_cp1252);
         }
         holeOfIndex[index] = hole + 1;
     }
@@ -88,24 +91,25 @@ std::optional<std::string> checkTee(const CourseDraft& course, int position, int
     const TeeDraft& draft = course.tees[tee];
     const std::string label = teeLabel(course, position, tee);
     if (draft.name.empty()) return label + ": navnet mangler.";
-    if (draft.name.size() > text::MaxTextLength) return label + ": navnet kan ha h\xF8yst 49 tegn.";
+    if (draft.name.size() > text::MaxTextLength) return text::joined(label, ": navnet kan ha høyst 49 tegn."_cp1252);
     const std::optional<double> rating = readCourseRating(draft.rating);
     if (!rating || *rating < MinCourseRating || *rating > MaxCourseRating) {
-        return label + ": baneverdi m\xE5 v\xE6re et desimaltall " + range(10, 90) + ", for eksempel 71,3.";
+        return text::joined(label, ": baneverdi må være et desimaltall "_cp1252, range(10, 90), ", for eksempel 71,3.");
     }
     if (!inRange(draft.slope, MinSlope, MaxSlope))
-        return label + ": slope m\xE5 v\xE6re " + range(MinSlope, MaxSlope) + ".";
+        return text::joined(label, ": slope må være "_cp1252, range(MinSlope, MaxSlope), ".");
     // The par figure of a tee lies between all holes played as par 3 and all as par 6.
     const int lowPar = course.holes * MinHolePar;
     const int highPar = course.holes * MaxHolePar;
-    if (!inRange(draft.par, lowPar, highPar)) return label + ": par m\xE5 v\xE6re " + range(lowPar, highPar) + ".";
+    if (!inRange(draft.par, lowPar, highPar))
+        return text::joined(label, ": par må være "_cp1252, range(lowPar, highPar), ".");
     return std::nullopt;
 }
 
 std::optional<std::string> checkTees(const CourseDraft& course, int position) {
     const std::string label = courseLabel(course, position);
-    if (course.tees.empty()) return label + " m\xE5 ha minst \xE9n tee.";
-    if (course.tees.size() > MaxTees) return label + " kan ha h\xF8yst 5 tees.";
+    if (course.tees.empty()) return text::joined(label, " må ha minst én tee."_cp1252);
+    if (course.tees.size() > MaxTees) return text::joined(label, " kan ha høyst 5 tees."_cp1252);
     for (int tee = 0; tee < static_cast<int>(course.tees.size()); ++tee) {
         if (auto failed = checkTee(course, position, tee)) return failed;
     }
@@ -220,7 +224,7 @@ std::optional<std::string> checkCourse(const CourseDraft& course, int position) 
 }
 
 std::optional<std::string> checkCourseTable(std::span<const CourseDraft> courses) {
-    if (courses.size() > MaxPitches) return "Banetabellen kan ha h\xF8yst 100 baner.";
+    if (courses.size() > MaxPitches) return std::string("Banetabellen kan ha høyst 100 baner."_cp1252);
     for (std::size_t i = 0; i < courses.size(); ++i) {
         if (auto failed = checkCourse(courses[i], static_cast<int>(i) + 1)) return failed;
     }

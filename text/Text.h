@@ -44,6 +44,13 @@ std::string formatInt(long long value);
 
 // A key or section name of the files: the word with the number of its course, tee, group
 // or player right after it ("Tee3", "PlayGroup2").
+// The parts one after another, for messages built of texts, numbers and "…"_cp1252 literals.
+template <typename... Parts>
+std::string joined(const Parts&... parts) {
+    std::string result;
+    (result.append(std::string_view(parts)), ...);
+    return result;
+}
 inline std::string numbered(std::string_view word, long long number) { return std::string(word) + formatInt(number); }
 
 // "%.<decimals>f" with a point, an exact half (taken from the value's 17 significant

@@ -16,5 +16,5 @@ QString withReadFailureReason(const QString& message, const files::FileResult& r
 
 void openPdfOrSayWhy(QWidget* parent, const QString& absolutePath) {
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(absolutePath)))
-        MessageBox::warning(parent, QStringLiteral("PDF-filen kunne ikke \u00e5pnes: %1").arg(absolutePath));
+        MessageBox::warning(parent, QStringLiteral("PDF-filen kunne ikke åpnes: %1").arg(absolutePath));
 }
