@@ -46,6 +46,9 @@ int exportLists(TournamentSession& session, const QString& name, std::ostream& o
         return 1;
     }
     const CTournament& tournament = session.tournament();
+    for (const std::size_t replaced : {tournament.replacedInCourseTable, tournament.replacedInTournamentFile}) {
+        if (replaced > 0) err << replacedCharactersMessage(replaced) << '\n';
+    }
     // The lists are named after the tournament's own name, as the screens name them.
     const std::string listName = text::utf8FromWindows1252(tournament.name);
     if (storedNameForFiles(tournament.name) != NameForFiles::Usable) {

@@ -124,7 +124,7 @@ inline std::string checkIniFile(std::string_view contents) {
     const std::string section = text::withoutLineBreaks(names.sections.front());
     const std::string value(contents.substr(0, std::min<std::size_t>(contents.size(), 60)));
     changed.setValue(section, "FuzzKey", value);
-    const std::string expected = text::withoutLineBreaks(value);
+    const std::string expected = text::withoutLineBreaks(value.substr(0, value.find('\0')));
     if (changed.value(section, "FuzzKey") != expected) return "a value set does not read back as set";
     const IniFile reread(changed.contents());
     if (reread.value(section, "FuzzKey") != expected) return "a value set does not survive writing out";

@@ -52,15 +52,21 @@ std::size_t lineEnd(const char* data, std::size_t from, std::size_t size) {
 IniFile::IniFile(std::string_view contents) : IniFile(std::string(contents)) {}
 
 IniFile::IniFile(std::string&& contents) {
-    const ini::ByteOrderMark mark = ini::byteOrderMarkOf(contents);
-    encoding_ = mark.encoding;
-    byteOrderMark_ = mark.bytes;
+    const ini::FileEncoding found = ini::encodingOf(contents);
+    encoding_ = found.encoding;
+    byteOrderMark_ = found.mark;
     contents.erase(0, byteOrderMark_.size());
     if (encoding_ == ini::Encoding::Bytes) {
         text_ = std::move(contents);
+    } else if (encoding_ == ini::Encoding::Utf8) {
+        ini::DecodedUtf8 decoded = ini::fromUtf8(contents);
+        text_ = std::move(decoded.text);
+        utf8Starts_ = std::move(decoded.starts);
+        replacedCharacters_ = decoded.replaced;
+        original_ = std::move(contents);
     } else {
         text_ = ini::fromUtf16(contents, encoding_);
-        utf16_ = std::move(contents);
+        original_ = std::move(contents);
     }
     parse();
 }
@@ -210,7 +216,8 @@ void IniFile::replaceLine(KeyRef& key, std::string newText) {
 
 void IniFile::setValue(std::string_view section, std::string_view key, std::string_view value) {
     const std::string keyName = text::withoutLineBreaks(key);
-    const std::string wanted = text::withoutLineBreaks(value);
+    // Nothing after a NUL character could be read back, so the value ends there.
+    const std::string wanted = text::withoutLineBreaks(value.substr(0, value.find('\0')));
     const Section& target = sectionToWrite(text::withoutLineBreaks(section));
     const auto index = static_cast<std::size_t>(&target - sections_.data());
     const std::optional<KeyPlace> place = findKey(target, keyName);
@@ -227,7 +234,8 @@ void IniFile::setValue(std::string_view section, std::string_view key, std::stri
     // the key as the file spells it and what is trimmed after '='.
     const std::string_view line = place->added ? std::string_view(addedKeys_[index][place->index].line)
                                                : text(keys_[place->index]);
-    if (ini::valueOf(line) == wanted) return;
+    // A line with a NUL character in its value is written anew, so the value ends where it reads.
+    if (ini::valueOf(line) == wanted && line.find('\0') == std::string_view::npos) return;
     std::size_t valueStart = line.find('=') + 1;
     while (valueStart < line.size() && isTrimmed(line[valueStart])) ++valueStart;
     std::string newLine(line.substr(0, valueStart));
@@ -343,14 +351,16 @@ std::vector<IniFile::Edit> IniFile::edits() const {
 }
 
 // The file's text from `from` to `to`: a lone LF becomes CR LF, all else is as it came
-// (in a UTF-16 file the code units themselves, so characters without a Windows-1252 form
+// (in a UTF-16 or UTF-8 file the bytes themselves, so characters without a Windows-1252 form
 // survive a save).
 void IniFile::appendOriginal(std::string& out, std::size_t from, std::size_t to) const {
     const auto appendStretch = [&](std::size_t start, std::size_t end) {
         if (encoding_ == ini::Encoding::Bytes) {
             out.append(text_, start, end - start);
+        } else if (encoding_ == ini::Encoding::Utf8) {
+            out.append(original_, utf8Starts_[start], utf8Starts_[end] - utf8Starts_[start]);
         } else {
-            out.append(utf16_, 2 * start, 2 * (end - start));
+            out.append(original_, 2 * start, 2 * (end - start));
         }
     };
     while (from < to) {
@@ -407,7 +417,8 @@ std::string IniFile::contents() const {
         appendAddedKeys(result, i);
     }
     // A lone byte after the last UTF-16 code unit is no text, but it is the file's.
-    if (utf16_.size() % 2 != 0) result += utf16_.back();
+    const bool utf16 = encoding_ == ini::Encoding::Utf16LittleEndian || encoding_ == ini::Encoding::Utf16BigEndian;
+    if (utf16 && original_.size() % 2 != 0) result += original_.back();
     return result;
 }
 

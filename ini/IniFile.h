@@ -7,7 +7,8 @@
 // line; section and key names match without regard to ASCII letter case; a value is taken
 // with blanks and control characters around it removed and one pair of enclosing quotes
 // stripped; a missing file, section or key reads as the empty text; of duplicate sections
-// or keys the first wins. A file with a UTF-16 byte order mark is read as Windows-1252 text.
+// or keys the first wins; a value ends at its first NUL character. A file with a UTF-16 byte
+// order mark, or one that is UTF-8 text (ini/FileEncoding.h), is read as Windows-1252 text.
 // Writing a key replaces its value in place, adds a missing key at the end of its section
 // and a missing section at the end of the file; every other line stays byte for byte as
 // it was, and the file keeps its encoding.
@@ -53,13 +54,17 @@ public:
     template <typename Visit>
     void forEachValue(std::string_view section, Visit&& visit) const;
 
-    // Sets `key` in `section`; CR and LF inside the value become blanks. A value that reading
+    // Sets `key` in `section`; CR and LF inside the value become blanks, and it ends before a NUL. A value that reading
     // would change is written in quotes, so it reads back as set.
     void setValue(std::string_view section, std::string_view key, std::string_view value);
     // Removes every line of `key` in `section`, duplicates included; other lines stay as they were.
     void removeKey(std::string_view section, std::string_view key);
     // Removes `section`, header included, when it holds nothing but blank lines.
     void removeSectionIfEmpty(std::string_view section);
+
+    // The characters of a UTF-8 file that Windows-1252 cannot hold, read as '?'. A value holding
+    // one is written back only when it is set to another value.
+    std::size_t replacedCharacters() const { return replacedCharacters_; }
 
     // The contents in the file's encoding. Every line ends in CR LF, as files of this program
     // do, except a line that ended in a lone CR: that CR is kept, so a save into a file from
@@ -140,10 +145,12 @@ private:
     void appendAddedKeys(std::string& out, std::size_t section) const;
 
     ini::Encoding encoding_ = ini::Encoding::Bytes;
-    std::string byteOrderMark_;  // kept to be written back, never part of a line
-    std::string text_;           // the file's text in Windows-1252, the mark left out
-    std::string utf16_;          // a UTF-16 file as it came, whose untouched text is copied back
-    std::vector<KeyRef> keys_;   // key lines of the file's sections in file order
+    std::string byteOrderMark_;              // kept to be written back, never part of a line
+    std::string text_;                       // the file's text in Windows-1252, the mark left out
+    std::string original_;                   // a UTF-16 or UTF-8 file as it came, whose untouched text is copied back
+    std::vector<std::uint32_t> utf8Starts_;  // of a UTF-8 file: where each character of text_ begins
+    std::size_t replacedCharacters_ = 0;
+    std::vector<KeyRef> keys_;  // key lines of the file's sections in file order
     std::vector<Section> sections_;
     std::vector<SectionRef> sectionIndex_;          // sorted by signature, then position
     std::size_t fileSections_ = 0;                  // sections_ before this are the file's own
@@ -159,7 +166,7 @@ void IniFile::forEachValue(std::string_view section, Visit&& visit) const {
     for (std::uint32_t k = found->firstKey; k < found->endKey; ++k) {
         if (keys_[k].changed == KeyRef::Removed) continue;
         const std::string_view line = text(keys_[k]);
-        visit(ini::trimmedEnd(line.substr(0, keys_[k].equals)), ini::unquoted(line.substr(keys_[k].equals + 1)));
+        visit(ini::trimmedEnd(line.substr(0, keys_[k].equals)), ini::valueWritten(line.substr(keys_[k].equals + 1)));
     }
     for (const AddedKey& added : addedKeys(static_cast<std::size_t>(found - sections_.data()))) {
         if (const auto key = ini::keyOf(added.line)) visit(*key, ini::valueOf(added.line));

@@ -78,8 +78,14 @@ constexpr std::string_view unquoted(std::string_view written) {
     return value;
 }
 
+// The value written after '=': it ends at a NUL character, as the platform reads it (a file
+// whose tail a crash left zero-filled), and is then unquoted.
+constexpr std::string_view valueWritten(std::string_view written) {
+    return unquoted(written.substr(0, written.find('\0')));
+}
+
 // The value of a key line.
-constexpr std::string_view valueOf(std::string_view line) { return unquoted(line.substr(line.find('=') + 1)); }
+constexpr std::string_view valueOf(std::string_view line) { return valueWritten(line.substr(line.find('=') + 1)); }
 
 // A value that reading would change, one with a trimmed character at its ends or with
 // enclosing quotes of its own, is written inside a pair of double quotes, which reading

@@ -15,7 +15,7 @@ namespace {
 
 constexpr std::string_view CsvHeader =
     "Klasse;Spilleform;Plass;Fornavn;Etternavn;Klubb;Gruppe;Brutto;Spillehandicap;Netto;Poeng;Avgjort";
-constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view ByteOrderMark = text::Utf8ByteOrderMark;
 constexpr std::string_view ColumnGap = "  ";
 
 std::string dateText(const CTournamentInfo& tournament) {

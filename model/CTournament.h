@@ -46,6 +46,10 @@ public:
     std::array<std::string, MaxPitches> PitchNames;
     std::string tournamentFile;
     std::string configFile;
+    // The characters of the course table file, and of the tournament file last read, that
+    // Windows-1252 cannot hold and that read as '?' (UTF-8 files, as today's editors save them).
+    std::size_t replacedInCourseTable = 0;
+    std::size_t replacedInTournamentFile = 0;
 
     // numberOfPitches limited to 0..100.
     int pitchCount() const;

@@ -131,6 +131,7 @@ CourseValues CourseTableReader::course(int position) const {
 void CTournament::loadPitches() {
     // A missing or unreadable file gives an empty course table.
     const IniFile file = IniFile::readOrEmpty(configFile);
+    replacedInCourseTable = file.replacedCharacters();
     const CourseTableReader table(file);
     numberOfPitches = table.count();
     for (int i = 0; i < numberOfPitches; ++i) readCourse(table.course(i), pitches[i]);

@@ -1,5 +1,7 @@
 #include "model/FileMessages.h"
 
+#include "text/Text.h"
+
 namespace {
 
 enum class Access { Read, Write };
@@ -11,8 +13,8 @@ std::string_view reasonText(const files::FileResult& result, Access access) {
         case files::FileError::DiskFull:
             return "Disken er full.";
         case files::FileError::NoPermission:
-            return access == Access::Read ? "Du har ikke lov til \xC3\xA5 lese filen."
-                                          : "Du har ikke lov til \xC3\xA5 skrive til filen.";
+            return access == Access::Read ? "Du har ikke lov til å lese filen."
+                                          : "Du har ikke lov til å skrive til filen.";
         case files::FileError::FolderMissing:
             return "Mappen finnes ikke.";
         case files::FileError::NotRegular:
@@ -38,4 +40,8 @@ std::string withFailureReason(std::string_view message, const files::FileResult&
 
 std::string withReadFailureReason(std::string_view message, const files::FileResult& result) {
     return withReason(message, reasonText(result, Access::Read));
+}
+
+std::string replacedCharactersMessage(std::size_t count) {
+    return text::formatInt(static_cast<long long>(count)) + " tegn kunne ikke leses og ble erstattet med «?».";
 }

@@ -13,3 +13,7 @@
 std::string withFailureReason(std::string_view message, const files::FileResult& result);
 // The same for a file that could not be read.
 std::string withReadFailureReason(std::string_view message, const files::FileResult& result);
+
+// "N tegn kunne ikke leses og ble erstattet med «?».", for `count` characters of a file read
+// that Windows-1252 cannot hold.
+std::string replacedCharactersMessage(std::size_t count);

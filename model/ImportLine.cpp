@@ -9,7 +9,6 @@ namespace {
 // Stands in a line read as UTF-8 for a character Windows-1252 cannot hold. The code page
 // leaves the byte undefined, so no name may carry it.
 constexpr char Unrepresentable = '\x81';
-constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
 
 // The white space that separates fields, the same in every locale.
 bool isFieldBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
@@ -56,12 +55,12 @@ private:
 bool fitsLineLength(std::string_view line) { return line.size() <= MaxImportLineLength; }
 
 // Runs `take` on every non-empty line and counts the lines it took and left out; `take`
-// answers whether the line gave a record that found room. A file that is well-formed UTF-8
-// is read as UTF-8, any other as Windows-1252.
+// answers whether the line gave a record that found room. A file that is UTF-8 text (the
+// rule of every text file the program reads) is read as UTF-8, any other as Windows-1252.
 template <typename TakeLine>
 ImportCounts importLines(std::string_view contents, TakeLine take) {
+    const bool utf8 = text::isUtf8Text(contents);
     contents = withoutByteOrderMark(contents);
-    const bool utf8 = text::isUtf8(contents);
     ImportCounts counts;
     std::string converted;
     forEachImportLine(contents, [&](std::string_view line) {
@@ -82,9 +81,7 @@ ImportCounts importLines(std::string_view contents, TakeLine take) {
 }  // namespace
 
 std::string_view withoutByteOrderMark(std::string_view contents) {
-    if (contents.substr(0, Utf8ByteOrderMark.size()) == Utf8ByteOrderMark) {
-        contents.remove_prefix(Utf8ByteOrderMark.size());
-    }
+    if (contents.starts_with(text::Utf8ByteOrderMark)) contents.remove_prefix(text::Utf8ByteOrderMark.size());
     return contents;
 }
 

@@ -118,6 +118,7 @@ files::FileResult CTournament::load(const std::string& path) {
     if (!read.result) return read.result;
     const IniFile file(read.contents);
     tournamentFile = path;
+    replacedInTournamentFile = file.replacedCharacters();
 
     day = file.intValue("Tournament", "Day");
     month = file.intValue("Tournament", "Month");

@@ -56,6 +56,13 @@ bool isUtf8(std::string_view bytes) {
     return true;
 }
 
+bool isUtf8Text(std::string_view contents) {
+    if (contents.starts_with(Utf8ByteOrderMark)) return isUtf8(contents.substr(Utf8ByteOrderMark.size()));
+    const bool multiByte = std::any_of(contents.begin(), contents.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    return multiByte && isUtf8(contents);
+}
+
 std::string utf8FromWindows1252(std::string_view cp1252) {
     std::string result;
     result.reserve(cp1252.size());

@@ -87,6 +87,16 @@ bool sameLettersIgnoringCase(std::string_view a, std::string_view b);
 
 // Whether `bytes` is well-formed UTF-8: no overlong forms, surrogates or values past U+10FFFF.
 bool isUtf8(std::string_view bytes);
+// One character of well-formed UTF-8 at `pos`, which moves past it; nothing (and `pos` where it
+// was) when the bytes there are not one.
+using detail::decodeUtf8At;
+
+inline constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
+// Whether a file's contents are UTF-8 text, the one rule for every text file the program
+// reads: after a UTF-8 byte order mark, when the rest is well-formed; without one, when the
+// bytes are well-formed and hold at least one multi-byte character (no Windows-1252 text of
+// Norwegian words is that by chance, and plain ASCII reads the same either way).
+bool isUtf8Text(std::string_view contents);
 
 // Windows-1252 text as UTF-8.
 std::string utf8FromWindows1252(std::string_view cp1252);

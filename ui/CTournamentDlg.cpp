@@ -10,10 +10,13 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/CTournamentApp.h"
 #include "lists/Lists.h"
+#include "model/FileMessages.h"
 #include "model/FileNames.h"
 #include "print/TextCodec.h"
 #include "text/Text.h"
@@ -85,6 +88,13 @@ CTournamentDlg::CTournamentDlg(QWidget* parent) : QDialog(parent) {
     setupButton->setEnabled(false);
     // Sized before the window exists, so showing it changes no size hints.
     layout()->activate();
+    // Said once the window is up: the course table was read at start-up.
+    if (const std::size_t replaced = theTournament().replacedInCourseTable)
+        QTimer::singleShot(0, this, [this, replaced] { warnOfReplacedCharacters(replaced); });
+}
+
+void CTournamentDlg::warnOfReplacedCharacters(std::size_t count) {
+    MessageBox::warning(this, QString::fromStdString(replacedCharactersMessage(count)));
 }
 
 void CTournamentDlg::buildForm() {
@@ -351,7 +361,9 @@ void CTournamentDlg::openTournament() {
         MessageBox::warning(this, read.error == files::FileError::Missing
                                       ? NoSavedTournamentMessage
                                       : withReadFailureReason(ReadFailedMessage, read));
+        return;
     }
+    if (const std::size_t replaced = theTournament().replacedInTournamentFile) warnOfReplacedCharacters(replaced);
 }
 
 bool CTournamentDlg::saveTournament() {

@@ -46,6 +46,8 @@ private:
     void onTypePicked(int index);
 
     void openTournament();
+    // "N tegn kunne ikke leses og ble erstattet med «?»." for a file just read.
+    void warnOfReplacedCharacters(std::size_t count);
     // Saves as "Lagre turneringen" does; false, after telling the user why, when it did not.
     bool saveTournament();
     void startNewTournament();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <random>
 
 #include "TempFolder.h"
@@ -108,12 +109,18 @@ TEST(IniReading, FilesReadAsThePlatformReadsThem) {
         {"UTF-16 LE", utf16(unicodeName, false), "Bj\xF8rn \xC6r\xE5 \x80 ?"},
         {"UTF-16 BE", utf16(unicodeName, true), "Bj\xF8rn \xC6r\xE5 \x80 ?"},
         {"UTF-8 mark", "\xEF\xBB\xBF" + lines({"[S]", "Name=Sola"}), "Sola"},
+        {"UTF-8 with a mark", "\xEF\xBB\xBF" + unicodeName, "Bj\xF8rn \xC6r\xE5 \x80 ?"},
+        {"UTF-8 without a mark", unicodeName, "Bj\xF8rn \xC6r\xE5 \x80 ?"},
+        {"a mark before a byte UTF-8 lacks", "\xEF\xBB\xBF" + lines({"[S]", "Name=B\xE6rum"}), "B\xE6rum"},
         {"Windows-1252 bytes", lines({"[S]", "Name=Bj\xF8rn"}), "Bj\xF8rn"},
+        {"Windows-1252 that reads as UTF-8 by chance", lines({"[S]", "Name=\xC3\xA6"}), "\xE6"},
         {"header without ]", lines({"[S", "Name=Sola"}), "Sola"},
         {"] inside a header", lines({"[S]x]", "Name=Sola"}), "Sola"},
         {"line without =", lines({"[S]", "Name", "Name=Sola"}), "Sola"},
         {"comment", lines({"[S]", ";Name=Gone", "Name=Sola"}), "Sola"},
-        {"NUL bytes", lines({"[S]", std::string_view("Name=So\0la", 10)}), std::string("So\0la", 5)},
+        {"a NUL ends the value", lines({"[S]", std::string_view("Name=So\0la", 10)}), "So"},
+        {"a NUL-filled tail", "[S]\r\nName=Sola" + std::string(64, '\0'), "Sola"},
+        {"UTF-16 with a NUL", utf16(std::string("[S]\r\nName=Sola\0GK\r\n", 19), false), "Sola"},
     };
     for (const auto& c : cases) EXPECT_EQ(IniFile(c.file).value("S", "Name"), c.expected) << c.what;
 }
@@ -231,15 +238,30 @@ TEST(IniWriting, ASaveIntoAFileWithOtherLineEndsChangesOnlyTheLineItSets) {
     EXPECT_EQ(mixed.contents(), "[S]\r\nName=new\rB=2\r\n");
 }
 
-TEST(IniWriting, AUtf16FileIsWrittenBackInItsOwnEncoding) {
-    for (const bool bigEndian : {false, true}) {
-        // Omega has no Windows-1252 form; its line is not touched, so it stays.
-        IniFile file(utf16("[S]\r\nName=\xCE\xA9\r\nTee=Gul\r\n", bigEndian));
+TEST(IniWriting, AUnicodeFileIsWrittenBackInItsOwnEncoding) {
+    using namespace std::string_literals;
+    const struct {
+        std::function<std::string(std::string_view)> encoded;
+        std::size_t replaced;  // counted for UTF-8 files, which today's editors write
+    } encodings[] = {
+        {[](std::string_view utf8) { return utf16(utf8, false); }, 0},
+        {[](std::string_view utf8) { return utf16(utf8, true); }, 0},
+        {[](std::string_view utf8) { return "\xEF\xBB\xBF" + std::string(utf8); }, 2},
+        {[](std::string_view utf8) { return std::string(utf8); }, 2},
+    };
+    for (const auto& [encoded, replaced] : encodings) {
+        // Omega has no Windows-1252 form: its line is not touched, so it stays, also when the
+        // value it reads as is set again; a NUL-filled value is written anew without its NULs.
+        IniFile file(encoded("[S]\r\nName=\xCE\xA9\r\nClub=\xCE\xA9\r\nTee=Gul\r\nTail=\xC3\xB8\0\0\r\n"s));
         EXPECT_EQ(file.value("S", "Name"), "?");
+        EXPECT_EQ(file.replacedCharacters(), replaced);
+        file.setValue("S", "Name", "?");
+        file.setValue("S", "Club", "? GK");
         file.setValue("S", "Tee", "R\xF8\x64 \x80");
+        file.setValue("S", "Tail", "\xF8");
         file.setValue("T", "New", "1");
-        EXPECT_EQ(file.contents(),
-                  utf16("[S]\r\nName=\xCE\xA9\r\nTee=R\xC3\xB8\x64 \xE2\x82\xAC\r\n[T]\r\nNew=1\r\n", bigEndian));
+        EXPECT_EQ(file.contents(), encoded("[S]\r\nName=\xCE\xA9\r\nClub=? GK\r\nTee=R\xC3\xB8\x64 \xE2\x82\xAC\r\n"
+                                           "Tail=\xC3\xB8\r\n[T]\r\nNew=1\r\n"));
     }
 }
 

@@ -9,6 +9,7 @@
 #include "model/CTournament.h"
 #include "scoring/Handicap.h"
 #include "scoring/Prize.h"
+#include "text/Encoding.h"
 
 namespace {
 
@@ -539,6 +540,48 @@ TEST_F(TournamentFileTest, SaveToAPlaceThatCannotBeWrittenAnswersFalseAndKeepsTh
 }
 
 // Qt switches the C library to the user's locale; files must come out the same under it.
+// A course table and a tournament file as today's editors save them, UTF-8 with or without a
+// mark: read as UTF-8, the characters Windows-1252 lacks counted as '?', and written back in
+// their own encoding, every line a save leaves alone byte for byte, the '?' values included.
+TEST_F(TournamentFileTest, Utf8FilesAreReadAndWrittenBackInUtf8) {
+    CTournament source(configPath());
+    fillTwoGroups(source);
+    ASSERT_TRUE(source.save(folder.file("data/source.ini")));
+    const std::string windows1252 = TempFolder::read(folder.file("data/source.ini"));
+    const auto withOmega = [](std::string file, std::string_view line) {
+        return file.replace(file.find(line), line.size(), std::string(line) + " \xCE\xA9");
+    };
+    const std::string utf8 = withOmega(text::utf8FromWindows1252(windows1252), "Club1=Sola GK");
+    const std::string utf8Courses = withOmega(CourseTable, "Tee1=Hvit");
+    const struct {
+        const char* what;
+        std::string courses;
+        std::string tournament;
+        std::size_t replaced;
+    } cases[] = {
+        {"UTF-8 with a mark", "\xEF\xBB\xBF" + utf8Courses, "\xEF\xBB\xBF" + utf8, 1},
+        {"UTF-8 without a mark", utf8Courses, utf8, 1},
+        {"Windows-1252", text::windows1252FromUtf8(CourseTable, '?'), windows1252, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        folder.write("config/TeebrookConfig.ini", c.courses);
+        CTournament tournament(configPath());
+        EXPECT_EQ(tournament.pitches[0].teeName[1], "Bl\xE5");
+        EXPECT_EQ(tournament.replacedInCourseTable, c.replaced);
+        const std::string path = folder.write("data/t.ini", c.tournament);
+        ASSERT_TRUE(tournament.load(path));
+        EXPECT_EQ(tournament.replacedInTournamentFile, c.replaced);
+        EXPECT_EQ(tournament.groups[0].players[0].club, c.replaced ? "Sola GK ?" : "Sola GK");
+        tournament.groups[0].players[1].firstName = "\xC5se";
+        ASSERT_TRUE(tournament.save(path));
+        std::string expected = c.tournament;
+        const std::string_view renamed = c.replaced ? "FirstName2=\xC3\x85se" : "FirstName2=\xC5se";
+        expected.replace(expected.find("FirstName2=Kari"), 15, renamed);
+        EXPECT_EQ(TempFolder::read(path), expected);
+    }
+}
+
 TEST_F(TournamentFileTest, FilesAreTheSameUnderADecimalCommaLocale) {
     CTournament tournament(configPath());
     fillTwoGroups(tournament);

@@ -247,3 +247,28 @@ TEST_F(MainWindowFiles, FailuresSayWhatWentWrong) {
     EXPECT_EQ(MessageBox::recorded().join(QLatin1Char('|')).toStdString(),
               (QStringLiteral("Turneringen kunne ikke lagres.\n") + systemText).toStdString());
 }
+
+// A file saved as UTF-8 by today's editors: what Windows-1252 cannot hold reads as '?', and the
+// window says so once, for the course table when it comes up and for a tournament it opens.
+TEST_F(MainWindowFiles, CharactersAFileCouldNotGiveAreReportedOnce) {
+    const QString message = QStringLiteral("%1 tegn kunne ikke leses og ble erstattet med «?».");
+    ASSERT_TRUE(QDir().mkpath(QStringLiteral("data")));
+    QFile file(QStringLiteral("data/Sommercup.ini"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        "\xEF\xBB\xBF[Tournament]\r\nName=Sommercup\r\nNumberOfGroups=1\r\n[PlayGroup1]\r\nNoOfPlayers=1\r\n"
+        "FirstName1=\xC3\x85se \xCE\xA9\r\n");
+    file.close();
+    typeName(QStringLiteral("Sommercup"));
+    press("openButton");
+    EXPECT_EQ(tournament().groups[0].players[0].firstName, "\xC5se ?");
+    EXPECT_EQ(MessageBox::recorded(), QStringList{message.arg(1)});
+
+    MessageBox::clearRecorded();
+    tournament().replacedInCourseTable = 3;
+    CTournamentDlg startedOnAUtf8Table;
+    startedOnAUtf8Table.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(MessageBox::recorded(), QStringList{message.arg(3)});
+    tournament().replacedInCourseTable = 0;
+}
