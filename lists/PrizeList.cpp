@@ -31,6 +31,12 @@ std::string_view decidedText(const PrizeEntry& entry) {
     return entry.status == PrizeStatus::Ranked ? entry.working : prizeStatusText(entry.status);
 }
 
+bool hasPlayingHandicap(const PrizeEntry& entry) { return entry.status != PrizeStatus::NoTee; }
+
+std::string playingHandicapText(const PrizeEntry& entry) {
+    return hasPlayingHandicap(entry) ? text::formatInt(entry.playingHandicap) : std::string();
+}
+
 std::string placeText(const PrizeEntry& entry) {
     return entry.place > 0 ? text::formatInt(entry.place) : std::string();
 }
@@ -47,14 +53,15 @@ PrizeTable competitionTable(const PrizeCompetition& competition) {
                      {competition.stableford ? "Poeng" : "Netto", true},
                      {"Avgjort", false}};
     for (const PrizeEntry& entry : competition.entries) {
-        // A player who has not started has no score to post, only a handicap.
+        // A player who has not started has no score to post, only a handicap; one without a
+        // playing handicap has strokes and nothing worked out from them.
         const bool started = entry.status != PrizeStatus::NotStarted;
+        const bool scored = started && hasPlayingHandicap(entry);
         const long long score = competition.stableford ? entry.points : entry.net;
         table.rows.push_back({placeText(entry), text::withoutLineBreaks(playerText(entry.firstName, entry.surName)),
                               text::withoutLineBreaks(entry.club), text::withoutLineBreaks(entry.groupName),
-                              started ? text::formatInt(entry.gross) : std::string(),
-                              text::formatInt(entry.playingHandicap), started ? text::formatInt(score) : std::string(),
-                              std::string(decidedText(entry))});
+                              started ? text::formatInt(entry.gross) : std::string(), playingHandicapText(entry),
+                              scored ? text::formatInt(score) : std::string(), std::string(decidedText(entry))});
     }
     return table;
 }
@@ -100,12 +107,17 @@ std::string csvField(std::string_view cp1252) {
     return quoted + '"';
 }
 
+// A spreadsheet sorts by these figures, so a player who did not play has none: no net or points
+// before a start, no net for an unfinished stroke-play card, none of them without a playing handicap.
 std::string csvLine(const PrizeCompetition& competition, const PrizeEntry& entry) {
+    const bool started = entry.status != PrizeStatus::NotStarted && hasPlayingHandicap(entry);
+    const bool netCounts = started && !(entry.status == PrizeStatus::NotCompleted && !competition.stableford);
+    const std::string net = netCounts ? text::formatInt(entry.net) : std::string();
+    const std::string points = started ? text::formatInt(entry.points) : std::string();
     std::string line = csvField(competition.className) + ';' + csvField(competition.playFormName) + ';' +
                        placeText(entry) + ';' + csvField(entry.firstName) + ';' + csvField(entry.surName) + ';' +
                        csvField(entry.club) + ';' + csvField(entry.groupName) + ';' + text::formatInt(entry.gross) +
-                       ';' + text::formatInt(entry.playingHandicap) + ';' + text::formatInt(entry.net) + ';' +
-                       text::formatInt(entry.points) + ';' + csvField(decidedText(entry));
+                       ';' + playingHandicapText(entry) + ';' + net + ';' + points + ';' + csvField(decidedText(entry));
     return line + "\r\n";
 }
 

@@ -37,13 +37,28 @@ public:
     // A whole number: an optional sign and at least one digit; what follows the digits
     // (a decimal part, letters) is ignored.
     std::optional<int> nextInt() {
-        const std::string_view word = nextWord();
-        const std::size_t firstDigit = !word.empty() && (word[0] == '+' || word[0] == '-') ? 1 : 0;
-        if (firstDigit >= word.size() || !text::isDigit(word[firstDigit])) return std::nullopt;
+        const std::string_view word = nextNumber();
+        if (word.empty()) return std::nullopt;
         return text::readInt(word);
     }
 
+    // A handicap index as the register screen reads it: a decimal point or comma, and a
+    // leading "+" for a plus handicap.
+    std::optional<float> nextHandicapIndex() {
+        const std::string_view word = nextNumber();
+        if (word.empty()) return std::nullopt;
+        return text::toFloat(text::readHandicapIndex(word));
+    }
+
 private:
+    // The next word when it starts as a number does, with an optional sign and a digit.
+    std::string_view nextNumber() {
+        const std::string_view word = nextWord();
+        const std::size_t firstDigit = !word.empty() && (word[0] == '+' || word[0] == '-') ? 1 : 0;
+        if (firstDigit >= word.size() || !text::isDigit(word[firstDigit])) return {};
+        return word;
+    }
+
     void skipBlanks() {
         while (pos_ < line_.size() && isFieldBlank(line_[pos_])) ++pos_;
     }
@@ -98,7 +113,7 @@ std::optional<ImportedPlayer> parsePlayerLine(std::string_view line) {
     if (!firstName) return std::nullopt;
     std::optional<std::string> surName = fields.nextName();
     if (!surName) return std::nullopt;
-    const std::optional<int> hcp = fields.nextInt();
+    const std::optional<float> hcp = fields.nextHandicapIndex();
     if (!hcp) return std::nullopt;
     return ImportedPlayer{std::move(*firstName), std::move(*surName), *hcp};
 }
@@ -120,7 +135,7 @@ ImportCounts importPlayers(std::string_view contents, CPlayGroup& group) {
         CPlayer player;
         player.firstName = imported->firstName;
         player.surName = imported->surName;
-        player.hcp = static_cast<float>(imported->hcp);
+        player.hcp = imported->hcp;
         return group.addPlayer(player);
     });
 }

@@ -29,7 +29,7 @@ inline constexpr std::size_t MaxImportWordLength = 99;
 struct ImportedPlayer {
     std::string firstName;
     std::string surName;
-    int hcp = 0;
+    float hcp = 0.0f;  // the index, read as the register screen reads it ("18,7", "+2,1")
 };
 
 struct ImportedPitch {
@@ -63,8 +63,7 @@ std::vector<std::string_view> splitImportLines(std::string_view contents);
 // An empty line is skipped without being counted; a line of blanks is not empty.
 inline bool isEmptyImportLine(std::string_view line) { return line.empty(); }
 
-// "first surname handicap": nothing when the line does not carry all three fields
-// (a handicap with decimals is read up to the point).
+// "first surname handicap": nothing when the line does not carry all three fields.
 std::optional<ImportedPlayer> parsePlayerLine(std::string_view line);
 // "name holes": nothing when the line does not carry both fields.
 std::optional<ImportedPitch> parsePitchLine(std::string_view line);

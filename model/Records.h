@@ -19,8 +19,13 @@ inline constexpr std::array<std::string_view, 4> ClassNames{"Dame", "Herre", "Ju
 inline constexpr std::array<std::string_view, 2> PlayFormNames{"Slagspill", "Stableford"};
 inline constexpr int StrokePlay = 0;
 inline constexpr int Stableford = 1;
-inline constexpr std::array<std::string_view, 5> AllowanceNames{"1/1", "3/4", "1/2", "1/4", "0"};
-inline constexpr std::array<float, 5> AllowanceFactors{1.0f, 0.75f, 0.5f, 0.25f, 0.0f};
+// The allowances clubs use: the fractions of old, then the World Handicap System's recommended
+// ones (95 % for individual stroke play and Stableford, 90 % and 85 % for four-ball). Figures
+// take the hundredths, exact; the float factors are the records' own.
+inline constexpr std::array<std::string_view, 8> AllowanceNames{"1/1", "3/4", "1/2", "1/4",
+                                                                "0",   "95 %", "90 %", "85 %"};
+inline constexpr std::array<float, 8> AllowanceFactors{1.0f, 0.75f, 0.5f, 0.25f, 0.0f, 0.95f, 0.90f, 0.85f};
+inline constexpr std::array<int, 8> AllowanceHundredths{100, 75, 50, 25, 0, 95, 90, 85};
 inline constexpr std::array<std::string_view, 3> TournamentTypes{"Singel", "Par", "Lag"};
 
 // Table entry at `index`, or the empty text when a damaged file gave an index outside the table.

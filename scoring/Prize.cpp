@@ -16,8 +16,8 @@ namespace {
 constexpr std::string_view NotCompletedText = "Ikke fullført"_cp1252;
 constexpr std::string_view NotStartedText = "Ikke startet";
 constexpr std::string_view SharedPlaceText = "delt";
+constexpr std::string_view NoTeeText = "Mangler tee";
 
-constexpr int PlayingHandicapLimit = 10000;
 
 constexpr std::array<int, 4> CountbackHoles{9, 6, 3, 1};
 constexpr std::array<std::string_view, 4> CountbackWords{"siste 9", "siste 6", "siste 3", "siste hull"};
@@ -73,7 +73,8 @@ RankedEntry scoreEntry(const CTournamentInfo& tournament, int g, int p, int n, b
     entry.surName = player.surName;
     entry.club = player.club;
     entry.groupName = group.groupName;
-    entry.playingHandicap = prizePlayingHandicap(player.sh, group.allowanceFactor);
+    const std::optional<int> playingHandicap = playingHandicapOf(tournament, group, player);
+    entry.playingHandicap = playingHandicap.value_or(0);
     const std::array<int, MaxHoles> received = strokesReceived(tournament.pitch, entry.playingHandicap);
     for (int hole = 0; hole < n; ++hole) {
         const int strokes = strokesOn(player, hole);
@@ -82,7 +83,8 @@ RankedEntry scoreEntry(const CTournamentInfo& tournament, int g, int p, int n, b
         entry.points += stablefordPoints(strokes, tournament.pitch.par[hole], received[hole]);
     }
     entry.net = entry.gross - entry.playingHandicap;
-    if (entry.holesPlayed == 0) entry.status = PrizeStatus::NotStarted;
+    if (!playingHandicap) entry.status = PrizeStatus::NoTee;
+    else if (entry.holesPlayed == 0) entry.status = PrizeStatus::NotStarted;
     else if (!stableford && entry.holesPlayed < n) entry.status = PrizeStatus::NotCompleted;
     ranked.key = rankingKey(player, tournament.pitch, received, entry, n, stableford);
     return ranked;
@@ -117,7 +119,7 @@ void rankCompetition(PrizeCompetition& competition, std::vector<RankedEntry>& sc
     competition.entries.clear();
     competition.entries.reserve(scored.size());
     for (RankedEntry& entry : ranked) competition.entries.push_back(std::move(entry.entry));
-    for (const PrizeStatus status : {PrizeStatus::NotCompleted, PrizeStatus::NotStarted}) {
+    for (const PrizeStatus status : {PrizeStatus::NotCompleted, PrizeStatus::NotStarted, PrizeStatus::NoTee}) {
         for (RankedEntry& candidate : scored) {
             if (candidate.entry.status == status) competition.entries.push_back(std::move(candidate.entry));
         }
@@ -132,18 +134,12 @@ std::string_view prizeStatusText(PrizeStatus status) {
             return NotCompletedText;
         case PrizeStatus::NotStarted:
             return NotStartedText;
+        case PrizeStatus::NoTee:
+            return NoTeeText;
         case PrizeStatus::Ranked:
             break;
     }
     return {};
-}
-
-int prizePlayingHandicap(float sh, float allowanceFactor) {
-    // Worked out from sh as the file keeps it, so a save and reopen changes no place or figure.
-    const double product = static_cast<double>(asStoredPlayingHandicap(sh)) * static_cast<double>(allowanceFactor);
-    if (std::isnan(product)) return 0;
-    const double rounded = std::floor(product + 0.5);
-    return static_cast<int>(std::clamp(rounded, -double{PlayingHandicapLimit}, double{PlayingHandicapLimit}));
 }
 
 std::array<int, MaxHoles> strokesReceived(const CPitch& pitch, int playingHandicap) {

@@ -11,16 +11,12 @@
 
 #include "model/CTournament.h"
 
-enum class PrizeStatus { Ranked, NotCompleted, NotStarted };
+// Why a player has no place: a card not finished, none started, or no playing handicap (the
+// group's tee is not on the tournament's course, or no course is chosen).
+enum class PrizeStatus { Ranked, NotCompleted, NotStarted, NoTee };
 
-// "Ikke fullført", "Ikke startet", or the empty text for a ranked player.
+// "Ikke fullført", "Ikke startet", "Mangler tee", or the empty text for a ranked player.
 std::string_view prizeStatusText(PrizeStatus status);
-
-// sh as the tournament file keeps it (one decimal) x allowance factor, rounded to the nearest
-// whole number with a half rounded up (2.5 gives 3, -2.5 gives -2; 12.46 is kept as 12.5 and
-// gives 13). Values that are not numbers count as 0; absurd values from a damaged file are
-// held to +-10000 so no figure overflows.
-int prizePlayingHandicap(float sh, float allowanceFactor);
 
 // Strokes received on each hole 1..n for a playing handicap, given by stroke index (lowest
 // index first, equal indexes by hole number); a plus handicap gives strokes back on the
@@ -41,8 +37,8 @@ struct PrizeEntry {
     std::string groupName;
     int holesPlayed = 0;  // holes 1..n with strokes
     long long gross = 0;  // strokes over holes 1..n
-    int playingHandicap = 0;
-    long long net = 0;     // gross - playing handicap
+    int playingHandicap = 0;  // 0 when there is none (status NoTee)
+    long long net = 0;        // gross - playing handicap
     long long points = 0;  // Stableford points over holes 1..n
     PrizeStatus status = PrizeStatus::Ranked;
     int place = 0;  // 1.., equal for a shared place; 0 for an unranked player

@@ -4,6 +4,7 @@
 #include <array>
 #include <climits>
 
+#include "scoring/Handicap.h"
 #include "scoring/Prize.h"
 #include "text/Text.h"
 
@@ -58,9 +59,9 @@ ScoreCard buildScoreCard(const CTournamentInfo& tournament, int g, int p) {
     card.surName = player.surName;
     card.club = player.club;
     card.hcp = text::formatFixed1(player.hcp);
-    card.playingHandicap = prizePlayingHandicap(player.sh, group.allowanceFactor);
+    card.playingHandicap = playingHandicapOf(tournament, group, player);
     const int n = pitch.holesThatCount();
-    const std::array<int, MaxHoles> received = strokesReceived(pitch, card.playingHandicap);
+    const std::array<int, MaxHoles> received = strokesReceived(pitch, card.playingHandicap.value_or(0));
     for (int hole = 0; hole < n; ++hole) {
         card.holes.push_back({hole + 1, pitch.par[hole], pitch.index[hole], received[hole]});
     }

@@ -3,6 +3,7 @@
 // handicaps, and per hole of the course its par, stroke index and the strokes received,
 // by the same rules as the prize list, so a card and the prize list always agree.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,7 +37,8 @@ struct ScoreCard {
     std::string surName;
     std::string club;
     std::string hcp;  // one decimal, as the screens show it
-    int playingHandicap = 0;
+    // None, and no strokes received, when the course lacks the group's tee.
+    std::optional<int> playingHandicap;
     std::vector<ScoreCardHole> holes;    // holes 1..n of the course only
     std::vector<ScoreCardTotal> totals;  // "Ut", "Inn" (courses above 9 holes), "Totalt"
 };

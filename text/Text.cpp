@@ -200,4 +200,16 @@ std::string withoutLineBreaks(std::string_view value) {
     return result;
 }
 
+double readHandicapIndex(std::string_view typed) {
+    std::string number(typed);
+    std::size_t at = number.find_first_not_of(" \t");
+    const bool plus = at != std::string::npos && number[at] == '+';
+    if (at != std::string::npos && (number[at] == '-' || plus)) ++at;
+    at = at == std::string::npos ? at : number.find_first_not_of("0123456789", at);
+    if (at != std::string::npos && number[at] == ',') number[at] = '.';
+    const double value = readDecimal(number);
+    // A plus handicap of 0 is the index 0, not -0.
+    return plus && value != 0.0 ? -value : value;
+}
+
 }  // namespace text

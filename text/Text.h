@@ -29,6 +29,10 @@ int readInt(std::string_view value);
 // number; "inf", "nan" and hexadecimal forms are not numbers here (they give 0).
 // Values too large for a double saturate at +-DBL_MAX; too small ones give 0.
 double readDecimal(std::string_view value);
+// A handicap index as the organiser types it, in a field or an import file: the leading decimal
+// number, where a comma in the place of the decimal point is the decimal comma of a Norwegian
+// keyboard ("18,2" is 18.2), and a leading "+" marks a plus handicap ("+2,1" is the index -2.1).
+double readHandicapIndex(std::string_view typed);
 
 // Reads whole numbers one after another, as sscanf with "%d %d ..." does: each number may
 // be preceded by white space; reading stops at the end, at the first character that

@@ -49,7 +49,7 @@ void CRegisterGroupDlg::buildForm() {
     auto* grid = new QGridLayout(groupFrame);
     grid->setHorizontalSpacing(8);
     const QStringList headings{QStringLiteral("Fornavn"), QStringLiteral("Etternavn"), QStringLiteral("Klubb"),
-                               QStringLiteral("HCP"), QStringLiteral("SH")};
+                               QStringLiteral("HCP"), QStringLiteral("SH"), QStringLiteral("Spillehcp")};
     for (int column = 0; column < headings.size(); ++column) {
         grid->addWidget(new QLabel(headings[column], groupFrame), 0, column);
     }
@@ -60,10 +60,14 @@ void CRegisterGroupDlg::buildForm() {
         for (QLineEdit* text : {firstNameEdits[row], surNameEdits[row], clubEdits[row]}) acceptOnlyStorableText(text);
         hcpEdits[row] = makeEdit(numbered("hcpEdit", row + 1), groupFrame, {.minimumLetters = 6});
         shEdits[row] = makeEdit(numbered("shEdit", row + 1), groupFrame, {.minimumLetters = 5});
-        makeReadOnly(shEdits[row]);
-        shEdits[row]->setFocusPolicy(Qt::ClickFocus);
-        const QList<QLineEdit*> cells{firstNameEdits[row], surNameEdits[row], clubEdits[row], hcpEdits[row],
-                                      shEdits[row]};
+        playingHandicapEdits[row] =
+            makeEdit(numbered("playingHandicapEdit", row + 1), groupFrame, {.minimumLetters = 5});
+        for (QLineEdit* figure : {shEdits[row], playingHandicapEdits[row]}) {
+            makeReadOnly(figure);
+            figure->setFocusPolicy(Qt::ClickFocus);
+        }
+        const QList<QLineEdit*> cells{firstNameEdits[row], surNameEdits[row], clubEdits[row],
+                                      hcpEdits[row],       shEdits[row],    playingHandicapEdits[row]};
         for (int column = 0; column < cells.size(); ++column) grid->addWidget(cells[column], row + 1, column);
     }
     grid->setColumnStretch(0, 3);
@@ -71,6 +75,7 @@ void CRegisterGroupDlg::buildForm() {
     grid->setColumnStretch(2, 3);
     grid->setColumnStretch(3, 1);
     grid->setColumnStretch(4, 1);
+    grid->setColumnStretch(5, 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(groupFrame);
@@ -116,16 +121,27 @@ void CRegisterGroupDlg::showGroup() {
     }
 }
 
-// Filling a field counts as a change of it: names are read back, and a handicap above 0 is
-// read back from its one-decimal text and its playing handicap worked out anew.
+// Filling a field counts as a change of it: names are read back, and the handicap of a named
+// player (an index of 0.0 and a plus handicap too) is read back from its one-decimal text and
+// its playing handicap worked out anew.
 void CRegisterGroupDlg::showPlayer(int row) {
     const CPlayer& player = group()->players[row];
     setTextAndNotify(firstNameEdits[row], toQString(player.firstName));
     setTextAndNotify(surNameEdits[row], toQString(player.surName));
     setTextAndNotify(clubEdits[row], toQString(player.club));
-    if (player.hcp > 0.0f) setTextAndNotify(hcpEdits[row], QString::fromStdString(text::formatFixed1(player.hcp)));
+    const bool named = !player.firstName.empty() || !player.surName.empty();
+    if (named || player.hcp > 0.0f)
+        setTextAndNotify(hcpEdits[row], QString::fromStdString(text::formatFixed1(player.hcp)));
     if (player.sh > 0.0f && hasValidTee())
         showText(shEdits[row], QString::fromStdString(formatPlayingHandicap(player.sh)));
+    showPlayingHandicap(row);
+}
+
+// The handicap the score card, the board and the prize list use, or nothing without a tee.
+void CRegisterGroupDlg::showPlayingHandicap(int row) {
+    const std::optional<int> playingHandicap =
+        playingHandicapOf(theTournament(), *group(), group()->players[row]);
+    showText(playingHandicapEdits[row], playingHandicap ? numberText(*playingHandicap) : QString());
 }
 
 // Playing handicaps are worked out only from a tee the selected course has.
@@ -139,7 +155,8 @@ void CRegisterGroupDlg::warnOfMissingTee() {
 }
 
 void CRegisterGroupDlg::disableRow(int row) {
-    for (QLineEdit* edit : {firstNameEdits[row], surNameEdits[row], clubEdits[row], hcpEdits[row], shEdits[row]}) {
+    for (QLineEdit* edit : {firstNameEdits[row], surNameEdits[row], clubEdits[row], hcpEdits[row], shEdits[row],
+                            playingHandicapEdits[row]}) {
         edit->setEnabled(false);
     }
 }
@@ -149,11 +166,12 @@ void CRegisterGroupDlg::disableRow(int row) {
 void CRegisterGroupDlg::onHandicapChanged(int row) {
     const CPlayGroup* edited = group();
     if (!edited) return;
-    const LimitedHandicap limited = limitHandicap(readHandicapIndex(fieldText(hcpEdits[row])));
+    const LimitedHandicap limited = limitHandicap(text::readHandicapIndex(fieldText(hcpEdits[row])));
     theSession().setHandicap(position, row, limited.value);
     if (limited.limited) {
         MessageBox::warning(isVisible() ? this : parentWidget(), QString::fromUtf8(HandicapLimitMessage));
     }
+    showPlayingHandicap(row);
     if (!hasValidTee()) {
         shEdits[row]->clear();
         return;

@@ -1,6 +1,8 @@
 #pragma once
 // "Registrer gruppe": the players of one group, one row a player, each change stored at once
-// and the playing handicap worked out at every keystroke in the handicap field.
+// and the handicaps worked out at every keystroke in the handicap field: "SH", the course
+// handicap the file keeps, and "Spillehcp", the playing handicap with the group's allowance
+// that the score card, the board and the prize list use.
 
 #include <QDialog>
 #include <array>
@@ -32,6 +34,7 @@ private:
     // The group edited here, or nullptr for a position outside the nine groups.
     const CPlayGroup* group() const;
     void onHandicapChanged(int row);
+    void showPlayingHandicap(int row);
 
     int position;
     QGroupBox* groupFrame = nullptr;
@@ -40,5 +43,6 @@ private:
     std::array<QLineEdit*, MaxPlayers> clubEdits{};
     std::array<QLineEdit*, MaxPlayers> hcpEdits{};
     std::array<QLineEdit*, MaxPlayers> shEdits{};
+    std::array<QLineEdit*, MaxPlayers> playingHandicapEdits{};
     QPushButton* closeButton = nullptr;
 };

@@ -1,8 +1,10 @@
 #include "scoring/Handicap.h"
+#include "text/Text.h"
 
 #include <gtest/gtest.h>
 
-#include "model/Records.h"
+#include "TempFolder.h"
+#include "model/CTournament.h"
 
 #include <bit>
 #include <cfloat>
@@ -16,12 +18,13 @@ TEST(SlopeFactor, IsTheFloatNearestToOneOver113) {
     EXPECT_DOUBLE_EQ(static_cast<double>(SlopeFactor), 0.008849557489156723);
 }
 
-// The decimal comma of a Norwegian keyboard counts like the point; anything else ends the number.
+// The decimal comma of a Norwegian keyboard counts like the point and a leading "+" marks a plus
+// handicap; anything else ends the number.
 TEST(ReadHandicapIndex, TakesADecimalCommaOrPoint) {
     const std::vector<std::pair<const char*, double>> cases{
-        {"18,2", 18.2}, {"18.2", 18.2}, {" -1,5", -1.5}, {"+4,0", 4.0}, {"12,5,3", 12.5}, {"12.5,3", 12.5},
+        {"18,2", 18.2}, {"18.2", 18.2}, {" -1,5", -1.5}, {"+4,0", -4.0}, {"+2,1", -2.1}, {"+0", 0.0}, {"12,5,3", 12.5}, {"12.5,3", 12.5},
         {"12", 12.0},   {",5", 0.5},    {"tolv", 0.0},   {"", 0.0},     {"55", 55.0},     {"1e1", 10.0}};
-    for (const auto& [typed, value] : cases) EXPECT_DOUBLE_EQ(readHandicapIndex(typed), value) << typed;
+    for (const auto& [typed, value] : cases) EXPECT_DOUBLE_EQ(text::readHandicapIndex(typed), value) << typed;
 }
 
 TEST(LimitHandicap, KeepsValuesUpTo54) {
@@ -124,4 +127,73 @@ TEST(FormatPlayingHandicap, RoundsAnExactHalfAwayFromZero) {
     EXPECT_EQ(formatPlayingHandicap(0.49f), "0");
     EXPECT_EQ(formatPlayingHandicap(-0.28f), "-0");
     EXPECT_EQ(formatPlayingHandicap(0.0f), "0");
+}
+
+// Known answers of the World Handicap System, worked by hand (CH to three decimals), on the
+// figures a tournament keeps: the same after a save and reopening, since the playing handicap
+// is worked from the index and the tee, never from "SH" as the file keeps it.
+TEST(PlayingHandicapOf, KnownAnswersAlsoAfterASaveAndReopening) {
+    const struct {
+        const char* index;
+        int slope;
+        const char* rating;
+        int par;
+        int holes;
+        double courseHandicap;
+        std::array<int, 4> playingHandicaps;  // 1/1, 3/4, 95 %, 85 %
+    } cases[] = {
+        {"18,2", 131, "71.4", 72, 18, 20.499, {20, 15, 19, 17}}, {"10,0", 113, "72.0", 72, 18, 10.000, {10, 8, 10, 9}},
+        {"+2,1", 131, "71.4", 72, 18, -3.035, {-3, -2, -3, -3}}, {"54,0", 155, "74.2", 72, 18, 76.271, {76, 57, 72, 65}},
+        {"30,2", 127, "34.1", 36, 9, 15.071, {15, 11, 14, 13}},  {"18,0", 118, "34.9", 35, 9, 9.298, {9, 7, 9, 8}},
+    };
+    const int allowances[] = {0, 1, 5, 7};  // "1/1", "3/4", "95 %", "85 %"
+    TempFolder folder;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.index);
+        const std::string table = folder.write(
+            "config.ini", "[NumberOfPitches]\r\nNumber=1\r\n[Pitches]\r\nPitch1=Bane\r\n[Pitch1]\r\nHoles=" +
+                              std::to_string(c.holes) + "\r\nNumberOfTees=1\r\nTee1=Gul\r\nSlopeValue1=" +
+                              std::to_string(c.slope) + "\r\nParValue1=" + std::to_string(c.par) +
+                              "\r\nPitchValue1=" + c.rating + "\r\n");
+        CTournament typed(table);
+        typed.numberOfGroups = 4;
+        typed.selectPitch("Bane");
+        for (int g = 0; g < 4; ++g) {
+            typed.groups[g].setAllowance(allowances[g]);
+            typed.groups[g].noOfPlayers = 1;
+            typed.groups[g].players[0].hcp = text::toFloat(text::readHandicapIndex(c.index));
+        }
+        EXPECT_NEAR(courseHandicap(typed.pitch, 0, typed.groups[0].players[0].hcp)->value(), c.courseHandicap, 0.0005);
+        ASSERT_TRUE(typed.save(folder.file("t.ini")));
+        CTournament reopened(table);
+        ASSERT_TRUE(reopened.load(folder.file("t.ini")));
+        for (int g = 0; g < 4; ++g) {
+            EXPECT_EQ(playingHandicapOf(typed, typed.groups[g], typed.groups[g].players[0]), c.playingHandicaps[g]);
+            EXPECT_EQ(playingHandicapOf(reopened, reopened.groups[g], reopened.groups[g].players[0]),
+                      c.playingHandicaps[g]);
+        }
+    }
+}
+
+// One rounding, a half up, and no playing handicap without the group's tee on the course.
+TEST(PlayingHandicapOf, RoundsAHalfUpOnceAndNeedsTheTee) {
+    CTournamentInfo tournament;
+    tournament.pitch.name = "Bane";
+    tournament.pitch.holes = 18;
+    tournament.pitch.numberOfTees = 1;
+    tournament.pitch.slopeValue[0] = 113;
+    tournament.pitch.pitchValue[0] = 72.0f;
+    tournament.pitch.parValue[0] = 72;
+    CPlayGroup group;
+    group.setAllowance(2);  // "1/2"
+    CPlayer player;
+    for (auto [index, expected] : {std::pair{5.0f, 3}, {-5.0f, -2}, {5.2f, 3}, {-5.2f, -3}, {FLT_MAX, 10000}}) {
+        player.hcp = index;
+        EXPECT_EQ(playingHandicapOf(tournament, group, player), expected) << index;
+    }
+    group.tee = 1;
+    EXPECT_EQ(playingHandicapOf(tournament, group, player), std::nullopt);
+    group.tee = 0;
+    tournament.pitch.name.clear();
+    EXPECT_EQ(playingHandicapOf(tournament, group, player), std::nullopt) << "no course chosen";
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cfloat>
 #include <climits>
 
 #include "TempFolder.h"
@@ -91,11 +92,12 @@ TEST(PlayerLine, ReadsFirstNameSurnameAndHandicap) {
     EXPECT_EQ(player->hcp, 18);
 }
 
-TEST(PlayerLine, HandicapIsReadUpToThePointAndTextAfterTheLastFieldIsIgnored) {
-    EXPECT_EQ(parsePlayerLine("Per Olsen 12.4")->hcp, 12);
-    EXPECT_EQ(parsePlayerLine("Per Olsen 12,4")->hcp, 12);
+// The index as the register screen reads it: a point or a comma, "+" for a plus handicap.
+TEST(PlayerLine, HandicapIsReadAsTypedAndTextAfterTheLastFieldIsIgnored) {
+    EXPECT_EQ(parsePlayerLine("Per Olsen 12.4")->hcp, 12.4f);
+    EXPECT_EQ(parsePlayerLine("Kari Nordmann 18,7")->hcp, 18.7f);
     EXPECT_EQ(parsePlayerLine("\t Per   Olsen\t-3 Bærum GK 44")->hcp, -3);
-    EXPECT_EQ(parsePlayerLine("Per Olsen +7")->hcp, 7);
+    EXPECT_EQ(parsePlayerLine("Per Olsen +2,1")->hcp, -2.1f);
     EXPECT_EQ(parsePlayerLine("Per Olsen 9abc")->hcp, 9);
 }
 
@@ -112,9 +114,9 @@ TEST(PlayerLine, LineWithoutAllItsFieldsGivesNothing) {
 
 TEST(PlayerLine, NameWithABlankPutsAWordWhereTheNumberShouldBe) { EXPECT_FALSE(parsePlayerLine("Anne Marie Berg 20")); }
 
-TEST(PlayerLine, NumbersBeyondTheIntRangeSaturate) {
-    EXPECT_EQ(parsePlayerLine("A B 99999999999999999999")->hcp, INT_MAX);
-    EXPECT_EQ(parsePlayerLine("A B -99999999999999999999")->hcp, INT_MIN);
+TEST(PlayerLine, HugeNumbersStayFinite) {
+    EXPECT_EQ(parsePlayerLine("A B 99999999999999999999")->hcp, 1e20f);
+    EXPECT_EQ(parsePlayerLine("A B -9e99")->hcp, -FLT_MAX);
 }
 
 TEST(PlayerLine, WordsUpToTheLimitAreReadLongerOnesLeaveTheLineOut) {
@@ -168,7 +170,7 @@ TEST(PlayerImport, AddsPlayersBehindTheGroupsOwnAndKeepsTheSlotsOtherFields) {
 
     importPlayers("Per Olsen 12.4\n", group);
     EXPECT_EQ(group.noOfPlayers, 3);
-    EXPECT_EQ(group.players[2].hcp, 12.0f);
+    EXPECT_EQ(group.players[2].hcp, 12.4f);
 }
 
 TEST(PlayerImport, UnreadableLinesAreCountedAndDoNotShiftTheLinesAfterThem) {

@@ -5,8 +5,9 @@
 
 namespace {
 
-// Kortbanen, nine holes of par 4, stroke index in hole order. Herre stroke play in groups A
-// and C (a tie parted on the last 6, an unfinished card); Dame Stableford at 3/4 in group B.
+// Kortbanen, nine holes of par 4, stroke index in hole order, one tee of slope 113 and rating
+// 36.0, so a player's course handicap is half his index. Herre stroke play in groups A and C (a
+// tie parted on the last 6, an unfinished card); Dame Stableford at 3/4 in group B.
 class PrizeListFiles : public ListTest {
 protected:
     PrizeListFiles() {
@@ -15,6 +16,10 @@ protected:
         tournament.pitch.holes = 9;
         tournament.pitch.par.fill(4);
         tournament.pitch.index = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+        tournament.pitch.numberOfTees = 1;
+        tournament.pitch.slopeValue[0] = 113;
+        tournament.pitch.parValue[0] = 36;
+        tournament.pitch.pitchValue[0] = 36.0f;
         CPlayGroup& a = group(1, 0, "Gruppe A", 0);
         player(a, "Ola", "Nordmann", "Fana GK", 2.0f, {4, 4, 4, 4, 4, 4, 4, 4, 4});
         player(a, "Per", "Berg", "Bergen GK", 3.0f, {5, 4, 4, 4, 4, 4, 4, 4, 4});
@@ -32,11 +37,12 @@ protected:
         result.setAllowance(allowance);
         return result;
     }
-    void player(CPlayGroup& g, const std::string& first, const std::string& sur, const std::string& club, float sh,
-                std::initializer_list<int> strokes) {
+    void player(CPlayGroup& g, const std::string& first, const std::string& sur, const std::string& club,
+                float courseHandicap, std::initializer_list<int> strokes) {
         CPlayer& p = addPlayer(g, first, sur, strokes);
         p.club = club;
-        p.sh = sh;
+        p.hcp = 2 * courseHandicap;
+        p.sh = courseHandicap;
     }
 };
 
@@ -49,9 +55,9 @@ TEST_F(PrizeListFiles, CsvIsUtf8WithOneLinePerPlayerInPrizeListOrder) {
         "Herre;Slagspill;1;Per;Berg;Bergen GK;Gruppe A;37;3;34;20;\r\n"
         "Herre;Slagspill;2;Ola;Nordmann;Fana GK;Gruppe A;36;2;34;20;siste 6\r\n"
         "Herre;Slagspill;3;Jon;Moe;;Gruppe C;36;0;36;18;\r\n"
-        "Herre;Slagspill;;Liv;Dahl;;Gruppe A;12;10;2;10;Ikke fullf\xC3\xB8rt\r\n"
+        "Herre;Slagspill;;Liv;Dahl;;Gruppe A;12;10;;10;Ikke fullf\xC3\xB8rt\r\n"
         "Dame;Stableford;1;\xC3\x85se;\xC3\x98stby;\"Sola \"\"GK\"\"\";\"Gruppe; B\";45;10;35;19;\r\n"
-        "Dame;Stableford;;Kari;Hansen;Sola GK;\"Gruppe; B\";0;8;-8;0;Ikke startet\r\n";
+        "Dame;Stableford;;Kari;Hansen;Sola GK;\"Gruppe; B\";0;8;;;Ikke startet\r\n";
     EXPECT_EQ(prizeListCsv(tournament), expected);
 }
 

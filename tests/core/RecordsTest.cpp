@@ -137,7 +137,8 @@ TEST(FixedTables, IndexOutsideATableShowsEmpty) {
     EXPECT_EQ(playFormName(1), "Stableford");
     EXPECT_EQ(playFormName(2), "");
     EXPECT_EQ(allowanceName(4), "0");
-    EXPECT_EQ(allowanceName(5), "");
+    EXPECT_EQ(allowanceName(7), "85 %");
+    EXPECT_EQ(allowanceName(8), "");
 }
 
 TEST(PlayGroup, AllowanceTakesItsFactorAndOnlyStablefordIsStableford) {
@@ -146,7 +147,7 @@ TEST(PlayGroup, AllowanceTakesItsFactorAndOnlyStablefordIsStableford) {
         int index;
         int allowance;
         float factor;
-    } picks[] = {{1, 1, 0.75f}, {4, 4, 0.0f}, {5, 4, 0.0f}, {-1, 4, 0.0f}, {2, 2, 0.5f}, {0, 0, 1.0f}};
+    } picks[] = {{1, 1, 0.75f}, {4, 4, 0.0f}, {8, 4, 0.0f}, {-1, 4, 0.0f}, {5, 5, 0.95f}, {2, 2, 0.5f}, {0, 0, 1.0f}};
     for (const auto& pick : picks) {
         group.setAllowance(pick.index);
         EXPECT_EQ(group.allowance, pick.allowance) << pick.index;

@@ -26,6 +26,10 @@ CTournamentInfo tournamentOn(int holes) {
     t.pitch.numberOfTees = 2;
     // The third name is left from a course chosen earlier.
     t.pitch.teeName = {"Gul", "R\xF8\x64", "Bl\xE5"};
+    // Slope 113 and a rating equal to par: the course handicap is the index (half on nine holes).
+    t.pitch.slopeValue = {113, 113};
+    t.pitch.parValue = {72, 72};
+    t.pitch.pitchValue = {72.0f, 72.0f};
     return t;
 }
 
@@ -75,8 +79,8 @@ TEST(ScoreCard, HolesReceivedStrokesAndTotalsFollowTheCourse) {
          -1,
          {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 0},
          {{"Ut", 35}, {"Inn", 35}, {"Totalt", 70}}},
-        // Nine holes: ranked among themselves, one total, holes 10..18 not on the card.
-        {9, 5.0f, 0, 5, {1, 0, 1, 0, 1, 0, 1, 1, 0}, {{"Totalt", 35}}},
+        // Nine holes: half the index plays, ranked among themselves, one total, holes 10..18 not on the card.
+        {9, 10.0f, 0, 5, {1, 0, 1, 0, 1, 0, 1, 1, 0}, {{"Totalt", 35}}},
         {12, 0.0f, 0, 0, std::vector<int>(12, 0), {{"Ut", 35}, {"Inn", 11}, {"Totalt", 46}}},
         // A hole count outside 1..18 from a damaged file counts as 18.
         {0, 0.0f, 0, 0, std::vector<int>(18, 0), {{"Ut", 35}, {"Inn", 35}, {"Totalt", 70}}},

@@ -201,26 +201,29 @@ TEST_F(TournamentFileTest, PlayingHandicapIsStoredWithOneDecimal) {
     EXPECT_EQ(loaded.groups[0].players[1].sh, -2.5f);
 }
 
-// The prize rules take sh as the file keeps it, so no playing handicap, place or figure on the
-// prize list, the score cards or the board changes when the tournament is saved and opened again.
-TEST_F(TournamentFileTest, PrizePlayingHandicapIsTheSameAfterASaveAndReopening) {
+// The playing handicap is worked from the index as the file keeps it (one decimal), so no
+// playing handicap, place or figure on the prize list, the score cards or the board changes when
+// the tournament is saved and opened again, whatever decimals an index was typed or imported with.
+TEST_F(TournamentFileTest, PlayingHandicapIsTheSameAfterASaveAndReopening) {
     CTournament tournament(configPath());
     tournament.numberOfGroups = 1;
+    tournament.selectPitch("Bjaavann");
     CPlayGroup& group = tournament.groups[0];
     group.noOfPlayers = MaxPlayers;
-    const std::string path = folder.file("data/sh.ini");
+    const std::string path = folder.file("data/hcp.ini");
     for (int hundredths = -300; hundredths <= 1500; hundredths += MaxPlayers) {
-        for (int p = 0; p < MaxPlayers; ++p) group.players[p].sh = static_cast<float>(hundredths + p) / 100.0f;
+        for (int p = 0; p < MaxPlayers; ++p) group.players[p].hcp = static_cast<float>(hundredths + p) / 100.0f;
         ASSERT_TRUE(tournament.save(path));
         CTournament reopened(configPath());
         ASSERT_TRUE(reopened.load(path));
         for (int p = 0; p < MaxPlayers; ++p) {
-            const float sh = group.players[p].sh;
-            ASSERT_EQ(reopened.groups[0].players[p].sh, asStoredPlayingHandicap(sh)) << sh;
-            for (const float factor : AllowanceFactors)
-                ASSERT_EQ(prizePlayingHandicap(reopened.groups[0].players[p].sh, factor),
-                          prizePlayingHandicap(sh, factor))
-                    << sh << " x " << factor;
+            for (int allowance = 0; allowance < static_cast<int>(AllowanceNames.size()); ++allowance) {
+                group.setAllowance(allowance);
+                reopened.groups[0].setAllowance(allowance);
+                ASSERT_EQ(playingHandicapOf(reopened, reopened.groups[0], reopened.groups[0].players[p]),
+                          playingHandicapOf(tournament, group, group.players[p]))
+                    << group.players[p].hcp << " at " << AllowanceNames[allowance];
+            }
         }
     }
 }
@@ -386,7 +389,7 @@ TEST_F(TournamentFileTest, ValuesReadAreSettledByOneRuleForEveryFigure) {
         {"stroke play", "1", "0", "1", "1", "18", 1, 1, false, 1, 0.75f, 18},
         {"play form beyond the table", "1", "7", "4", "1", "1", 1, 1, false, 4, 0.0f, 1},
         {"negative play form", "1", "-1", "0", "1", "18", 1, 1, false, 0, 1.0f, 18},
-        {"allowance beyond the table", "1", "1", "7", "2", "18", 1, 2, true, 0, 1.0f, 18},
+        {"allowance beyond the table", "1", "1", "8", "2", "18", 1, 2, true, 0, 1.0f, 18},
         {"negative allowance", "1", "0", "-1", "2", "18", 1, 2, false, 0, 1.0f, 18},
         {"counts beyond nine", "99999", "0", "3", "50", "18", 9, 9, false, 3, 0.25f, 18},
         {"negative counts", "-3", "0", "0", "-5", "18", 0, 0, false, 0, 1.0f, 18},
