@@ -22,7 +22,7 @@ inline constexpr int Stableford = 1;
 // The allowances clubs use: the fractions of old, then the World Handicap System's recommended
 // ones (95 % for individual stroke play and Stableford, 90 % and 85 % for four-ball). Figures
 // take the hundredths, exact; the float factors are the records' own.
-inline constexpr std::array<std::string_view, 8> AllowanceNames{"1/1", "3/4", "1/2", "1/4",
+inline constexpr std::array<std::string_view, 8> AllowanceNames{"1/1", "3/4",  "1/2",  "1/4",
                                                                 "0",   "95 %", "90 %", "85 %"};
 inline constexpr std::array<float, 8> AllowanceFactors{1.0f, 0.75f, 0.5f, 0.25f, 0.0f, 0.95f, 0.90f, 0.85f};
 inline constexpr std::array<int, 8> AllowanceHundredths{100, 75, 50, 25, 0, 95, 90, 85};

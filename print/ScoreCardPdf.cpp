@@ -104,7 +104,8 @@ private:
         text(box(MarginMm + 2, y + 10.5, innerWidth() - 66, 5), toQString(card.club));
         setFont(14, true);
         text(box(MarginMm + innerWidth() - 62, y + 5, 22, 9), toQString(card.hcp));
-        text(box(MarginMm + innerWidth() - 38, y + 5, 22, 9), card.playingHandicap ? numberText(*card.playingHandicap) : QString());
+        text(box(MarginMm + innerWidth() - 38, y + 5, 22, 9),
+             card.playingHandicap ? numberText(*card.playingHandicap) : QString());
         return y + height;
     }
 

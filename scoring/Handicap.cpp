@@ -54,8 +54,8 @@ long long floorDivision(long long a, long long b) { return a / b - (a % b != 0 &
 std::optional<CourseHandicap> courseHandicap(const CPitch& pitch, int tee, float hcp) {
     if (tee < 0 || tee >= pitch.teeCount()) return std::nullopt;
     const long long slope = std::clamp<long long>(pitch.slopeValue[tee], -FigureLimit, FigureLimit);
-    const long long ratingLessPar =
-        tenths(pitch.pitchValue[tee]) - 10 * std::clamp<long long>(pitch.parValue[tee], -FigureLimit, FigureLimit);
+    const long long ratingLessPar = tenths(pitch.pitchValue[tee]) -
+                                    10 * std::clamp<long long>(pitch.parValue[tee], -FigureLimit, FigureLimit);
     // CH = (index / halves) x slope / 113 + (rating - par), all over 10 x 113 x halves.
     const long long halves = playsHalfTheIndex(pitch) ? 2 : 1;
     return CourseHandicap{tenths(hcp) * slope + 113 * halves * ratingLessPar, 1130 * halves};

@@ -54,7 +54,6 @@ int playingHandicapWithAllowance(const CourseHandicap& courseHandicap, int allow
 // The playing handicap the score card, the board and the prize list use: the player's course
 // handicap on the group's tee of the tournament's course, with the group's allowance. Nothing
 // when the tournament has no course or the course lacks the group's tee.
-std::optional<int> playingHandicapOf(const CTournamentInfo& tournament, const CPlayGroup& group,
-                                     const CPlayer& player);
+std::optional<int> playingHandicapOf(const CTournamentInfo& tournament, const CPlayGroup& group, const CPlayer& player);
 // "%.0f" of sh, an exact half rounded away from zero; -0.28 shows "-0".
 std::string formatPlayingHandicap(float sh);

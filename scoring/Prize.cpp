@@ -18,7 +18,6 @@ constexpr std::string_view NotStartedText = "Ikke startet";
 constexpr std::string_view SharedPlaceText = "delt";
 constexpr std::string_view NoTeeText = "Mangler tee";
 
-
 constexpr std::array<int, 4> CountbackHoles{9, 6, 3, 1};
 constexpr std::array<std::string_view, 4> CountbackWords{"siste 9", "siste 6", "siste 3", "siste hull"};
 

@@ -35,11 +35,11 @@ struct PrizeEntry {
     std::string surName;
     std::string club;
     std::string groupName;
-    int holesPlayed = 0;  // holes 1..n with strokes
-    long long gross = 0;  // strokes over holes 1..n
+    int holesPlayed = 0;      // holes 1..n with strokes
+    long long gross = 0;      // strokes over holes 1..n
     int playingHandicap = 0;  // 0 when there is none (status NoTee)
     long long net = 0;        // gross - playing handicap
-    long long points = 0;  // Stableford points over holes 1..n
+    long long points = 0;     // Stableford points over holes 1..n
     PrizeStatus status = PrizeStatus::Ranked;
     int place = 0;  // 1.., equal for a shared place; 0 for an unranked player
     // Why this player stands below an equal neighbour: "siste 9", "siste 6", "siste 3",

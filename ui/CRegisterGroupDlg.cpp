@@ -49,7 +49,7 @@ void CRegisterGroupDlg::buildForm() {
     auto* grid = new QGridLayout(groupFrame);
     grid->setHorizontalSpacing(8);
     const QStringList headings{QStringLiteral("Fornavn"), QStringLiteral("Etternavn"), QStringLiteral("Klubb"),
-                               QStringLiteral("HCP"), QStringLiteral("SH"), QStringLiteral("Spillehcp")};
+                               QStringLiteral("HCP"),     QStringLiteral("SH"),        QStringLiteral("Spillehcp")};
     for (int column = 0; column < headings.size(); ++column) {
         grid->addWidget(new QLabel(headings[column], groupFrame), 0, column);
     }
@@ -60,14 +60,14 @@ void CRegisterGroupDlg::buildForm() {
         for (QLineEdit* text : {firstNameEdits[row], surNameEdits[row], clubEdits[row]}) acceptOnlyStorableText(text);
         hcpEdits[row] = makeEdit(numbered("hcpEdit", row + 1), groupFrame, {.minimumLetters = 6});
         shEdits[row] = makeEdit(numbered("shEdit", row + 1), groupFrame, {.minimumLetters = 5});
-        playingHandicapEdits[row] =
-            makeEdit(numbered("playingHandicapEdit", row + 1), groupFrame, {.minimumLetters = 5});
+        playingHandicapEdits[row] = makeEdit(numbered("playingHandicapEdit", row + 1), groupFrame,
+                                             {.minimumLetters = 5});
         for (QLineEdit* figure : {shEdits[row], playingHandicapEdits[row]}) {
             makeReadOnly(figure);
             figure->setFocusPolicy(Qt::ClickFocus);
         }
         const QList<QLineEdit*> cells{firstNameEdits[row], surNameEdits[row], clubEdits[row],
-                                      hcpEdits[row],       shEdits[row],    playingHandicapEdits[row]};
+                                      hcpEdits[row],       shEdits[row],      playingHandicapEdits[row]};
         for (int column = 0; column < cells.size(); ++column) grid->addWidget(cells[column], row + 1, column);
     }
     grid->setColumnStretch(0, 3);
@@ -139,8 +139,7 @@ void CRegisterGroupDlg::showPlayer(int row) {
 
 // The handicap the score card, the board and the prize list use, or nothing without a tee.
 void CRegisterGroupDlg::showPlayingHandicap(int row) {
-    const std::optional<int> playingHandicap =
-        playingHandicapOf(theTournament(), *group(), group()->players[row]);
+    const std::optional<int> playingHandicap = playingHandicapOf(theTournament(), *group(), group()->players[row]);
     showText(playingHandicapEdits[row], playingHandicap ? numberText(*playingHandicap) : QString());
 }
 

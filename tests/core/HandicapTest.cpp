@@ -22,8 +22,9 @@ TEST(SlopeFactor, IsTheFloatNearestToOneOver113) {
 // handicap; anything else ends the number.
 TEST(ReadHandicapIndex, TakesADecimalCommaOrPoint) {
     const std::vector<std::pair<const char*, double>> cases{
-        {"18,2", 18.2}, {"18.2", 18.2}, {" -1,5", -1.5}, {"+4,0", -4.0}, {"+2,1", -2.1}, {"+0", 0.0}, {"12,5,3", 12.5}, {"12.5,3", 12.5},
-        {"12", 12.0},   {",5", 0.5},    {"tolv", 0.0},   {"", 0.0},     {"55", 55.0},     {"1e1", 10.0}};
+        {"18,2", 18.2}, {"18.2", 18.2},   {" -1,5", -1.5},  {"+4,0", -4.0}, {"+2,1", -2.1},
+        {"+0", 0.0},    {"12,5,3", 12.5}, {"12.5,3", 12.5}, {"12", 12.0},   {",5", 0.5},
+        {"tolv", 0.0},  {"", 0.0},        {"55", 55.0},     {"1e1", 10.0}};
     for (const auto& [typed, value] : cases) EXPECT_DOUBLE_EQ(text::readHandicapIndex(typed), value) << typed;
 }
 
@@ -142,9 +143,12 @@ TEST(PlayingHandicapOf, KnownAnswersAlsoAfterASaveAndReopening) {
         double courseHandicap;
         std::array<int, 4> playingHandicaps;  // 1/1, 3/4, 95 %, 85 %
     } cases[] = {
-        {"18,2", 131, "71.4", 72, 18, 20.499, {20, 15, 19, 17}}, {"10,0", 113, "72.0", 72, 18, 10.000, {10, 8, 10, 9}},
-        {"+2,1", 131, "71.4", 72, 18, -3.035, {-3, -2, -3, -3}}, {"54,0", 155, "74.2", 72, 18, 76.271, {76, 57, 72, 65}},
-        {"30,2", 127, "34.1", 36, 9, 15.071, {15, 11, 14, 13}},  {"18,0", 118, "34.9", 35, 9, 9.298, {9, 7, 9, 8}},
+        {"18,2", 131, "71.4", 72, 18, 20.499, {20, 15, 19, 17}},
+        {"10,0", 113, "72.0", 72, 18, 10.000, {10, 8, 10, 9}},
+        {"+2,1", 131, "71.4", 72, 18, -3.035, {-3, -2, -3, -3}},
+        {"54,0", 155, "74.2", 72, 18, 76.271, {76, 57, 72, 65}},
+        {"30,2", 127, "34.1", 36, 9, 15.071, {15, 11, 14, 13}},
+        {"18,0", 118, "34.9", 35, 9, 9.298, {9, 7, 9, 8}},
     };
     const int allowances[] = {0, 1, 5, 7};  // "1/1", "3/4", "95 %", "85 %"
     TempFolder folder;
@@ -152,9 +156,9 @@ TEST(PlayingHandicapOf, KnownAnswersAlsoAfterASaveAndReopening) {
         SCOPED_TRACE(c.index);
         const std::string table = folder.write(
             "config.ini", "[NumberOfPitches]\r\nNumber=1\r\n[Pitches]\r\nPitch1=Bane\r\n[Pitch1]\r\nHoles=" +
-                              std::to_string(c.holes) + "\r\nNumberOfTees=1\r\nTee1=Gul\r\nSlopeValue1=" +
-                              std::to_string(c.slope) + "\r\nParValue1=" + std::to_string(c.par) +
-                              "\r\nPitchValue1=" + c.rating + "\r\n");
+                              std::to_string(c.holes) +
+                              "\r\nNumberOfTees=1\r\nTee1=Gul\r\nSlopeValue1=" + std::to_string(c.slope) +
+                              "\r\nParValue1=" + std::to_string(c.par) + "\r\nPitchValue1=" + c.rating + "\r\n");
         CTournament typed(table);
         typed.numberOfGroups = 4;
         typed.selectPitch("Bane");

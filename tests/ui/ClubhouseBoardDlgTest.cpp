@@ -43,7 +43,8 @@ protected:
 
     void setUpSmallTournament() {
         setUpTournament(2);
-        setUpGroup(0, 1, "Morgen", 0, 0, 0);
+        // Tee "Rød" (slope 113, rating 72.0, par 72): the course handicap is the index.
+        setUpGroup(0, 1, "Morgen", 0, 0, 1);
         addRound(0, "Ola", "Nordmann", 10.0f, 10);           // 80 - 10 = 70
         addRound(0, "Per", "Berg", 5.0f, 3);                 // 73 - 5 = 68
         addPlayer(0, "Kari", "Lie", 0.0f, 0.0f, {4, 5, 3});  // three holes so far

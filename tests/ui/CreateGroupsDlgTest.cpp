@@ -94,8 +94,9 @@ TEST_F(CreateGroupsScreen, NineOrMoreGroupsShowNineRowsAllEnabled) {
 TEST_F(CreateGroupsScreen, ListsHoldTheTablesAndTheTeesOfTheCourse) {
     open();
     CChoiceList* allowances = list("allowanceList", 9);
-    ASSERT_EQ(allowances->count(), 5);
+    ASSERT_EQ(allowances->count(), 8);
     EXPECT_EQ(allowances->itemText(4), QStringLiteral("0"));
+    EXPECT_EQ(allowances->itemText(5), QStringLiteral("95 %"));
     EXPECT_EQ(list("classList", 7)->itemText(3), QStringLiteral("Mixed"));
     EXPECT_EQ(list("playFormList", 1)->itemText(1), QStringLiteral("Stableford"));
     CChoiceList* tees = list("teeList", 4);
@@ -187,7 +188,7 @@ TEST_F(CreateGroupsScreen, WithoutACourseTheTeeListsAreEmpty) {
 TEST_F(CreateGroupsScreen, IndexesOutsideTheirTablesShowAsEmptyText) {
     group(1).groupClass = 7;
     group(1).playForm = -1;
-    group(1).allowance = 5;
+    group(1).allowance = 8;
     group(1).tee = 9;
     open();
     for (const char* column : ListColumns) EXPECT_TRUE(list(column, 1)->currentText().isEmpty()) << column;

@@ -91,7 +91,7 @@ TEST_F(ImportDlgTest, NearlyFullGroupTakesWhatFitsAndOneMessageCountsTheLinesLef
 
     EXPECT_EQ(groupA().noOfPlayers, MaxPlayers);
     EXPECT_EQ(groupA().players[7].text(), "Per Olsen");
-    EXPECT_EQ(groupA().players[7].hcp, 12.0f);
+    EXPECT_EQ(groupA().players[7].hcp, 12.4f);
     EXPECT_EQ(groupA().players[8].text(), "Kari Nordmann");
     EXPECT_EQ(MessageBox::recorded(),
               QStringList{QStringLiteral("2 spillere ble lagt inn. 4 linjer ble ikke lagt inn.")});

@@ -39,11 +39,14 @@ TEST_F(PrizeListPdf, ReadsBackWithHeadingTablesAndNorwegianLetters) {
              QStringLiteral("14 Mars 2026 Kortbanen, 9 hull"),
              QStringLiteral("Herre – Slagspill"),
              QStringLiteral("Plass Navn Klubb Gruppe Brutto Sp.hcp Netto Avgjort"),
-             QStringLiteral("1 Ola Nordmann Fana GK Formiddag 36 8 28"),
-             QStringLiteral("Åse Østgård Bjørnafjorden Formiddag 15 12 3 Ikke fullført"),
+             // Nine holes on tee "Hvit" (slope 120, 35.2, par 36) play off half the index:
+             // 4 x 120 / 113 - 0.8 = 3.448 and 6 x 120 / 113 - 0.8 = 5.572.
+             QStringLiteral("1 Ola Nordmann Fana GK Formiddag 36 3 33"),
+             QStringLiteral("Åse Østgård Bjørnafjorden Formiddag 15 6 9 Ikke fullført"),
              QStringLiteral("Dame – Stableford"),
              QStringLiteral("Plass Navn Klubb Gruppe Brutto Sp.hcp Poeng Avgjort"),
-             QStringLiteral("1 Kari Hansen Ettermiddag 45 15 24"),
+             // 3/4 of 10 x 120 / 113 - 0.8 = 9.819 is 7.364: one stroke on indexes 1..7.
+             QStringLiteral("1 Kari Hansen Ettermiddag 45 7 16"),
          })
         EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\n" << text.toStdString();
     EXPECT_FALSE(writePrizeListPdf(tournament(), folder.filePath(QStringLiteral("none/p.pdf")).toStdString()));

@@ -177,16 +177,17 @@ TEST_F(RegisterGroupScreen, OpeningShowsThePlayersAndWorksOutTheirPlayingHandica
     EXPECT_FLOAT_EQ(player(1).hcp, 12.3f);
     EXPECT_FLOAT_EQ(player(1).sh, 12.332745f);
     EXPECT_EQ(edit("shEdit", 1)->text(), QStringLiteral("12"));
-    // hcp 0: empty handicap field, the stored playing handicap kept and shown when above 0.
-    EXPECT_TRUE(edit("hcpEdit", 2)->text().isEmpty());
-    EXPECT_FLOAT_EQ(player(2).sh, 7.6f);
-    EXPECT_EQ(edit("shEdit", 2)->text(), QStringLiteral("8"));
-    EXPECT_TRUE(edit("shEdit", 3)->text().isEmpty());
-    EXPECT_FLOAT_EQ(player(3).sh, -1.0f);
-    // A plus handicap is not shown and keeps its stored playing handicap.
-    EXPECT_TRUE(edit("hcpEdit", 4)->text().isEmpty());
+    // 12.3 x 128 / 113 + 70.4 - 72 = 12.333 at "1/1".
+    EXPECT_EQ(edit("playingHandicapEdit", 1)->text(), QStringLiteral("12"));
+    // A named player's index of 0.0 or a plus handicap is shown too, and "SH" worked out anew.
+    EXPECT_EQ(edit("hcpEdit", 2)->text(), QStringLiteral("0.0"));
+    EXPECT_FLOAT_EQ(player(2).sh, playingHandicap(0.0f, 128, 70.4f, 72));
+    EXPECT_EQ(edit("shEdit", 2)->text(), QStringLiteral("-2"));
+    EXPECT_EQ(edit("shEdit", 3)->text(), QStringLiteral("-2"));
+    EXPECT_EQ(edit("hcpEdit", 4)->text(), QStringLiteral("-2.0"));
     EXPECT_FLOAT_EQ(player(4).hcp, -2.0f);
-    EXPECT_FLOAT_EQ(player(4).sh, 5.0f);
+    EXPECT_EQ(edit("shEdit", 4)->text(), QStringLiteral("-4"));
+    EXPECT_EQ(edit("playingHandicapEdit", 4)->text(), QStringLiteral("-4"));
     EXPECT_EQ(player(4).firstName, std::string(49, 'p'));
     EXPECT_TRUE(MessageBox::recorded().isEmpty());
 }

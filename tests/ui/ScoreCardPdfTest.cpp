@@ -10,6 +10,7 @@
 
 #include "PlayTestSupport.h"
 #include "ui/CRegisterAllGroupsDlg.h"
+#include "ui/CRegisterGroupDlg.h"
 
 namespace {
 
@@ -70,7 +71,7 @@ TEST_F(ScoreCardButton, WritesACardPerPlayerWithHandicapsAndDotsPerHole) {
               "deg\xE5rd",
               0.4f, 0.0f)
         .club = "Bl\xE5 GK";
-    addPlayer(0, "Per", "Berg", 18.7f, 20.0f);
+    addPlayer(0, "Per", "Berg", 20.0f, 20.0f);
     addPlayer(1, "Kari", "Lie", 36.2f, 40.0f);
     pressScoreCards();
 
@@ -83,14 +84,15 @@ TEST_F(ScoreCardButton, WritesACardPerPlayerWithHandicapsAndDotsPerHole) {
         QStringList texts;
         std::vector<int> dots;
     };
-    // The test course's stroke index is the hole number: PH 20 gives two strokes on holes 1-2
-    // and one elsewhere, PH 40 three on holes 1-4 and two elsewhere.
+    // The test course's stroke index is the hole number. Tee "Rød" (113, 72.0, par 72): PH 20
+    // gives two strokes on holes 1-2 and one elsewhere; tee "Gul" (128, 70.4, par 72): 36.2 x 128
+    // / 113 - 1.6 = 39.405, PH 39, three on holes 1-3 and two elsewhere.
     const std::vector<Expected> cards{
         {{"Vårcup", "14.03.2026", "Testbanen", "Tee: Rød", "Gruppe: Morgen", "Herre, Slagspill", "Åse Ødegård",
           "Blå GK", "0.4", "Spillerens signatur", "Markørens signatur"},
          dots({{18, 0}})},
-        {{"Per Berg", "18.7", "20"}, dots({{2, 2}, {16, 1}})},
-        {{"Gruppe: Ettermiddag", "Tee: Gul", "Dame, Stableford", "Kari Lie", "36.2", "40"}, dots({{4, 3}, {14, 2}})},
+        {{"Per Berg", "20.0", "20"}, dots({{2, 2}, {16, 1}})},
+        {{"Gruppe: Ettermiddag", "Tee: Gul", "Dame, Stableford", "Kari Lie", "36.2", "39"}, dots({{3, 3}, {15, 2}})},
     };
     for (std::size_t c = 0; c < cards.size(); ++c) {
         SCOPED_TRACE("card " + std::to_string(c + 1));
@@ -105,11 +107,12 @@ TEST_F(ScoreCardButton, ANineHoleCourseGivesNineHoleRowsAndOneTotal) {
     setUpTournament(1, "Kortbanen");
     tournament().name = "Ni hull";
     setUpGroup(0, 1, "Kveld", 0, 0, 0);
-    addPlayer(0, "Ola", "Nordmann", 5.0f, 5.0f);
+    addPlayer(0, "Ola", "Nordmann", 11.0f, 5.0f);
     pressScoreCards();
 
     const QString text = cardText(QStringLiteral("Ni hull_Scorekort.pdf"), 0);
-    // Kortbanen's indexes 2 8 4 6 1 9 3 5 7: PH 5 receives on indexes 1..5.
+    // Half the index plays on nine holes: 5.5 x 120 / 113 + 35.2 - 36 = 5.04, PH 5, which
+    // receives on Kortbanen's indexes 1..5 (2 8 4 6 1 9 3 5 7).
     EXPECT_EQ(dotsPerHole(text), std::vector<int>({1, 0, 1, 0, 1, 0, 1, 1, 0}));
     EXPECT_TRUE(text.contains(QLatin1String("Totalt")));
     EXPECT_FALSE(text.contains(QLatin1String("Inn")));
@@ -153,4 +156,34 @@ TEST_F(ScoreCardButton, CardsThatCannotBeOpenedAreReported) {
     const QString pdf = QDir::current().absoluteFilePath(QStringLiteral("Åpnes_Scorekort.pdf"));
     EXPECT_EQ(MessageBox::recorded().value(1).toStdString(),
               QStringLiteral("PDF-filen kunne ikke åpnes: %1").arg(pdf).toStdString());
+}
+
+// The organiser's way to a card: a plus handicap typed with "+" and an index with a comma in a
+// nine-hole group, "Spillehcp" on "Registrer gruppe", and the same figure and dots on the card.
+TEST_F(ScoreCardButton, TheCardPlaysOffTheSpillehcpTheRegisterScreenShows) {
+    setUpTournament(1, "Kortbanen");
+    tournament().name = "Ni hull";
+    setUpGroup(0, 1, "Kveld", 0, 0, 0);
+    tournament().groups[0].noOfPlayers = 2;
+    {
+        CRegisterGroupDlg screen(0);
+        screen.show();
+        typeText(childNamed<QLineEdit>(&screen, QStringLiteral("firstNameEdit1")), QStringLiteral("Pluss"));
+        typeText(childNamed<QLineEdit>(&screen, QStringLiteral("hcpEdit1")), QStringLiteral("+2,1"));
+        typeText(childNamed<QLineEdit>(&screen, QStringLiteral("firstNameEdit2")), QStringLiteral("Atten"));
+        typeText(childNamed<QLineEdit>(&screen, QStringLiteral("hcpEdit2")), QStringLiteral("18,0"));
+        // -1.05 x 120 / 113 - 0.8 = -1.915 and 9 x 120 / 113 - 0.8 = 8.757.
+        EXPECT_EQ(textOf(&screen, QStringLiteral("playingHandicapEdit1")), QStringLiteral("-2"));
+        EXPECT_EQ(textOf(&screen, QStringLiteral("playingHandicapEdit2")), QStringLiteral("9"));
+        EXPECT_EQ(textOf(&screen, QStringLiteral("shEdit1")), QStringLiteral("-2"));
+    }
+    EXPECT_FLOAT_EQ(tournament().groups[0].players[0].hcp, -2.1f);
+    pressScoreCards();
+    const QString plus = cardText(QStringLiteral("Ni hull_Scorekort.pdf"), 0);
+    EXPECT_TRUE(plus.contains(QLatin1String("-2.1")));
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("\\s-2\\s")).match(plus).hasMatch()) << plus.toStdString();
+    EXPECT_EQ(dotsPerHole(plus), std::vector<int>(9, 0)) << "a plus handicap receives nothing";
+    const QString eighteen = cardText(QStringLiteral("Ni hull_Scorekort.pdf"), 1);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("\\s9\\s")).match(eighteen).hasMatch()) << eighteen.toStdString();
+    EXPECT_EQ(dotsPerHole(eighteen), std::vector<int>(9, 1));
 }

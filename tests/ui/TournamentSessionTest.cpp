@@ -79,7 +79,7 @@ TEST_F(TournamentSessionTest, AChangeIsAnnouncedOnceAndAnEqualValueNotAtAll) {
     session.setStrokes(9, 0, 0, 4);
     session.setStrokes(0, 0, 18, 4);
     session.setFirstName(0, -1, "Ingen");
-    session.setAllowance(1, 5);
+    session.setAllowance(1, 8);
     EXPECT_EQ(sent.total(), 0);
     EXPECT_EQ(tournament().groups[1].allowance, 1);
 
