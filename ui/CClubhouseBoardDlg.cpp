@@ -66,7 +66,8 @@ CClubhouseBoardDlg::Line playerLine(const PrizeEntry& entry, bool stableford) {
     line.place = entry.place > 0 ? numberText(entry.place) : QString();
     line.name = toQString(playerText(entry.firstName, entry.surName));
     line.club = toQString(entry.club);
-    if (entry.status == PrizeStatus::NotStarted) {
+    // Without a start or a playing handicap there is nothing to rank by: the reason shows.
+    if (entry.status == PrizeStatus::NotStarted || entry.status == PrizeStatus::NoTee) {
         line.status = toQString(prizeStatusText(entry.status));
         return line;
     }

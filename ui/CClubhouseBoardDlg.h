@@ -41,7 +41,7 @@ public:
     struct Line {
         bool heading = false;
         QString place, name, club, holes, gross, score;
-        // "Ikke startet", shown in place of the figures.
+        // "Ikke startet" or "Mangler tee", shown in place of the figures.
         QString status;
     };
     // The lines of the page shown, for tests and the screen reader.

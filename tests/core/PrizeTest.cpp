@@ -200,9 +200,12 @@ TEST_F(PrizeListTest, CompetitionsByClassAndPlayFormWithUnrankedPlayersLast) {
     addPlayer(ladies, "Null", 0, {});
     addGroup(2, 0);  // no players: no competition
     CPlayGroup& moreMen = addGroup(1, 0);
-    addPlayer(moreMen, "Ola", 8, allHoles(5));                   // net 82
-    addPlayer(moreMen, "Pål", 10, allHoles(5));                  // net 80, equal with Per to the end
-    addPlayer(tournament.groups[5], "Utenfor", 0, allHoles(4));  // beyond the groups in use
+    addPlayer(moreMen, "Ola", 8, allHoles(5));   // net 82
+    addPlayer(moreMen, "Pål", 10, allHoles(5));  // net 80, equal with Per to the end
+    CPlayGroup& offTheCourse = addGroup(1, 0);
+    offTheCourse.tee = 3;  // a tee the course lacks: no playing handicap, whatever the strokes
+    addPlayer(offTheCourse, "Uten", 0, allHoles(3));
+    addPlayer(tournament.groups[6], "Utenfor", 0, allHoles(4));  // beyond the groups in use
 
     const std::vector<PrizeCompetition> list = buildPrizeList(tournament);
     ASSERT_EQ(list.size(), 2u);
@@ -210,9 +213,11 @@ TEST_F(PrizeListTest, CompetitionsByClassAndPlayFormWithUnrankedPlayersLast) {
     EXPECT_EQ(list[0].playFormName, "Slagspill");
     EXPECT_EQ(list[1].className, "Dame");
     EXPECT_TRUE(list[1].stableford);
-    EXPECT_EQ(rows(0), (std::vector<std::string>{"Per 1 ", "Pål 1 delt", "Ola 3 ", "Uferdig 0 ", "Ustartet 0 "}));
+    EXPECT_EQ(rows(0),
+              (std::vector<std::string>{"Per 1 ", "Pål 1 delt", "Ola 3 ", "Uferdig 0 ", "Ustartet 0 ", "Uten 0 "}));
     EXPECT_EQ(list[0].entries[3].status, PrizeStatus::NotCompleted);
     EXPECT_EQ(list[0].entries[4].status, PrizeStatus::NotStarted);
+    EXPECT_EQ(prizeStatusText(list[0].entries[5].status), "Mangler tee");
     EXPECT_EQ(rows(1), (std::vector<std::string>{"Kari 1 ", "Null 0 "}));
 
     const PrizeEntry& kari = list[1].entries[0];
