@@ -48,6 +48,7 @@ const QString DiscardBeforeOpenQuestion = QStringLiteral(
 const QString ReplaceStoredQuestion = QStringLiteral(
     "Det finnes allerede en lagret turnering med navnet «%1». Vil du erstatte den med denne?");
 const QString StartListFailedMessage = QStringLiteral("Startlisten kunne ikke skrives.");
+const QString GroupCountLimitMessage = QStringLiteral("Maks 9 grupper.");
 
 constexpr int DateFieldGap = 6;
 
@@ -189,6 +190,7 @@ QWidget* CTournamentDlg::buildHeaderFrame() {
     typeList->setObjectName(QStringLiteral("typeList"));
     typeList->setMinimumContentsLength(12);
     groupCountEdit = makeEdit(QStringLiteral("groupCountEdit"), frame);
+    acceptWholeNumber(groupCountEdit, MaxGroups, GroupCountLimitMessage);
     groupCountEdit->setMaximumWidth(groupCountEdit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
     createGroupsButton = makeButton({QStringLiteral("Opprett grupper..."), QStringLiteral("createGroupsButton")},
                                     frame);

@@ -93,18 +93,19 @@ TEST_F(MainWindow, DateFieldsTakeDigitsOnly) {
     EXPECT_EQ(tournament().day, 12);
 }
 
-TEST_F(MainWindow, GroupCountReadsLeadingNumberAndClearedFieldStoresZero) {
+TEST_F(MainWindow, GroupCountTakesOneDigitAndClearedFieldStoresZero) {
     type("groupCountEdit", QStringLiteral("3 grupper"));
     EXPECT_EQ(tournament().numberOfGroups, 3);
     edit("groupCountEdit")->selectAll();
     QTest::keyClick(edit("groupCountEdit"), Qt::Key_Backspace);
     EXPECT_EQ(tournament().numberOfGroups, 0);
-    // A count is held to the nine groups there are.
+    // The sign, a second digit and any other character are refused.
     type("groupCountEdit", QStringLiteral("-2"));
-    EXPECT_EQ(tournament().numberOfGroups, 0);
+    EXPECT_EQ(tournament().numberOfGroups, 2);
     edit("groupCountEdit")->clear();
     type("groupCountEdit", QStringLiteral("12"));
-    EXPECT_EQ(tournament().numberOfGroups, 9);
+    EXPECT_EQ(edit("groupCountEdit")->text(), QStringLiteral("1"));
+    EXPECT_EQ(tournament().numberOfGroups, 1);
 }
 
 TEST_F(MainWindow, PickingACourseSelectsItAndShowsItsFirstTee) {
