@@ -46,6 +46,10 @@ constexpr int RowAllocation = RowInput + 1;
 
 // A hole field's text is read up to this many characters.
 constexpr std::size_t HoleEntryLength = 99;
+// No card holds more strokes on a hole.
+constexpr int MaxHoleScore = 30;
+const QString HoleScoreMessage = QStringLiteral("Skriv et tall fra 0 til 30.");
+
 // The player list keeps to its columns; its popup is wider, so that names read whole.
 constexpr int PlayerListPopupWidth = 360;
 // The group choice's three columns keep to this width; a longer caption ends in "…".
@@ -237,6 +241,7 @@ void CActiveTournamentDlg::buildInputRows(QGridLayout* grid) {
         holeEdits[k] = makeEdit(numbered("holeEdit", k), parent);
         holeEdits[k]->setFixedWidth(HoleCellWidth);
         holeEdits[k]->setAlignment(Qt::AlignCenter);
+        acceptWholeNumber(holeEdits[k], MaxHoleScore, HoleScoreMessage);
         connect(holeEdits[k], &QLineEdit::textChanged, this, [this, k] { onHoleChanged(k); });
         grid->addWidget(holeEdits[k], RowInput, ColFirstHole + k);
         allocationLabels[k] = centredLabel(parent, QStringLiteral("1"), QStringLiteral("allocation%1").arg(k));

@@ -19,6 +19,7 @@ namespace {
 
 // "Antall spillere" is read from the field's first nine characters.
 constexpr std::size_t PlayerCountLength = 9;
+const QString PlayerCountLimitMessage = QStringLiteral("Maks 9 spillere i en gruppe.");
 
 // The tees of the selected course; none when no course of the table is chosen.
 QStringList teeEntries(const CTournament& tournament) {
@@ -75,6 +76,7 @@ void CCreateGroupsDlg::buildRow(int row, QGridLayout* grid, QWidget* frame) {
     playFormLists[row] = makeList(numbered("playFormList", row + 1), 10, frame);
     allowanceLists[row] = makeList(numbered("allowanceList", row + 1), 4, frame);
     playerCountEdits[row] = makeEdit(numbered("playerCountEdit", row + 1), frame);
+    acceptWholeNumber(playerCountEdits[row], MaxPlayers, PlayerCountLimitMessage);
     playerCountEdits[row]->setMaximumWidth(playerCountEdits[row]->fontMetrics().horizontalAdvance(QLatin1Char('0')) *
                                            10);
     teeLists[row] = makeList(numbered("teeList", row + 1), 10, frame);

@@ -1,6 +1,7 @@
 #include "ui/CTournamentDlg.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -16,6 +17,7 @@
 
 #include "app/CTournamentApp.h"
 #include "lists/Lists.h"
+#include "model/Calendar.h"
 #include "model/FileMessages.h"
 #include "model/FileNames.h"
 #include "print/TextCodec.h"
@@ -48,6 +50,8 @@ const QString DiscardBeforeOpenQuestion = QStringLiteral(
 const QString ReplaceStoredQuestion = QStringLiteral(
     "Det finnes allerede en lagret turnering med navnet «%1». Vil du erstatte den med denne?");
 const QString StartListFailedMessage = QStringLiteral("Startlisten kunne ikke skrives.");
+const QString MissingDateMessage = QStringLiteral("Datoen finnes ikke.");
+const QString GroupCountLimitMessage = QStringLiteral("Maks 9 grupper.");
 
 constexpr int DateFieldGap = 6;
 
@@ -189,6 +193,7 @@ QWidget* CTournamentDlg::buildHeaderFrame() {
     typeList->setObjectName(QStringLiteral("typeList"));
     typeList->setMinimumContentsLength(12);
     groupCountEdit = makeEdit(QStringLiteral("groupCountEdit"), frame);
+    acceptWholeNumber(groupCountEdit, MaxGroups, GroupCountLimitMessage);
     groupCountEdit->setMaximumWidth(groupCountEdit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
     createGroupsButton = makeButton({QStringLiteral("Opprett grupper..."), QStringLiteral("createGroupsButton")},
                                     frame);
@@ -244,6 +249,7 @@ void CTournamentDlg::connectFields() {
     connect(yearEdit, &QLineEdit::textChanged, this,
             [this] { onDatePartChanged(yearEdit, &TournamentSession::setYear); });
     connect(groupCountEdit, &QLineEdit::textChanged, this, &CTournamentDlg::onGroupCountChanged);
+    connect(qApp, &QApplication::focusChanged, this, &CTournamentDlg::onFocusChanged);
     connect(courseList, &CChoiceList::picked, this, &CTournamentDlg::onCoursePicked);
     connect(typeList, &CChoiceList::picked, this, &CTournamentDlg::onTypePicked);
 
@@ -323,6 +329,25 @@ void CTournamentDlg::onDatePartChanged(const QLineEdit* edit, void (TournamentSe
 void CTournamentDlg::onGroupCountChanged() {
     copyBoundFields();
     theSession().setNumberOfGroups(text::readInt(fromQString(groupCountText)));
+}
+
+void CTournamentDlg::onFocusChanged(const QWidget* old, const QWidget* now) {
+    // Moving between the three fields is still typing the date; a window of another program
+    // taking the focus (no widget) is no end of it either.
+    if (!now || !isDateField(old) || isDateField(now)) return;
+    // Said once the focus has moved: a message box opened inside the move would take the click
+    // that moved it.
+    QTimer::singleShot(0, this, &CTournamentDlg::warnOfMissingDate);
+}
+
+bool CTournamentDlg::isDateField(const QWidget* widget) const {
+    return widget && (widget == dayEdit || widget == monthEdit || widget == yearEdit);
+}
+
+void CTournamentDlg::warnOfMissingDate() {
+    if (dayEdit->text().isEmpty() || monthEdit->text().isEmpty() || yearEdit->text().isEmpty()) return;
+    const auto part = [](const QLineEdit* edit) { return text::readInt(fromQString(edit->text())); };
+    if (!isCalendarDate(part(dayEdit), part(monthEdit), part(yearEdit))) MessageBox::warning(this, MissingDateMessage);
 }
 
 void CTournamentDlg::onCoursePicked(int index) {

@@ -42,6 +42,11 @@ private:
     void onNameChanged();
     void onDatePartChanged(const QLineEdit* edit, void (TournamentSession::*store)(int));
     void onGroupCountChanged();
+    // Run when the focus moves from `old` to `now`: leaving the three date fields for another
+    // widget, a complete date the calendar lacks is pointed out (it is stored as typed).
+    void onFocusChanged(const QWidget* old, const QWidget* now);
+    bool isDateField(const QWidget* widget) const;
+    void warnOfMissingDate();
     void onCoursePicked(int index);
     void onTypePicked(int index);
 

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolTip>
 #include <array>
 #include <memory>
 
@@ -202,22 +203,28 @@ TEST_F(ActiveTournamentScreen, EveryKeystrokeIsStoredAndRedrawsTheLeaderboard) {
     EXPECT_EQ(cellColour(2, 2), Other);
 }
 
-TEST_F(ActiveTournamentScreen, NegativeZeroAndEmptyEntriesAreStoredAsParsed) {
+TEST_F(ActiveTournamentScreen, HoleFieldsTakeScoresFromZeroToThirtyAndRefuseOtherKeystrokes) {
     setUpTwoGroups();
+    tournament().groups[0].players[0].results[2] = 45;  // from a damaged file: shown as it is
     open();
-    choosePlayer(0);  // Ola Nordmann, 4 5 3
-
-    typeHole(1, QStringLiteral("-1"));
-    EXPECT_EQ(player(0, 0).results[1], -1);
+    choosePlayer(0);  // Ola Nordmann, 4 5 45, the other holes 0
+    EXPECT_EQ(hole(2), QStringLiteral("45"));
     typeHole(0, QString());
-    EXPECT_EQ(hole(0), QString());
     EXPECT_EQ(player(0, 0).results[0], 0);
-    typeHole(2, QStringLiteral(" 5x"));
-    EXPECT_EQ(player(0, 0).results[2], 5);
-    typeHole(3, QStringLiteral("x5"));
-    EXPECT_EQ(player(0, 0).results[3], 0);
-    EXPECT_EQ(input("inputTotal"), QStringLiteral("4"));
-    EXPECT_EQ(board("Total", 1), QStringLiteral("4"));
+    // Typed at the cursor into a "0", which the first digit replaces.
+    const struct {
+        int hole, cursor;
+        const char *keys, *shown;
+    } entries[] = {{3, 1, "-3", "3"},  {4, 0, "x", "0"},  {5, 1, "5,5", "5"}, {6, 0, "123", "12"},
+                   {7, 1, "30", "30"}, {8, 0, "31", "3"}, {9, 1, "07", "7"}};
+    for (const auto& entry : entries) {
+        holeEdit(entry.hole)->setCursorPosition(entry.cursor);
+        QTest::keyClicks(holeEdit(entry.hole), QLatin1String(entry.keys));
+        EXPECT_EQ(hole(entry.hole), QLatin1String(entry.shown)) << entry.keys;
+        EXPECT_EQ(player(0, 0).results[entry.hole], QByteArray(entry.shown).toInt()) << entry.keys;
+    }
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("Skriv et tall fra 0 til 30."));
+    EXPECT_EQ(input("inputTotal"), QStringLiteral("110"));
 }
 
 TEST_F(ActiveTournamentScreen, TypingWithNoPlayerChosenStoresNothingAndTakesBackPositiveNumbers) {
@@ -230,9 +237,9 @@ TEST_F(ActiveTournamentScreen, TypingWithNoPlayerChosenStoresNothingAndTakesBack
     typeHole(5, QStringLiteral("0"));
     EXPECT_EQ(hole(5), QStringLiteral("0"));
     typeHole(6, QStringLiteral("-2"));
-    EXPECT_EQ(hole(6), QStringLiteral("-2"));
+    EXPECT_EQ(hole(6), QString()) << "the sign refused, the 2 taken back";
     typeHole(7, QStringLiteral("ab"));
-    EXPECT_EQ(hole(7), QStringLiteral("ab"));
+    EXPECT_EQ(hole(7), QString());
     EXPECT_EQ(hole(4), QString());
 
     for (int g = 0; g < 2; ++g) {

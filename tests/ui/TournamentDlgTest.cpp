@@ -13,6 +13,7 @@
 #include <QTest>
 #include <clocale>
 #include <memory>
+#include <tuple>
 
 #include "UiTestSupport.h"
 #include "ui/CChoiceList.h"
@@ -93,18 +94,41 @@ TEST_F(MainWindow, DateFieldsTakeDigitsOnly) {
     EXPECT_EQ(tournament().day, 12);
 }
 
-TEST_F(MainWindow, GroupCountReadsLeadingNumberAndClearedFieldStoresZero) {
+TEST_F(MainWindow, GroupCountTakesOneDigitAndClearedFieldStoresZero) {
     type("groupCountEdit", QStringLiteral("3 grupper"));
     EXPECT_EQ(tournament().numberOfGroups, 3);
     edit("groupCountEdit")->selectAll();
     QTest::keyClick(edit("groupCountEdit"), Qt::Key_Backspace);
     EXPECT_EQ(tournament().numberOfGroups, 0);
-    // A count is held to the nine groups there are.
+    // The sign, a second digit and any other character are refused.
     type("groupCountEdit", QStringLiteral("-2"));
-    EXPECT_EQ(tournament().numberOfGroups, 0);
+    EXPECT_EQ(tournament().numberOfGroups, 2);
     edit("groupCountEdit")->clear();
     type("groupCountEdit", QStringLiteral("12"));
-    EXPECT_EQ(tournament().numberOfGroups, 9);
+    EXPECT_EQ(edit("groupCountEdit")->text(), QStringLiteral("1"));
+    EXPECT_EQ(tournament().numberOfGroups, 1);
+}
+
+// Said when the focus leaves the three fields for another: moving between them is still typing.
+TEST_F(MainWindow, LeavingTheDateFieldsWithADateTheCalendarLacksSaysSo) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    type("yearEdit", QStringLiteral("2011"));
+    const QStringList missing{QStringLiteral("Datoen finnes ikke.")};
+    for (const auto& [day, month, warned] : {std::tuple{"31", "2", missing},
+                                             {"29", "2", missing},
+                                             {"29", "", QStringList()},
+                                             {"31", "12", QStringList()}}) {
+        MessageBox::clearRecorded();
+        edit("dayEdit")->clear();
+        edit("monthEdit")->clear();
+        type("dayEdit", QLatin1String(day));
+        type("monthEdit", QLatin1String(month));
+        for (const char* field : {"dayEdit", "monthEdit", "yearEdit", "nameEdit"}) edit(field)->setFocus();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(messages(), warned) << day << "." << month;
+    }
+    EXPECT_EQ(tournament().day, 31);
 }
 
 TEST_F(MainWindow, PickingACourseSelectsItAndShowsItsFirstTee) {
