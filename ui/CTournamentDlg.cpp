@@ -344,10 +344,15 @@ bool CTournamentDlg::isDateField(const QWidget* widget) const {
     return widget && (widget == dayEdit || widget == monthEdit || widget == yearEdit);
 }
 
+// Only a complete date is checked: a part left empty, or the 0 a new tournament shows, is a
+// date not yet typed.
 void CTournamentDlg::warnOfMissingDate() {
-    if (dayEdit->text().isEmpty() || monthEdit->text().isEmpty() || yearEdit->text().isEmpty()) return;
     const auto part = [](const QLineEdit* edit) { return text::readInt(fromQString(edit->text())); };
-    if (!isCalendarDate(part(dayEdit), part(monthEdit), part(yearEdit))) MessageBox::warning(this, MissingDateMessage);
+    const int day = part(dayEdit);
+    const int month = part(monthEdit);
+    const int year = part(yearEdit);
+    if (day == 0 || month == 0 || year == 0) return;
+    if (!isCalendarDate(day, month, year)) MessageBox::warning(this, MissingDateMessage);
 }
 
 void CTournamentDlg::onCoursePicked(int index) {

@@ -118,6 +118,7 @@ TEST_F(MainWindow, LeavingTheDateFieldsWithADateTheCalendarLacksSaysSo) {
     for (const auto& [day, month, warned] : {std::tuple{"31", "2", missing},
                                              {"29", "2", missing},
                                              {"29", "", QStringList()},
+                                             {"0", "0", QStringList()},  // as a new tournament shows it
                                              {"31", "12", QStringList()}}) {
         MessageBox::clearRecorded();
         edit("dayEdit")->clear();
