@@ -149,6 +149,9 @@ TEST(PlayingHandicapOf, KnownAnswersAlsoAfterASaveAndReopening) {
         {"54,0", 155, "74.2", 72, 18, 76.271, {76, 57, 72, 65}},
         {"30,2", 127, "34.1", 36, 9, 15.071, {15, 11, 14, 13}},
         {"18,0", 118, "34.9", 35, 9, 9.298, {9, 7, 9, 8}},
+        // Rounded once, a half up: 3/4 of 2 is 1.5 and gives 2, of -2 is -1.5 and gives -1.
+        {"2,0", 113, "72.0", 72, 18, 2.000, {2, 2, 2, 2}},
+        {"+2,0", 113, "72.0", 72, 18, -2.000, {-2, -1, -2, -2}},
     };
     const int allowances[] = {0, 1, 5, 7};  // "1/1", "3/4", "95 %", "85 %"
     TempFolder folder;
@@ -176,28 +179,12 @@ TEST(PlayingHandicapOf, KnownAnswersAlsoAfterASaveAndReopening) {
             EXPECT_EQ(playingHandicapOf(reopened, reopened.groups[g], reopened.groups[g].players[0]),
                       c.playingHandicaps[g]);
         }
+        // None without the group's tee on the course or without a course; absurd figures are held.
+        typed.groups[0].tee = 1;
+        EXPECT_EQ(playingHandicapOf(typed, typed.groups[0], typed.groups[0].players[0]), std::nullopt);
+        typed.groups[1].players[0].hcp = FLT_MAX;
+        EXPECT_EQ(playingHandicapOf(typed, typed.groups[1], typed.groups[1].players[0]), 10000);
+        typed.pitch.name.clear();
+        EXPECT_EQ(playingHandicapOf(typed, typed.groups[1], typed.groups[1].players[0]), std::nullopt);
     }
-}
-
-// One rounding, a half up, and no playing handicap without the group's tee on the course.
-TEST(PlayingHandicapOf, RoundsAHalfUpOnceAndNeedsTheTee) {
-    CTournamentInfo tournament;
-    tournament.pitch.name = "Bane";
-    tournament.pitch.holes = 18;
-    tournament.pitch.numberOfTees = 1;
-    tournament.pitch.slopeValue[0] = 113;
-    tournament.pitch.pitchValue[0] = 72.0f;
-    tournament.pitch.parValue[0] = 72;
-    CPlayGroup group;
-    group.setAllowance(2);  // "1/2"
-    CPlayer player;
-    for (auto [index, expected] : {std::pair{5.0f, 3}, {-5.0f, -2}, {5.2f, 3}, {-5.2f, -3}, {FLT_MAX, 10000}}) {
-        player.hcp = index;
-        EXPECT_EQ(playingHandicapOf(tournament, group, player), expected) << index;
-    }
-    group.tee = 1;
-    EXPECT_EQ(playingHandicapOf(tournament, group, player), std::nullopt);
-    group.tee = 0;
-    tournament.pitch.name.clear();
-    EXPECT_EQ(playingHandicapOf(tournament, group, player), std::nullopt) << "no course chosen";
 }
