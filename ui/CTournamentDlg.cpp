@@ -97,6 +97,10 @@ CTournamentDlg::CTournamentDlg(QWidget* parent) : QDialog(parent) {
         QTimer::singleShot(0, this, [this, replaced] { warnOfReplacedCharacters(replaced); });
 }
 
+// The fields are destroyed after this window's own part, and the focus moving off them then must
+// reach no handler of a window that is already gone.
+CTournamentDlg::~CTournamentDlg() { disconnect(qApp, &QApplication::focusChanged, this, nullptr); }
+
 void CTournamentDlg::warnOfReplacedCharacters(std::size_t count) {
     MessageBox::warning(this, QString::fromStdString(replacedCharactersMessage(count)));
 }

@@ -15,6 +15,7 @@ class CTournamentDlg : public QDialog {
     Q_OBJECT
 public:
     explicit CTournamentDlg(QWidget* parent = nullptr);
+    ~CTournamentDlg() override;
 
 public slots:
     // Asks to save first when the tournament changed since it was last saved, opened or made new.
