@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "model/FileNames.h"
 #include "scoring/Handicap.h"
 
 TournamentSession::TournamentSession(std::string configPath, QObject* parent)
@@ -113,6 +114,30 @@ void TournamentSession::setStrokes(int group, int player, int hole, int strokes)
     store(target->results[hole], strokes, [&] { emit strokesChanged(group, player, hole); });
 }
 
+void TournamentSession::setStrokesByOrganiser(int group, int player, int hole, int strokes) {
+    CPlayer* target = playerAt(group, player);
+    if (!target || hole < 0 || hole >= MaxHoles) return;
+    if (setByOrganiser(*target, hole, strokes)) emit strokesChanged(group, player, hole);
+}
+
+EntryOutcome TournamentSession::applyScoreEntry(const ScoreEntry& entry) {
+    const EntryOutcome outcome = applyEntry(tournament_, entry);
+    if (outcome.changed) emit strokesChanged(entry.group, entry.player, entry.hole);
+    return outcome;
+}
+
+std::optional<std::vector<int>> TournamentSession::drawMissingCodes(const RandomBytes& random) {
+    std::optional<std::vector<int>> drawn = ::drawMissingCodes(tournament_, random);
+    for (int group : drawn.value_or(std::vector<int>{})) emit groupChanged(group);
+    return drawn;
+}
+
+JournalReplay TournamentSession::replayJournal(std::string_view journal) {
+    const JournalReplay replay = ::replayJournal(tournament_, journal);
+    if (replay.applied > 0) emit tournamentReplaced();
+    return replay;
+}
+
 void TournamentSession::newTournament() {
     tournament_.newTournament();
     emit tournamentReplaced();
@@ -124,7 +149,11 @@ files::FileResult TournamentSession::open(const std::string& path) {
     return read;
 }
 
-files::FileResult TournamentSession::save(const std::string& path) { return tournament_.save(path); }
+files::FileResult TournamentSession::save(const std::string& path) {
+    files::FileResult saved = tournament_.save(path);
+    if (saved) files::removeIfPresent(journalPathFor(path));
+    return saved;
+}
 
 ImportCounts TournamentSession::importPlayers(std::string_view contents) {
     const ImportCounts counts = ::importPlayers(contents, tournament_.groups[0]);

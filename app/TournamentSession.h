@@ -11,6 +11,7 @@
 #include "ini/FileSystem.h"
 #include "model/CTournament.h"
 #include "model/ImportLine.h"
+#include "scoring/LiveScoring.h"
 
 // The header fields of a tournament a screen can change.
 enum class TournamentField { Day, Month, Year, Name, Type, NumberOfGroups, Course };
@@ -51,14 +52,28 @@ public:
     // The handicap index and, when the group's tee is a tee of the selected course, the
     // playing handicap worked out from it on that tee.
     void setHandicap(int group, int player, float hcp);
-    // The strokes of a player on hole 0..17.
+    // The strokes of a player on hole 0..17, as the program fills its own fields: who set the
+    // hole stays as it was.
     void setStrokes(int group, int player, int hole, int strokes);
+    // The organiser's edit of a stroke on the play screen: the organiser becomes the hole's setter
+    // (0 takes the organiser's stroke away, and the phones' entries stand again).
+    void setStrokesByOrganiser(int group, int player, int hole, int strokes);
+
+    // Live scoring. A phone's entry, which passed checkEntry; announces strokesChanged when it
+    // changed the hole (its stroke, a phone's entry or a conflict).
+    EntryOutcome applyScoreEntry(const ScoreEntry& entry);
+    // Draws codes for the groups in use without one, announcing each group; nothing when the
+    // random source failed.
+    std::optional<std::vector<int>> drawMissingCodes(const RandomBytes& random = systemRandomBytes());
+    // Applies the phones' journal to the tournament read.
+    JournalReplay replayJournal(std::string_view journal);
 
     // Forgets the tournament file and clears the tournament; the course table stays.
     void newTournament();
     // Reads the tournament file at `path`; changes nothing and says why when it cannot.
     files::FileResult open(const std::string& path);
-    // Writes the tournament file at `path`; on failure the old file is untouched.
+    // Writes the tournament file at `path`; on failure the old file is untouched. The phones'
+    // journal of that file is no longer needed once it holds their entries, and goes.
     files::FileResult save(const std::string& path);
     // Adds the players of an import file's contents to group A.
     ImportCounts importPlayers(std::string_view contents);

@@ -6,23 +6,35 @@
 #include "app/CTournamentApp.h"
 #include "app/FirstPaintProbe.h"
 #include "app/ListExport.h"
+#include "app/LiveServe.h"
 #include "ui/CTournamentDlg.h"
 
 namespace {
 
-// An export opens no window, so it must also run where there is no display.
-bool asksForExport(int argc, char** argv) {
+// An export and the scoring service open no window, so they must also run where there is no display.
+bool asksForNoWindow(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--export") == 0 || std::strncmp(argv[i], "--export=", 9) == 0) return true;
+        for (const char* option : {"--export", "--serve"}) {
+            const std::size_t length = std::strlen(option);
+            if (std::strncmp(argv[i], option, length) == 0 && (argv[i][length] == '\0' || argv[i][length] == '='))
+                return true;
+        }
     }
     return false;
+}
+
+// A port 0..65535 (0: any free one, for tests); -1 for anything else.
+int portOption(const QString& typed) {
+    bool ok = false;
+    const int port = typed.toInt(&ok);
+    return ok && port >= 0 && port <= 65535 ? port : -1;
 }
 
 }  // namespace
 
 // The run lasts as long as the main window is open; nothing is saved at exit.
 int main(int argc, char** argv) {
-    if (asksForExport(argc, argv)) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (asksForNoWindow(argc, argv)) qputenv("QT_QPA_PLATFORM", "offscreen");
     CTournamentApp app(argc, argv);
 
     QCommandLineParser parser;
@@ -35,8 +47,26 @@ int main(int argc, char** argv) {
             "Skriv startlisten, resultatlisten, premielisten og scorekortene for data/<navn>.ini og avslutt."),
         QStringLiteral("navn"));
     parser.addOption(exportOption);
+    const QCommandLineOption serveOption(
+        QStringLiteral("serve"),
+        QStringLiteral("Åpne data/<navn>.ini og ta imot slag fra telefonene på klubbens nett, til SIGINT eller "
+                       "SIGTERM; lagrer turneringen før programmet avslutter."),
+        QStringLiteral("navn"));
+    const QCommandLineOption portOptionName(QStringLiteral("port"), QStringLiteral("Porten for --serve (8080)."),
+                                            QStringLiteral("N"), QString::number(DefaultServePort));
+    parser.addOption(serveOption);
+    parser.addOption(portOptionName);
     parser.process(app);
     if (parser.isSet(exportOption)) return exportLists(app.session(), parser.value(exportOption), std::cout, std::cerr);
+    if (parser.isSet(serveOption)) {
+        const int port = portOption(parser.value(portOptionName));
+        if (port < 0) {
+            std::cerr << "Porten må være et tall fra 0 til 65535: \"" << parser.value(portOptionName).toStdString()
+                      << "\"\n";
+            return 1;
+        }
+        return serveTournament(app.session(), parser.value(serveOption), port, std::cout, std::cerr);
+    }
 
     QApplication::setStyle(QStringLiteral("Fusion"));
     CTournamentDlg mainWindow;

@@ -1,9 +1,14 @@
+#ifdef _WIN32
+// Declares rand_s, the system's secure random source; must come before the first C header.
+#define _CRT_RAND_S
+#endif
 #include "ini/FileSystem.h"
 
 #include <atomic>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 #include <utility>
@@ -18,6 +23,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -415,6 +421,54 @@ FileResult replaceFile(const std::string& path, std::string_view bytes) {
     syncFolder(folder);
     removeLeftovers(folder, prefix);
     return {};
+}
+
+FileResult appendDurably(const std::string& path, std::string_view bytes) {
+#ifdef _WIN32
+    const int fd = ::_wopen(wide(path).c_str(), _O_WRONLY | _O_APPEND | _O_CREAT | _O_BINARY | _O_NOINHERIT,
+                            _S_IREAD | _S_IWRITE);
+    if (fd < 0) return errnoFailure(errno, true);
+    const bool written = writeAll(fd, bytes) && ::_commit(fd) == 0;
+    const int code = errno;
+    ::_close(fd);
+    return written ? FileResult{} : errnoFailure(code, true);
+#else
+    // Checked first so that a device or pipe of that name is never opened.
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) return {FileError::NotRegular, {}};
+    const Descriptor fd(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC, 0666));
+    if (fd.get() < 0) return errnoFailure(errno, true);
+    if (!writeAll(fd.get(), bytes) || ::fdatasync(fd.get()) != 0) return errnoFailure(errno, true);
+    return {};
+#endif
+}
+
+FileResult removeIfPresent(const std::string& path) {
+    std::error_code error;
+    std::filesystem::remove(nativePath(path), error);
+    return error ? failureOf(error, true) : FileResult{};
+}
+
+bool secureRandomBytes(unsigned char* into, std::size_t count) {
+#ifdef _WIN32
+    for (std::size_t i = 0; i < count; ++i) {
+        unsigned int value = 0;
+        if (::rand_s(&value) != 0) return false;
+        into[i] = static_cast<unsigned char>(value);
+    }
+    return true;
+#else
+    while (count > 0) {
+        const ssize_t got = ::getrandom(into, count, 0);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        into += got;
+        count -= static_cast<std::size_t>(got);
+    }
+    return true;
+#endif
 }
 
 FileResult createFolders(const std::string& folder) {

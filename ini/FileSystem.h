@@ -48,6 +48,16 @@ ReadResult readRegularFile(const std::string& path);
 // file is untouched.
 FileResult replaceFile(const std::string& path, std::string_view bytes);
 
+// Adds `bytes` at the end of the regular file at `path`, made when missing, and returns only
+// once they are on the disk (fdatasync), so what was answered as stored survives a power cut.
+FileResult appendDurably(const std::string& path, std::string_view bytes);
+
+// Removes the file at `path`; a file that is not there is no failure.
+FileResult removeIfPresent(const std::string& path);
+
+// Fills `into` with `count` bytes of the system's secure random source; false when it fails.
+bool secureRandomBytes(unsigned char* into, std::size_t count);
+
 // Creates `folder` and its parents where missing.
 FileResult createFolders(const std::string& folder);
 

@@ -50,6 +50,14 @@ const char* refusalText(NameForFiles verdict) {
 
 std::string tournamentFilePath(std::string_view name) { return pathInWorkDir("./data/", name, ".ini"); }
 
+std::string journalPathFor(std::string_view tournamentFile) {
+    const std::size_t slash = tournamentFile.find_last_of('/');
+    const std::string_view folder = slash == std::string_view::npos ? "." : tournamentFile.substr(0, slash);
+    std::string_view name = slash == std::string_view::npos ? tournamentFile : tournamentFile.substr(slash + 1);
+    if (name.size() > 4 && name.substr(name.size() - 4) == ".ini") name.remove_suffix(4);
+    return std::string(folder) + "/.gjenoppretting/" + std::string(name) + ".journal";
+}
+
 std::string startListPath(std::string_view name) { return pathInWorkDir("./", name, "_StartListe.txt"); }
 
 std::string resultListPath(std::string_view name) { return pathInWorkDir("./", name, "_ResultatListe.txt"); }

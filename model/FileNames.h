@@ -19,6 +19,9 @@ const char* refusalText(NameForFiles verdict);
 
 // "./data/<name>.ini"
 std::string tournamentFilePath(std::string_view name);
+// The phones' journal of the tournament file at `tournamentFile` ("<folder>/<name>.ini"), kept
+// beside its recovery copy: "<folder>/.gjenoppretting/<name>.journal".
+std::string journalPathFor(std::string_view tournamentFile);
 // "./<name>_StartListe.txt"
 std::string startListPath(std::string_view name);
 // "./<name>_ResultatListe.txt"

@@ -12,6 +12,17 @@ std::string playerText(std::string_view firstName, std::string_view surName) {
     return result;
 }
 
+std::string settledCode(std::string_view code) {
+    std::string settled(code);
+    for (char& c : settled) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    const bool isCode = settled.size() == CodeLength && std::all_of(settled.begin(), settled.end(), [](char c) {
+                            return CodeAlphabet.find(c) != std::string_view::npos;
+                        });
+    return isCode ? settled : std::string();
+}
+
 void CPlayer::clear() {
     firstName.clear();
     surName.clear();
@@ -19,6 +30,7 @@ void CPlayer::clear() {
     hcp = 0.0f;
     sh = 0.0f;
     results.fill(0);
+    sources.fill(HoleSources{});
 }
 
 int CPlayer::totalStrokes() const {
@@ -51,6 +63,7 @@ void CPlayGroup::clear() {
     playForm = 0;
     setAllowance(0);
     noOfPlayers = 0;
+    code.clear();
     for (CPlayer& player : players) player.clear();
 }
 

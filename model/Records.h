@@ -46,8 +46,34 @@ constexpr int settledAllowance(int index) {
     return index >= 0 && index < static_cast<int>(AllowanceNames.size()) ? index : 0;
 }
 
+// A group's code for the phones: six characters of CodeAlphabet, which leaves out the ones
+// easily mistaken for another (I, O, 0, 1).
+inline constexpr std::string_view CodeAlphabet = "ABCDEFGHJKLMNPQRSTUVWXYZ23456789";
+inline constexpr std::size_t CodeLength = 6;
+// `code` in capitals when it is a code, else the empty text (a group without one).
+std::string settledCode(std::string_view code);
+
 // The identity text of a player on screen and in lookups: first name, one blank, surname.
 std::string playerText(std::string_view firstName, std::string_view surName);
+
+// A phone's last entry for a hole: 0 strokes is none (or withdrawn); seq 0 means no phone has
+// entered anything for the hole in that role.
+struct PhoneEntry {
+    int strokes = 0;
+    long long seq = 0;
+    std::string device;
+    bool operator==(const PhoneEntry&) const = default;
+};
+
+// Where a hole's stroke came from during live scoring: whether the organiser set it on the play
+// screen, and the marker's and the player's last phone entries.
+struct HoleSources {
+    bool organiser = false;
+    PhoneEntry marker;
+    PhoneEntry player;
+    bool operator==(const HoleSources&) const = default;
+    bool hasPhoneEntry() const { return marker.seq > 0 || player.seq > 0; }
+};
 
 struct CPlayer {
     std::string firstName;
@@ -56,6 +82,7 @@ struct CPlayer {
     float hcp = 0.0f;
     float sh = 0.0f;
     std::array<int, MaxHoles> results{};
+    std::array<HoleSources, MaxHoles> sources{};
 
     void clear();
     // Sum of all 18 results; saturates at the int range instead of overflowing.
@@ -99,10 +126,12 @@ struct CPlayGroup {
     int noOfPlayers = 0;
     int tee = 0;
     std::string groupName;
+    // The phones' code of the group (live scoring); empty until one is drawn.
+    std::string code;
     std::array<CPlayer, MaxPlayers> players;
 
-    // Class, play form, allowance ("1/1", with its factor) and player count to 0 and all nine
-    // players cleared; tee and groupName keep their values.
+    // Class, play form, allowance ("1/1", with its factor) and player count to 0, the code
+    // forgotten and all nine players cleared; tee and groupName keep their values.
     void clear();
     // Copies first name, surname and hcp into the next free slot. A full group (or one
     // whose count is out of range) is left unchanged and the answer is false.

@@ -1,6 +1,9 @@
 // Saving and reopening a tournament file: the header, the course name and the groups
 // with their players, in one read and at most one write of the file.
 
+#include <algorithm>
+#include <vector>
+
 #include "ini/IniFile.h"
 #include "model/CTournament.h"
 #include "text/Text.h"
@@ -18,6 +21,88 @@ std::string resultsText(const std::array<int, MaxHoles>& results) {
     return line;
 }
 
+char setterLetter(const HoleSources& sources) {
+    if (sources.organiser) return 'O';
+    if (sources.marker.strokes > 0) return 'M';
+    return sources.player.strokes > 0 ? 'P' : '-';
+}
+
+std::string phoneEntriesText(const CPlayer& player, PhoneEntry HoleSources::*role) {
+    std::string line;
+    for (int hole = 0; hole < MaxHoles; ++hole) {
+        const PhoneEntry& entry = player.sources[hole].*role;
+        if (hole > 0) line += ' ';
+        if (entry.seq == 0) line += '-';
+        else line += text::joined(text::formatInt(entry.strokes), ":", text::formatInt(entry.seq), ":", entry.device);
+    }
+    return line;
+}
+
+bool hasPhoneEntries(const CPlayer& player) {
+    return std::any_of(player.sources.begin(), player.sources.end(),
+                       [](const HoleSources& sources) { return sources.hasPhoneEntry(); });
+}
+
+// Who set each hole and the phones' last entries, written once a phone has entered anything.
+void writeSources(IniFile& file, const std::string& section, int number, const CPlayer& player) {
+    if (!hasPhoneEntries(player)) return;
+    std::string setters;
+    for (int hole = 0; hole < MaxHoles; ++hole) {
+        if (hole > 0) setters += ' ';
+        setters += setterLetter(player.sources[hole]);
+    }
+    file.setValue(section, numbered("SetBy", number), setters);
+    file.setValue(section, numbered("MarkerEntries", number), phoneEntriesText(player, &HoleSources::marker));
+    file.setValue(section, numbered("PlayerEntries", number), phoneEntriesText(player, &HoleSources::player));
+}
+
+// "strokes:seq:device"; anything else, "-" among it, is no entry.
+PhoneEntry readPhoneEntry(std::string_view token) {
+    const std::size_t first = token.find(':');
+    const std::size_t second = first == std::string_view::npos ? first : token.find(':', first + 1);
+    if (second == std::string_view::npos) return {};
+    PhoneEntry entry{text::readInt(token.substr(0, first)), 0, std::string(token.substr(second + 1))};
+    const std::string_view seq = token.substr(first + 1, second - first - 1);
+    for (char c : seq) {
+        if (!text::isDigit(c) || entry.seq > 100000000000000LL) return {};
+        entry.seq = entry.seq * 10 + (c - '0');
+    }
+    if (entry.seq == 0 || entry.device.empty() || entry.strokes < 0) return {};
+    return entry;
+}
+
+std::vector<std::string_view> tokens(std::string_view line) {
+    std::vector<std::string_view> found;
+    while (!line.empty()) {
+        const std::size_t start = line.find_first_not_of(' ');
+        if (start == std::string_view::npos) break;
+        line.remove_prefix(start);
+        const std::size_t end = std::min(line.find(' '), line.size());
+        found.push_back(line.substr(0, end));
+        line.remove_prefix(end);
+    }
+    return found;
+}
+
+void readSources(const IniFile& file, const std::string& section, int number, CPlayer& player) {
+    player.sources.fill(HoleSources{});
+    const std::string setterLine = file.value(section, numbered("SetBy", number));
+    const std::vector<std::string_view> setters = tokens(setterLine);
+    const std::string markerLine = file.value(section, numbered("MarkerEntries", number));
+    const std::string playerLine = file.value(section, numbered("PlayerEntries", number));
+    const std::vector<std::string_view> markers = tokens(markerLine);
+    const std::vector<std::string_view> players = tokens(playerLine);
+    for (int hole = 0; hole < MaxHoles; ++hole) {
+        HoleSources& sources = player.sources[hole];
+        const auto at = [hole](const std::vector<std::string_view>& list) {
+            return hole < static_cast<int>(list.size()) ? list[hole] : std::string_view{};
+        };
+        if (at(markers).size() > 1) sources.marker = readPhoneEntry(at(markers));
+        if (at(players).size() > 1) sources.player = readPhoneEntry(at(players));
+        sources.organiser = at(setters) == "O";
+    }
+}
+
 void writePlayer(IniFile& file, const std::string& section, int number, const CPlayer& player) {
     file.setValue(section, numbered("FirstName", number), player.firstName);
     file.setValue(section, numbered("SurName", number), player.surName);
@@ -25,6 +110,7 @@ void writePlayer(IniFile& file, const std::string& section, int number, const CP
     file.setValue(section, numbered("HCP", number), text::formatFixed1(player.hcp));
     file.setValue(section, numbered("SH", number), text::formatFixed1(player.sh));
     file.setValue(section, numbered("Results", number), resultsText(player.results));
+    writeSources(file, section, number, player);
 }
 
 void writeGroup(IniFile& file, int number, const CPlayGroup& group) {
@@ -35,6 +121,7 @@ void writeGroup(IniFile& file, int number, const CPlayGroup& group) {
     file.setValue(section, "NoOfPlayers", text::formatInt(group.noOfPlayers));
     file.setValue(section, "GroupName", group.groupName);
     file.setValue(section, "Tee", text::formatInt(group.tee));
+    if (!group.code.empty()) file.setValue(section, "Code", group.code);
     for (int p = 0; p < group.playerCount(); ++p) writePlayer(file, section, p + 1, group.players[p]);
 }
 
@@ -47,6 +134,7 @@ void readPlayer(const IniFile& file, const std::string& section, int number, CPl
     // Other values are cut at 49 characters; the score list is read whole, so eighteen
     // two-digit scores come back. Holes beyond the numbers present keep their scores.
     text::scanInts(file.value(section, numbered("Results", number)), player.results.data(), MaxHoles);
+    readSources(file, section, number, player);
 }
 
 void readGroup(const IniFile& file, int number, CPlayGroup& group) {
@@ -57,6 +145,7 @@ void readGroup(const IniFile& file, int number, CPlayGroup& group) {
     group.noOfPlayers = settledCount(file.intValue(section, "NoOfPlayers"));
     group.groupName = file.textValue(section, "GroupName");
     group.tee = file.intValue(section, "Tee");
+    group.code = settledCode(file.textValue(section, "Code"));
     for (int p = 0; p < group.playerCount(); ++p) readPlayer(file, section, p + 1, group.players[p]);
 }
 

@@ -80,9 +80,9 @@ private:
         const QString course =
             QStringLiteral("Bane: %1   Tee: %2").arg(toQString(card.courseName), toQString(card.teeName));
         text(box(MarginMm + 3, y + 9, innerWidth() - 6, 6.5), course);
-        const QString group = QStringLiteral("Gruppe: %1   %2, %3")
-                                  .arg(toQString(card.groupName), toQString(card.className),
-                                       toQString(card.playFormName));
+        QString group = QStringLiteral("Gruppe: %1   %2, %3")
+                            .arg(toQString(card.groupName), toQString(card.className), toQString(card.playFormName));
+        if (!card.groupCode.empty()) group += QStringLiteral("   Kode: %1").arg(toQString(card.groupCode));
         text(box(MarginMm + innerWidth() / 2 - 4, y + 9, innerWidth() / 2 + 1, 6.5), group,
              Qt::AlignRight | Qt::AlignVCenter);
         return y + height;

@@ -53,6 +53,7 @@ ScoreCard buildScoreCard(const CTournamentInfo& tournament, int g, int p) {
     // Tee slots beyond the course's tees keep the names of a course chosen earlier.
     if (group.tee < pitch.teeCount()) card.teeName = std::string(pitch.teeNameAt(group.tee));
     card.groupName = group.groupName;
+    card.groupCode = group.code;
     card.className = className(group.groupClass);
     card.playFormName = playFormName(group.playForm);
     card.firstName = player.firstName;

@@ -31,6 +31,7 @@ struct ScoreCard {
     std::string courseName;
     std::string teeName;
     std::string groupName;
+    std::string groupCode;  // the phones' code of the group; empty when none is drawn
     std::string_view className;
     std::string_view playFormName;
     std::string firstName;

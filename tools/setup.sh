@@ -4,7 +4,7 @@
 # (style check) and dpkg-dev (the package).
 set -euo pipefail
 
-packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev
+packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev qt6-httpserver-dev
           fonts-dejavu-core locales xvfb xauth poppler-utils
           clang libclang-rt-14-dev clang-format clang-tidy git dpkg-dev file)
 source "$(dirname "${BASH_SOURCE[0]}")/install-missing.sh"

@@ -364,8 +364,10 @@ void CActiveTournamentDlg::onPlayerChosen(int position) {
 void CActiveTournamentDlg::onHoleChanged(int k) {
     const int value = holeEntry(k);
     if (chosenPlayer) {
-        // The session announces a changed stroke, and onStrokesStored redraws.
-        theSession().setStrokes(currentGroup, chosenPosition, k, value);
+        // The session announces a changed stroke, and onStrokesStored redraws. Filling the fields
+        // for a chosen player is the program's own doing; anything else is the organiser's edit.
+        if (fillingHoleFields) theSession().setStrokes(currentGroup, chosenPosition, k, value);
+        else theSession().setStrokesByOrganiser(currentGroup, chosenPosition, k, value);
         return;
     }
     // Nobody to store for: a typed score is taken away again, other texts stay.

@@ -23,6 +23,8 @@ constexpr std::size_t MaxCaptionLength = 51;
 
 const QString NoPlayersMessage = QStringLiteral("Ingen spillere er registrert, så det er ingen scorekort å skrive.");
 const QString WriteFailedMessage = QStringLiteral("Scorekortene kunne ikke skrives til %1.");
+const QString CodesFailedMessage = QStringLiteral(
+    "Kodene til gruppene kunne ikke trekkes: systemets tilfeldighetskilde svarte ikke.");
 const QString WrittenQuestion = QStringLiteral("Scorekortene er skrevet til %1.\n\nVil du åpne dem?");
 
 QString positionLetter(int position) { return QChar(u'A' + position); }
@@ -92,6 +94,11 @@ void CRegisterAllGroupsDlg::writeScoreCards() {
     }
     if (tournament.totalPlayers() == 0) {
         MessageBox::warning(this, NoPlayersMessage);
+        return;
+    }
+    // The cards carry the groups' codes for the phones; a code drawn once stays in the tournament.
+    if (!theSession().drawMissingCodes()) {
+        MessageBox::warning(this, CodesFailedMessage);
         return;
     }
     const std::string path = scoreCardPath(tournament.name);

@@ -1,0 +1,169 @@
+#include "app/LiveServe.h"
+
+#include <sys/socket.h>
+#include <unistd.h>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QHostAddress>
+#include <QNetworkInterface>
+#include <QSocketNotifier>
+#include <csignal>
+#include <ostream>
+#include <string>
+
+#include "app/TournamentSession.h"
+#include "live/LiveService.h"
+#include "model/FileMessages.h"
+#include "model/FileNames.h"
+#include "text/Encoding.h"
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void onStopSignal(int) {
+    const char byte = 1;
+    // Nothing else is safe in a signal handler; the event loop reads the byte.
+    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
+}
+
+// SIGINT and SIGTERM end the event loop, so the tournament is saved on the way out.
+bool quitOnStopSignals(QObject* parent) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) return false;
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, parent);
+    QObject::connect(notifier, &QSocketNotifier::activated, parent, [] { QCoreApplication::quit(); });
+    struct sigaction action {};
+    action.sa_handler = onStopSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    return ::sigaction(SIGINT, &action, nullptr) == 0 && ::sigaction(SIGTERM, &action, nullptr) == 0;
+}
+
+// The name of the interface the default route goes through, from the kernel's routing table.
+QString defaultRouteInterface() {
+    QFile routes(QStringLiteral("/proc/net/route"));
+    if (!routes.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
+    routes.readLine();
+    while (!routes.atEnd()) {
+        const QList<QByteArray> fields = routes.readLine().simplified().split(' ');
+        if (fields.size() > 2 && fields[1] == "00000000") return QString::fromLatin1(fields[0]);
+    }
+    return {};
+}
+
+QHostAddress firstIpv4(const QList<QNetworkAddressEntry>& entries) {
+    for (const QNetworkAddressEntry& entry : entries) {
+        if (entry.ip().protocol() == QAbstractSocket::IPv4Protocol && !entry.ip().isLoopback()) return entry.ip();
+    }
+    return {};
+}
+
+// The address phones on the club's network reach: the default route's interface, else the first
+// address that is not the machine's own loopback, else the loopback.
+QString serviceHost() {
+    const QString routed = defaultRouteInterface();
+    if (!routed.isEmpty()) {
+        const QHostAddress address = firstIpv4(QNetworkInterface::interfaceFromName(routed).addressEntries());
+        if (!address.isNull()) return address.toString();
+    }
+    for (const QHostAddress& address : QNetworkInterface::allAddresses()) {
+        if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback()) return address.toString();
+    }
+    return QStringLiteral("127.0.0.1");
+}
+
+std::string absolute(const std::string& path) {
+    return QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
+}
+
+// Call point for the folder lock of data/: taken here, before the tournament is read.
+bool takeFolderLock(const std::string& /*tournamentFile*/, std::ostream& /*err*/) { return true; }
+
+// Call point for the recovery copy: a copy newer than the tournament file is read instead, unasked.
+void restoreNewerRecoveryCopy(TournamentSession& /*session*/, const std::string& /*tournamentFile*/,
+                              std::ostream& /*err*/) {}
+
+bool replayPhoneJournal(TournamentSession& session, const std::string& journal, std::ostream& err) {
+    const files::ReadResult read = files::readRegularFile(journal);
+    if (!read.result && read.result.error == files::FileError::Missing) return true;
+    if (!read.result) {
+        err << withReadFailureReason("Telefonenes journal kunne ikke leses: " + absolute(journal), read.result) << '\n';
+        return false;
+    }
+    const JournalReplay replay = session.replayJournal(read.contents);
+    // A line cut short by a kill is ended, so the next entry starts a line of its own.
+    if (!read.contents.empty() && read.contents.back() != '\n') {
+        if (const files::FileResult ended = files::appendDurably(journal, "\n"); !ended) {
+            err << withFailureReason("Telefonenes journal kunne ikke skrives: " + absolute(journal), ended) << '\n';
+            return false;
+        }
+    }
+    err << replay.applied << " linjer fra telefonenes journal er lest inn: " << absolute(journal) << '\n';
+    if (replay.skipped > 0) err << replay.skipped << " linjer i journalen kunne ikke leses og er hoppet over\n";
+    return true;
+}
+
+bool drawAndJournalCodes(TournamentSession& session, LiveService& service, std::ostream& err) {
+    const std::optional<std::vector<int>> drawn = session.drawMissingCodes();
+    if (!drawn) {
+        err << "Kodene til gruppene kunne ikke trekkes: systemets tilfeldighetskilde svarte ikke\n";
+        return false;
+    }
+    if (const files::FileResult written = service.journalCodes(*drawn); !written) {
+        err << withFailureReason("Kodene kunne ikke skrives til journalen", written) << '\n';
+        return false;
+    }
+    return true;
+}
+
+void printAddressAndCodes(const CTournament& tournament, quint16 port, std::ostream& out) {
+    out << "http://" << serviceHost().toStdString() << ':' << port << "/\n";
+    for (int g = 0; g < tournament.groupsInUse(); ++g)
+        out << static_cast<char>('A' + g) << ' ' << tournament.groups[g].code << '\n';
+    out.flush();
+}
+
+}  // namespace
+
+int serveTournament(TournamentSession& session, const QString& name, int port, std::ostream& out, std::ostream& err) {
+    const std::string typedName = name.toStdString();
+    if (nameForFiles(typedName) != NameForFiles::Usable) {
+        err << "Turneringsnavnet kan ikke brukes som filnavn: \"" << typedName << "\"\n";
+        return 1;
+    }
+    const std::string file = tournamentFilePath(text::windows1252FromUtf8(typedName, '?'));
+    if (!takeFolderLock(file, err)) return 1;
+    if (const files::FileResult loaded = session.open(file); !loaded) {
+        err << withReadFailureReason("Turneringen kunne ikke leses: " + absolute(file), loaded) << '\n';
+        return 1;
+    }
+    restoreNewerRecoveryCopy(session, file, err);
+    const std::string journal = journalPathFor(file);
+    if (const files::FileResult folder = files::createFolders(
+            QFileInfo(QString::fromStdString(journal)).path().toStdString());
+        !folder) {
+        err << withFailureReason("Mappen til journalen kunne ikke lages: " + absolute(journal), folder) << '\n';
+        return 1;
+    }
+    if (!replayPhoneJournal(session, journal, err)) return 1;
+
+    LiveService service(session, journal);
+    if (!drawAndJournalCodes(session, service, err)) return 1;
+    if (const std::optional<QString> refused = service.listenOn(static_cast<quint16>(port))) {
+        err << "Port " << port << " kan ikke brukes: " << refused->toStdString() << '\n';
+        return 1;
+    }
+    if (!quitOnStopSignals(&service)) {
+        err << "Programmet kan ikke avsluttes med et signal på dette systemet\n";
+        return 1;
+    }
+    printAddressAndCodes(session.tournament(), service.port(), out);
+    QCoreApplication::exec();
+
+    if (const files::FileResult saved = session.save(file); !saved) {
+        err << withFailureReason("Turneringen kunne ikke lagres: " + absolute(file), saved) << '\n';
+        return 1;
+    }
+    return 0;
+}
