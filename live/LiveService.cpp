@@ -96,12 +96,11 @@ bool LiveService::handleRequest(const QHttpServerRequest& request, QTcpSocket* s
     QHttpServerResponder responder = makeResponder(request, socket);
     if (!reply.builtInFile.isEmpty()) {
         responder.write(reply.builtInFile, reply.mimeType, reply.status);
-    } else if (!reply.allow.isEmpty()) {
-        responder.write(QJsonDocument(reply.body), {{"Content-Type", "application/json"}, {"Allow", reply.allow}},
-                        reply.status);
-    } else {
-        responder.write(QJsonDocument(reply.body), reply.status);
+        return true;
     }
+    const QByteArray json = QJsonDocument(reply.body).toJson(QJsonDocument::Compact);
+    if (reply.allow.isEmpty()) responder.write(json, "application/json", reply.status);
+    else responder.write(json, {{"Content-Type", "application/json"}, {"Allow", reply.allow}}, reply.status);
     return true;
 }
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "ini/FileSystem.h"
 #include "live/WrongCodeGuard.h"
 #include "model/Records.h"
 
