@@ -160,6 +160,7 @@ int serveTournament(TournamentSession& session, const QString& name, int port, s
     }
     printAddressAndCodes(session.tournament(), service.port(), out);
     QCoreApplication::exec();
+    service.stop();
 
     if (const files::FileResult saved = session.save(file); !saved) {
         err << withFailureReason("Turneringen kunne ikke lagres: " + absolute(file), saved) << '\n';

@@ -49,7 +49,8 @@ std::vector<double> postRound(int port, const std::string& code, int g, int p, s
 bool boardShowsEveryHole(HttpClient& client) {
     const std::string board = client.request("GET", "/api/board").body;
     int complete = 0;
-    for (std::size_t at = board.find("\"holes\":18,"); at != std::string::npos; at = board.find("\"holes\":18,", at + 1))
+    for (std::size_t at = board.find("\"holes\":18,"); at != std::string::npos;
+         at = board.find("\"holes\":18,", at + 1))
         ++complete;
     return complete == MaxGroups * MaxPlayers;
 }
@@ -69,9 +70,8 @@ void BM_FullFieldPostsEveryHoleAtOnce(benchmark::State& state) {
         const Clock::time_point start = Clock::now();
         for (int g = 0; g < MaxGroups; ++g) {
             for (int p = 1; p <= MaxPlayers; ++p) {
-                phones.emplace_back([&, g, p] {
-                    times[g * 9 + p - 1] = postRound(served.port(), served.code(g), g, p, ready);
-                });
+                phones.emplace_back(
+                    [&, g, p] { times[g * 9 + p - 1] = postRound(served.port(), served.code(g), g, p, ready); });
             }
         }
         for (std::thread& phone : phones) phone.join();

@@ -30,11 +30,11 @@ LimitedTcpServer::LimitedTcpServer(QObject* parent) : QTcpServer(parent) {}
 
 void LimitedTcpServer::requestAnswered(QTcpSocket* socket) { socket->setProperty(ReceivedProperty, 0); }
 
-void LimitedTcpServer::incomingConnection(qintptr descriptor) {
+QTcpSocket* LimitedTcpServer::limitedSocket(qintptr descriptor) {
     auto* socket = new QTcpSocket(this);
     if (!socket->setSocketDescriptor(descriptor)) {
         delete socket;
-        return;
+        return nullptr;
     }
     // The socket never buffers more than one request may be, whatever the peer sends.
     socket->setReadBufferSize(MaxRequestBytes);
@@ -44,5 +44,18 @@ void LimitedTcpServer::incomingConnection(qintptr descriptor) {
         socket->setProperty(ReceivedProperty, received);
         if (received >= MaxRequestBytes) refuseTooLarge(socket);
     });
+    return socket;
+}
+
+void LimitedTcpServer::incomingConnection(qintptr descriptor) {
+    if (QTcpSocket* socket = limitedSocket(descriptor)) addPendingConnection(socket);
+}
+
+void LimitedTcpServer::takeConnection(qintptr descriptor) {
+    QTcpSocket* socket = limitedSocket(descriptor);
+    if (!socket) return;
     addPendingConnection(socket);
+    emit newConnection();
+    // Taking the connection turns accepting on again; this server is not to accept any itself.
+    pauseAccepting();
 }

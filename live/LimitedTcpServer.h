@@ -19,6 +19,14 @@ public:
     // the same connection starts counting anew.
     static void requestAnswered(QTcpSocket* socket);
 
+    // Serves a connection accepted elsewhere, on this object's thread. A server of a service thread
+    // listens on a copy of the service's socket only to count as listening; it accepts nothing
+    // itself, so the connections can be dealt out evenly.
+    void takeConnection(qintptr descriptor);
+
 protected:
     void incomingConnection(qintptr descriptor) override;
+
+private:
+    QTcpSocket* limitedSocket(qintptr descriptor);
 };

@@ -1,31 +1,34 @@
 #include "live/LiveService.h"
 
-#include <QHttpServerRequest>
+#include <unistd.h>
+#include <QCoreApplication>
 #include <QJsonDocument>
-#include <QTcpSocket>
+#include <QJsonObject>
+#include <QTcpServer>
+#include <QThread>
+#include <cerrno>
+#include <cstring>
 #include <utility>
 
 #include "app/TournamentSession.h"
-#include "live/LimitedTcpServer.h"
 #include "live/LiveJson.h"
-#include "model/FileMessages.h"
+#include "live/LiveServiceThread.h"
 
 namespace {
 
 using Status = QHttpServerResponder::StatusCode;
-using Method = QHttpServerRequest::Method;
 
-LiveService::Reply failure(Status status, const QString& error, const QString& field = {}) {
-    QJsonObject body{{"error", error}};
-    if (!field.isEmpty()) body.insert("field", field);
-    return {status, body, {}, {}, {}};
-}
+QByteArray compact(const QJsonObject& object) { return QJsonDocument(object).toJson(QJsonDocument::Compact); }
 
-LiveService::Reply wrongMethod(const char* allowed) {
-    LiveService::Reply reply = failure(Status::MethodNotAllowed, QStringLiteral("Metoden brukes ikke her"));
+LiveReply ok(const QJsonObject& object) { return {Status::Ok, compact(object), "application/json", {}, 0}; }
+
+LiveReply wrongMethod(const char* allowed) {
+    LiveReply reply = LiveService::failure(Status::MethodNotAllowed, QStringLiteral("Metoden brukes ikke her"));
     reply.allow = allowed;
     return reply;
 }
+
+LiveReply notFound() { return LiveService::failure(Status::NotFound, QStringLiteral("Finnes ikke")); }
 
 // The service's own files, from this fixed list only; no path a request names reaches the disk.
 struct BuiltInFile {
@@ -46,10 +49,27 @@ const BuiltInFile* builtInFile(const QString& path) {
     return nullptr;
 }
 
+// Accepts every connection and deals them out to the service threads in turn.
+class ConnectionDealer : public QTcpServer {
+public:
+    ConnectionDealer(const std::vector<LiveServiceThread*>& threads, QObject* parent)
+        : QTcpServer(parent), threads_(threads) {}
+
+protected:
+    void incomingConnection(qintptr descriptor) override {
+        threads_[next_]->takeConnection(descriptor);
+        next_ = (next_ + 1) % threads_.size();
+    }
+
+private:
+    const std::vector<LiveServiceThread*>& threads_;
+    std::size_t next_ = 0;
+};
+
 }  // namespace
 
 LiveService::LiveService(TournamentSession& session, std::string journalPath, QObject* parent)
-    : QAbstractHttpServer(parent), session_(session), journalPath_(std::move(journalPath)) {
+    : QObject(parent), session_(session), journal_(std::move(journalPath)) {
     connect(&session_, &TournamentSession::strokesChanged, this, [this](int g, int, int) { groupChanged(g); });
     connect(&session_, &TournamentSession::playerChanged, this, [this](int g, int) { groupChanged(g); });
     connect(&session_, &TournamentSession::groupChanged, this, &LiveService::groupChanged);
@@ -58,26 +78,52 @@ LiveService::LiveService(TournamentSession& session, std::string journalPath, QO
     connect(&session_, &TournamentSession::courseTableChanged, this, &LiveService::countChanges);
 }
 
-LiveService::~LiveService() = default;
+LiveService::~LiveService() { stop(); }
+
+LiveReply LiveService::failure(Status status, const QString& error, const QString& field) {
+    QJsonObject body{{"error", error}};
+    if (!field.isEmpty()) body.insert("field", field);
+    return {status, compact(body), "application/json", {}, 0};
+}
 
 std::optional<QString> LiveService::listenOn(quint16 port) {
-    auto* listener = new LimitedTcpServer(this);
+    auto* listener = new ConnectionDealer(threads_, this);
     if (!listener->listen(QHostAddress::Any, port)) {
         const QString reason = listener->errorString();
         delete listener;
         return reason;
     }
     listener_ = listener;
-    bind(listener_);
+    for (int t = 0; t < ServiceThreads; ++t) {
+        const int copy = ::dup(static_cast<int>(listener->socketDescriptor()));
+        if (copy < 0) {
+            stop();
+            return QString::fromLocal8Bit(std::strerror(errno));
+        }
+        auto* thread = new LiveServiceThread(*this, copy, this);
+        threads_.push_back(thread);
+        thread->start();
+    }
     return std::nullopt;
 }
 
 quint16 LiveService::port() const { return listener_ ? listener_->serverPort() : 0; }
 
+void LiveService::stop() {
+    if (listener_) listener_->close();
+    for (QThread* thread : threads_) thread->quit();
+    // A thread may be waiting for an answer from this one, so this one answers meanwhile.
+    for (QThread* thread : threads_) {
+        while (!thread->wait(10)) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        delete thread;
+    }
+    threads_.clear();
+}
+
 files::FileResult LiveService::journalCodes(const std::vector<int>& groups) {
-    std::string lines;
-    for (int g : groups) lines += codeJournalLine(g, session_.tournament().groups[g].code);
-    return lines.empty() ? files::FileResult{} : files::appendDurably(journalPath_, lines);
+    std::uint64_t last = 0;
+    for (int g : groups) last = journal_.take(codeJournalLine(g, session_.tournament().groups[g].code));
+    return last > 0 ? journal_.waitUntilWritten(last) : files::FileResult{};
 }
 
 void LiveService::groupChanged(int group) {
@@ -90,76 +136,57 @@ void LiveService::countChanges() {
     ++boardVersion_;
 }
 
-bool LiveService::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
-    LimitedTcpServer::requestAnswered(socket);
-    const Reply reply = answer(request);
-    QHttpServerResponder responder = makeResponder(request, socket);
-    if (!reply.builtInFile.isEmpty()) {
-        responder.write(reply.builtInFile, reply.mimeType, reply.status);
-        return true;
+LiveReply LiveService::answer(const LiveRequest& request) {
+    if (request.path == QLatin1String("/api/board")) {
+        if (!request.get) return wrongMethod("GET");
+        return ok(boardJson(session_.tournament(), boardVersion_));
     }
-    const QByteArray json = QJsonDocument(reply.body).toJson(QJsonDocument::Compact);
-    if (reply.allow.isEmpty()) responder.write(json, "application/json", reply.status);
-    else responder.write(json, {{"Content-Type", "application/json"}, {"Allow", reply.allow}}, reply.status);
-    return true;
-}
-
-// Never called: handleRequest answers every request.
-void LiveService::missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) {
-    makeResponder(request, socket)
-        .write(QJsonDocument(failure(Status::NotFound, "Finnes ikke").body), Status::NotFound);
-}
-
-LiveService::Reply LiveService::answer(const QHttpServerRequest& request) {
-    if (request.body().size() > MaxBodyBytes) return failure(Status::PayloadTooLarge, "Forespørselen er for stor");
-    const QString path = request.url().path();
-    const bool get = request.method() == Method::Get;
-    if (path == QLatin1String("/api/board")) {
-        if (!get) return wrongMethod("GET");
-        return {Status::Ok, boardJson(session_.tournament(), boardVersion_), {}, {}, {}};
-    }
-    const QStringList parts = path.split(u'/');
+    const QStringList parts = request.path.split(u'/');
     // "", "api", "group", code [, "score"]
     if (parts.size() >= 4 && parts.size() <= 5 && parts[0].isEmpty() && parts[1] == QLatin1String("api") &&
         parts[2] == QLatin1String("group") && !parts[3].isEmpty()) {
         const bool score = parts.size() == 5;
-        if (score && parts[4] != QLatin1String("score")) return failure(Status::NotFound, "Finnes ikke");
-        if (score && request.method() != Method::Post) return wrongMethod("POST");
-        if (!score && !get) return wrongMethod("GET");
+        if (score && parts[4] != QLatin1String("score")) return notFound();
+        if (score && !request.post) return wrongMethod("POST");
+        if (!score && !request.get) return wrongMethod("GET");
         return groupAnswer(request, parts[3], score);
     }
-    if (const BuiltInFile* file = builtInFile(path)) {
-        if (!get) return wrongMethod("GET");
-        return {Status::Ok, {}, {}, QByteArray(file->contents), QByteArray(file->mimeType)};
+    if (const BuiltInFile* file = builtInFile(request.path)) {
+        if (!request.get) return wrongMethod("GET");
+        return {Status::Ok, QByteArray(file->contents), QByteArray(file->mimeType), {}, 0};
     }
-    return failure(Status::NotFound, "Finnes ikke");
+    return notFound();
 }
 
-LiveService::Reply LiveService::groupAnswer(const QHttpServerRequest& request, const QString& code, bool score) {
-    const std::string address = request.remoteAddress().toString().toStdString();
+LiveReply LiveService::groupAnswer(const LiveRequest& request, const QString& code, bool score) {
     const auto now = WrongCodeGuard::Clock::now();
-    if (guard_.isBlocked(address, now)) return failure(Status::TooManyRequests, "For mange feil koder, vent et minutt");
+    if (guard_.isBlocked(request.address, now))
+        return failure(Status::TooManyRequests, QStringLiteral("For mange feil koder, vent et minutt"));
     const std::optional<int> group = groupWithCode(session_.tournament(), code.toStdString());
     if (!group) {
-        guard_.noteWrongCode(address, now);
-        return failure(Status::Forbidden, "Ukjent kode", "code");
+        guard_.noteWrongCode(request.address, now);
+        return failure(Status::Forbidden, QStringLiteral("Ukjent kode"), QStringLiteral("code"));
     }
     if (score) return scoreAnswer(request, *group);
-    return {Status::Ok, groupJson(session_.tournament(), *group, groupVersions_[*group]), {}, {}, {}};
+    return ok(groupJson(session_.tournament(), *group, groupVersions_[*group]));
 }
 
-LiveService::Reply LiveService::scoreAnswer(const QHttpServerRequest& request, int group) {
-    const ReadEntry read = readEntryJson(request.body(), session_.tournament(), group);
+LiveReply LiveService::scoreAnswer(const LiveRequest& request, int group) {
+    const ReadEntry read = readEntryJson(request.body, session_.tournament(), group);
     if (!read.entry) return failure(Status::BadRequest, read.error, read.field);
     const ScoreEntry& entry = *read.entry;
-    EntryOutcome outcome = holeOutcome(session_.tournament(), entry.group, entry.player, entry.hole);
-    if (!isRepeatEntry(session_.tournament(), entry)) {
-        // On the disk before it counts: what is answered as stored survives a crash.
-        if (const files::FileResult written = files::appendDurably(journalPath_, journalLine(entry)); !written) {
-            return failure(Status::ServiceUnavailable,
-                           QString::fromStdString(withFailureReason("Registreringen kunne ikke lagres", written)));
-        }
-        outcome = session_.applyScoreEntry(entry);
+    LiveReply reply;
+    if (isRepeatEntry(session_.tournament(), entry)) {
+        // The entry it repeats may still be on its way to the disk.
+        const EntryOutcome outcome = holeOutcome(session_.tournament(), entry.group, entry.player, entry.hole);
+        reply = ok(QJsonObject{{"stored", outcome.stored}, {"conflict", outcome.conflict}});
+        reply.journalLine = journal_.lastTaken();
+    } else {
+        // Taken in the order applied, so the journal replays to the same strokes.
+        const std::uint64_t line = journal_.take(journalLine(entry));
+        const EntryOutcome outcome = session_.applyScoreEntry(entry);
+        reply = ok(QJsonObject{{"stored", outcome.stored}, {"conflict", outcome.conflict}});
+        reply.journalLine = line;
     }
-    return {Status::Ok, QJsonObject{{"stored", outcome.stored}, {"conflict", outcome.conflict}}, {}, {}, {}};
+    return reply;
 }

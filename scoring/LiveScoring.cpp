@@ -51,6 +51,7 @@ void replayLine(CTournamentInfo& tournament, std::string_view text, JournalRepla
     std::string kind;
     line >> kind;
     ScoreEntry entry;
+    if (kind.empty()) return;  // the line break a failed write leaves before the next one
     if (kind == "S" && readsAsEntry(line, entry) && entry.group >= 0 && entry.group < tournament.groupsInUse() &&
         checkEntry(tournament, entry) == EntryFault::None) {
         applyEntry(tournament, entry);
