@@ -124,7 +124,17 @@ files::FileResult TournamentSession::open(const std::string& path) {
     return read;
 }
 
-files::FileResult TournamentSession::save(const std::string& path) { return tournament_.save(path); }
+files::FileResult TournamentSession::save(const std::string& path) {
+    files::FileResult written = tournament_.save(path);
+    if (written) emit tournamentSaved();
+    return written;
+}
+
+files::FileResult TournamentSession::restore(std::string_view copy, const std::string& tournamentFile) {
+    files::FileResult restored = tournament_.restore(copy, tournamentFile);
+    if (restored) emit tournamentReplaced();
+    return restored;
+}
 
 ImportCounts TournamentSession::importPlayers(std::string_view contents) {
     const ImportCounts counts = ::importPlayers(contents, tournament_.groups[0]);

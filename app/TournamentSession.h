@@ -60,6 +60,9 @@ public:
     files::FileResult open(const std::string& path);
     // Writes the tournament file at `path`; on failure the old file is untouched.
     files::FileResult save(const std::string& path);
+    // Takes the tournament of a recovery copy (its contents) for the tournament file
+    // `tournamentFile`, as unsaved work; a copy that is not whole changes nothing.
+    files::FileResult restore(std::string_view copy, const std::string& tournamentFile);
     // Adds the players of an import file's contents to group A.
     ImportCounts importPlayers(std::string_view contents);
     // Reads the course table again after it was saved.
@@ -72,8 +75,10 @@ signals:
     // A player's name, club or handicap changed.
     void playerChanged(int group, int player);
     void strokesChanged(int group, int player, int hole);
-    // New, open and import: anything may have changed.
+    // New, open, restore and import: anything may have changed.
     void tournamentReplaced();
+    // The tournament was written to its file.
+    void tournamentSaved();
     // The course table was read again: its names and figures may differ.
     void courseTableChanged();
 

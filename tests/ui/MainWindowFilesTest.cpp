@@ -257,7 +257,8 @@ TEST_F(MainWindowFiles, CharactersAFileCouldNotGiveAreReportedOnce) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(
         "\xEF\xBB\xBF[Tournament]\r\nName=Sommercup\r\nNumberOfGroups=1\r\n[PlayGroup1]\r\nNoOfPlayers=1\r\n"
-        "FirstName1=\xC3\x85se \xCE\xA9\r\n");
+        "FirstName1=\xC3\x85se \xCE\xA9\r\nSurName1=\r\nClub1=\r\nHCP1=0\r\nSH1=0\r\n"
+        "Results1=0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0\r\n");
     file.close();
     typeName(QStringLiteral("Sommercup"));
     press("openButton");
