@@ -10,6 +10,7 @@
 #include "lists/PrizeList.h"
 #include "model/FileMessages.h"
 #include "model/FileNames.h"
+#include "model/RecoveryCopy.h"
 #include "print/PrizeListPdf.h"
 #include "print/ScoreCardPdf.h"
 #include "text/Encoding.h"
@@ -49,21 +50,24 @@ int exportLists(TournamentSession& session, const QString& name, std::ostream& o
     for (const std::size_t replaced : {tournament.replacedInCourseTable, tournament.replacedInTournamentFile}) {
         if (replaced > 0) err << replacedCharactersMessage(replaced) << '\n';
     }
-    // The lists are named after the tournament's own name, as the screens name them.
-    const std::string listName = text::utf8FromWindows1252(tournament.name);
-    if (storedNameForFiles(tournament.name) != NameForFiles::Usable) {
-        err << "Turneringen " << absolute(file) << " har et navn som ikke kan brukes som filnavn: \"" << listName
-            << "\"\n";
-        return 1;
-    }
-    const PrizeListPaths prize = prizeListPaths(tournament.name);
+    if (!tournament.lastRead.faults.empty()) err << damagedFileMessage(tournament.lastRead.faults) << '\n';
+    if (!tournament.lastRead.courseNotInTable.empty())
+        err << courseNotInTableMessage(tournament.lastRead.courseNotInTable) << '\n';
+    // The export reads the saved file only; work a crash left unsaved stays in its copy.
+    if (hasNewerCopy(file, tournament.name))
+        err << "Det finnes en nyere gjenopprettingskopi av turneringen i " << absolute(std::string(RecoveryFolder))
+            << ". Åpne Teebrook for å gjenopprette den.\n";
+    // The lists are named after the file read, whatever name a damaged file stores, so they can
+    // never replace another tournament's lists.
+    const std::string listName = text::windows1252FromUtf8(typedName, '?');
+    const PrizeListPaths prize = prizeListPaths(listName);
     const std::vector<ListFile> files{
-        {"Startlisten", startListPath(tournament.name), &writeStartList},
-        {"Resultatlisten", resultListPath(tournament.name), &writeResultList},
+        {"Startlisten", startListPath(listName), &writeStartList},
+        {"Resultatlisten", resultListPath(listName), &writeResultList},
         {"Premielisten", prize.text, &writeText},
         {"Premielisten (CSV)", prize.csv, &writeCsv},
         {"Premielisten (PDF)", prize.pdf, &writePdf},
-        {"Scorekortene", scoreCardPath(tournament.name), &writeCards},
+        {"Scorekortene", scoreCardPath(listName), &writeCards},
     };
     for (const ListFile& list : files) {
         if (const files::FileResult written = list.write(tournament, list.path); !written) {

@@ -9,13 +9,17 @@
 #include <QNetworkInterface>
 #include <QSocketNotifier>
 #include <csignal>
+#include <optional>
 #include <ostream>
 #include <string>
 
+#include "app/RecoveryKeeper.h"
 #include "app/TournamentSession.h"
 #include "live/LiveService.h"
 #include "model/FileMessages.h"
 #include "model/FileNames.h"
+#include "model/FolderLock.h"
+#include "model/RecoveryCopy.h"
 #include "text/Encoding.h"
 
 namespace {
@@ -77,30 +81,54 @@ std::string absolute(const std::string& path) {
     return QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
 }
 
-// Call point for the folder lock of data/: taken here, before the tournament is read.
-bool takeFolderLock(const std::string& /*tournamentFile*/, std::ostream& /*err*/) { return true; }
+QString utf8(const std::string& text) { return QString::fromStdString(text); }
 
-// Call point for the recovery copy: a copy newer than the tournament file is read instead, unasked.
-void restoreNewerRecoveryCopy(TournamentSession& /*session*/, const std::string& /*tournamentFile*/,
-                              std::ostream& /*err*/) {}
+// The folder is this run's alone; with no window to ask in, a lock another copy holds ends the run.
+std::optional<FolderLock> takeFolderLock(std::ostream& err) {
+    FolderLock::Attempt attempt = FolderLock::take();
+    switch (attempt.state) {
+        case FolderLock::State::Taken:
+            return std::move(attempt.lock);
+        case FolderLock::State::HeldHere:
+        case FolderLock::State::HeldElsewhere:
+            err << "Teebrook kjører allerede i denne mappen (på «" << attempt.holder << "»).\n";
+            return std::nullopt;
+        case FolderLock::State::Failed:
+            break;
+    }
+    err << withFailureReason("Mappen data kunne ikke låses.", attempt.failure) << '\n';
+    return std::nullopt;
+}
 
-bool replayPhoneJournal(TournamentSession& session, const std::string& journal, std::ostream& err) {
-    const files::ReadResult read = files::readRegularFile(journal);
-    if (!read.result && read.result.error == files::FileError::Missing) return true;
-    if (!read.result) {
-        err << withReadFailureReason("Telefonenes journal kunne ikke leses: " + absolute(journal), read.result) << '\n';
+bool sameFile(const std::string& a, const std::string& b) {
+    return QFileInfo(utf8(a)).absoluteFilePath() == QFileInfo(utf8(b)).absoluteFilePath();
+}
+
+// A recovery copy newer than the tournament file holds work of a run that ended without saving;
+// it is taken unasked.
+void restoreNewerRecoveryCopy(TournamentSession& session, const std::string& file, std::ostream& err) {
+    for (const RecoveryCopy& copy : copiesToOffer()) {
+        if (!copy.readable || !sameFile(copy.tournamentFile, file)) continue;
+        if (session.restore(copy.contents, file)) {
+            err << "Gjenopprettingskopien fra " << madeAtText(copy.madeAt) << " er lest inn: " << absolute(copy.path)
+                << '\n';
+            return;
+        }
+        err << "Gjenopprettingskopien " << absolute(copy.path) << " kunne ikke leses; turneringsfilen brukes.\n";
+    }
+}
+
+bool reportJournal(const TournamentSession& session, std::ostream& err) {
+    const TournamentSession::JournalState& journal = session.lastJournal();
+    if (journal.read.error == files::FileError::Missing) return true;
+    if (!journal.read) {
+        err << withReadFailureReason("Telefonenes journal kunne ikke leses: " + absolute(journal.path), journal.read)
+            << '\n';
         return false;
     }
-    const JournalReplay replay = session.replayJournal(read.contents);
-    // A line cut short by a kill is ended, so the next entry starts a line of its own.
-    if (!read.contents.empty() && read.contents.back() != '\n') {
-        if (const files::FileResult ended = files::appendDurably(journal, "\n"); !ended) {
-            err << withFailureReason("Telefonenes journal kunne ikke skrives: " + absolute(journal), ended) << '\n';
-            return false;
-        }
-    }
-    err << replay.applied << " linjer fra telefonenes journal er lest inn: " << absolute(journal) << '\n';
-    if (replay.skipped > 0) err << replay.skipped << " linjer i journalen kunne ikke leses og er hoppet over\n";
+    err << journal.replay.applied << " linjer fra telefonenes journal er lest inn: " << absolute(journal.path) << '\n';
+    if (journal.replay.skipped > 0)
+        err << journal.replay.skipped << " linjer i journalen kunne ikke leses og er hoppet over\n";
     return true;
 }
 
@@ -133,20 +161,24 @@ int serveTournament(TournamentSession& session, const QString& name, int port, s
         return 1;
     }
     const std::string file = tournamentFilePath(text::windows1252FromUtf8(typedName, '?'));
-    if (!takeFolderLock(file, err)) return 1;
+    const std::optional<FolderLock> lock = takeFolderLock(err);
+    if (!lock) return 1;
+    // The copy is kept up to date while the phones enter, as the screens keep it.
+    RecoveryKeeper keeper(session);
     if (const files::FileResult loaded = session.open(file); !loaded) {
         err << withReadFailureReason("Turneringen kunne ikke leses: " + absolute(file), loaded) << '\n';
         return 1;
     }
     restoreNewerRecoveryCopy(session, file, err);
-    const std::string journal = journalPathFor(file);
+    // Unread, the journal's entries would be lost with the next save, which removes it.
+    if (!reportJournal(session, err)) return 1;
+    const std::string journal = session.lastJournal().path;
     if (const files::FileResult folder = files::createFolders(
             QFileInfo(QString::fromStdString(journal)).path().toStdString());
         !folder) {
         err << withFailureReason("Mappen til journalen kunne ikke lages: " + absolute(journal), folder) << '\n';
         return 1;
     }
-    if (!replayPhoneJournal(session, journal, err)) return 1;
 
     LiveService service(session, journal);
     if (!drawAndJournalCodes(session, service, err)) return 1;

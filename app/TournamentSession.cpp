@@ -132,10 +132,11 @@ std::optional<std::vector<int>> TournamentSession::drawMissingCodes(const Random
     return drawn;
 }
 
-JournalReplay TournamentSession::replayJournal(std::string_view journal) {
-    const JournalReplay replay = ::replayJournal(tournament_, journal);
-    if (replay.applied > 0) emit tournamentReplaced();
-    return replay;
+void TournamentSession::replayJournalBeside(const std::string& tournamentFile) {
+    journal_ = {journalPathFor(tournamentFile), {}, {}};
+    const files::ReadResult read = files::readRegularFile(journal_.path);
+    journal_.read = read.result;
+    if (read.result) journal_.replay = ::replayJournal(tournament_, read.contents);
 }
 
 void TournamentSession::newTournament() {
@@ -145,14 +146,27 @@ void TournamentSession::newTournament() {
 
 files::FileResult TournamentSession::open(const std::string& path) {
     files::FileResult read = tournament_.load(path);
-    if (read) emit tournamentReplaced();
+    if (!read) return read;
+    replayJournalBeside(path);
+    emit tournamentReplaced();
     return read;
 }
 
 files::FileResult TournamentSession::save(const std::string& path) {
-    files::FileResult saved = tournament_.save(path);
-    if (saved) files::removeIfPresent(journalPathFor(path));
-    return saved;
+    files::FileResult written = tournament_.save(path);
+    if (written) {
+        files::removeIfPresent(journalPathFor(path));
+        emit tournamentSaved();
+    }
+    return written;
+}
+
+files::FileResult TournamentSession::restore(std::string_view copy, const std::string& tournamentFile) {
+    files::FileResult restored = tournament_.restore(copy, tournamentFile);
+    if (!restored) return restored;
+    replayJournalBeside(tournamentFile);
+    emit tournamentReplaced();
+    return restored;
 }
 
 ImportCounts TournamentSession::importPlayers(std::string_view contents) {

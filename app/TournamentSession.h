@@ -65,8 +65,14 @@ public:
     // Draws codes for the groups in use without one, announcing each group; nothing when the
     // random source failed.
     std::optional<std::vector<int>> drawMissingCodes(const RandomBytes& random = systemRandomBytes());
-    // Applies the phones' journal to the tournament read.
-    JournalReplay replayJournal(std::string_view journal);
+    // What the phones' journal beside the tournament file last opened or restored gave back:
+    // entries a scoring service acknowledged that the file (or the recovery copy) may lack.
+    struct JournalState {
+        std::string path;
+        files::FileResult read;  // Missing when there was none
+        JournalReplay replay;
+    };
+    const JournalState& lastJournal() const { return journal_; }
 
     // Forgets the tournament file and clears the tournament; the course table stays.
     void newTournament();
@@ -75,6 +81,9 @@ public:
     // Writes the tournament file at `path`; on failure the old file is untouched. The phones'
     // journal of that file is no longer needed once it holds their entries, and goes.
     files::FileResult save(const std::string& path);
+    // Takes the tournament of a recovery copy (its contents) for the tournament file
+    // `tournamentFile`, as unsaved work; a copy that is not whole changes nothing.
+    files::FileResult restore(std::string_view copy, const std::string& tournamentFile);
     // Adds the players of an import file's contents to group A.
     ImportCounts importPlayers(std::string_view contents);
     // Reads the course table again after it was saved.
@@ -87,8 +96,10 @@ signals:
     // A player's name, club or handicap changed.
     void playerChanged(int group, int player);
     void strokesChanged(int group, int player, int hole);
-    // New, open and import: anything may have changed.
+    // New, open, restore and import: anything may have changed.
     void tournamentReplaced();
+    // The tournament was written to its file.
+    void tournamentSaved();
     // The course table was read again: its names and figures may differ.
     void courseTableChanged();
 
@@ -103,7 +114,11 @@ private:
     void storeGroup(int group, int CPlayGroup::*field, int value);
     void storePlayerText(int group, int player, std::string CPlayer::*field, const std::string& text);
 
+    // Applies the journal beside `tournamentFile`, if there is one.
+    void replayJournalBeside(const std::string& tournamentFile);
+
     CTournament tournament_;
+    JournalState journal_;
 
     // Tests arrange a tournament directly, without announcing each field.
     friend class TournamentSessionTestAccess;

@@ -1,13 +1,19 @@
 #include <QCommandLineParser>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <iostream>
+#include <memory>
 
 #include "app/CTournamentApp.h"
 #include "app/FirstPaintProbe.h"
 #include "app/ListExport.h"
 #include "app/LiveServe.h"
+#include "app/RecoveryKeeper.h"
+#include "app/ScriptedDay.h"
+#include "app/StartUp.h"
 #include "ui/CTournamentDlg.h"
+#include "ui/MessageBox.h"
 
 namespace {
 
@@ -29,10 +35,18 @@ int portOption(const QString& typed) {
     const int port = typed.toInt(&ok);
     return ok && port >= 0 && port <= 65535 ? port : -1;
 }
+// For the crash test: a scripted day, and a log of what was typed and which copies were written.
+struct DayHooks {
+    std::unique_ptr<DayLog> log;
+    std::unique_ptr<ScriptedDay> day;
+};
+
+const char* scriptedDayPath() { return std::getenv("TEEBROOK_SCRIPTED_DAY"); }
 
 }  // namespace
 
-// The run lasts as long as the main window is open; nothing is saved at exit.
+// The run lasts as long as the main window is open; nothing is saved at exit, and the recovery
+// copy goes with a normal end, since the organiser was asked about unsaved work.
 int main(int argc, char** argv) {
     if (asksForNoWindow(argc, argv)) qputenv("QT_QPA_PLATFORM", "offscreen");
     CTournamentApp app(argc, argv);
@@ -69,10 +83,34 @@ int main(int argc, char** argv) {
     }
 
     QApplication::setStyle(QStringLiteral("Fusion"));
+    const std::optional<FolderLock> lock = takeFolderLock(nullptr);
+    if (!lock) return 1;
+
+    DayHooks hooks;
+    RecoveryCopyWriter::Progress progress;
+    std::function<long long()> tagOfChange;
+    if (scriptedDayPath()) {
+        hooks.log = std::make_unique<DayLog>(std::getenv("TEEBROOK_DAY_LOG") ? std::getenv("TEEBROOK_DAY_LOG") : "");
+        progress = [log = hooks.log.get()](RecoveryCopyWriter::Stage stage, long long tag) {
+            log->line(stage == RecoveryCopyWriter::Stage::Writing ? "writing" : "written", tag);
+        };
+        tagOfChange = [&hooks] { return hooks.day ? hooks.day->lastTyped() : 0; };
+    }
+    RecoveryKeeper keeper(app.session(), std::string(RecoveryFolder), progress, tagOfChange);
     CTournamentDlg mainWindow;
+    QObject::connect(&keeper, &RecoveryKeeper::copyFailed, &mainWindow,
+                     [&mainWindow](const QString& message) { MessageBox::warning(&mainWindow, message); });
+    // After the window is built, so a restored tournament fills its form.
+    offerRecovery(app.session(), &mainWindow, scriptedDayPath() != nullptr);
+    if (scriptedDayPath()) {
+        const char* from = std::getenv("TEEBROOK_SCRIPT_FROM");
+        hooks.day = std::make_unique<ScriptedDay>(app.session(), scriptedDayPath(), from ? std::atoll(from) : 1,
+                                                  *hooks.log);
+    }
     // For bench/startup.sh: with TEEBROOK_QUIT_AFTER_FIRST_PAINT set, the run ends at the first paint.
     FirstPaintProbe probe;
     if (std::getenv("TEEBROOK_QUIT_AFTER_FIRST_PAINT")) mainWindow.installEventFilter(&probe);
     mainWindow.exec();
+    keeper.discard();
     return 0;
 }

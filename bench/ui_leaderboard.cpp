@@ -8,6 +8,7 @@
 // and says so in the label). Every keystroke is timed on its own (manual timing), so the run
 // reports the median and the 99th percentile of single keystrokes as counters.
 
+#include "app/RecoveryKeeper.h"
 #include <benchmark/benchmark.h>
 
 #include <QComboBox>
@@ -121,6 +122,8 @@ void typeKeystrokes(benchmark::State& state, bool boardOpen) {
         return;
     }
     const CTournament& tournament = theTournament();
+    // As in the program: every change brings the recovery copy up to date, off the keystroke path.
+    RecoveryKeeper keeper(theSession());
     CActiveTournamentDlg screen;
     screen.show();
     if (!waitUntilExposed(screen)) {

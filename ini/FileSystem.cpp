@@ -23,6 +23,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -476,5 +477,161 @@ FileResult createFolders(const std::string& folder) {
     std::filesystem::create_directories(nativePath(folder), error);
     return error ? failureOf(error, true) : FileResult{};
 }
+
+std::vector<std::string> filesIn(const std::string& folder, std::string_view suffix) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(nativePath(folder), error), end; !error && it != end;
+         it.increment(error)) {
+        std::error_code kind;
+        if (!it->is_regular_file(kind)) continue;
+        const std::u8string text = it->path().filename().u8string();
+        const std::string name(text.begin(), text.end());
+        if (name.empty() || name.front() == '.' || name.size() <= suffix.size()) continue;
+        if (std::string_view(name).substr(name.size() - suffix.size()) == suffix) names.push_back(name);
+    }
+    return names;
+}
+
+std::optional<long long> modifiedAt(const std::string& path) {
+#ifdef _WIN32
+    struct _stat64 info {};
+    if (::_wstat64(wide(path).c_str(), &info) != 0) return std::nullopt;
+    return static_cast<long long>(info.st_mtime) * 1000;
+#else
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+    return static_cast<long long>(info.st_mtim.tv_sec) * 1000 + info.st_mtim.tv_nsec / 1000000;
+#endif
+}
+
+FileResult renameWithoutReplacing(const std::string& from, const std::string& to) {
+#ifdef _WIN32
+    return ::MoveFileExW(wide(from).c_str(), wide(to).c_str(), 0) ? FileResult{} : lastWindowsFailure(true);
+#else
+    // A hard link fails when `to` is there, so nothing is ever replaced; then the old name goes.
+    if (::link(from.c_str(), to.c_str()) != 0) return errnoFailure(errno, true);
+    ::unlink(from.c_str());
+    syncFolder(folderOf(to));
+    return {};
+#endif
+}
+
+FileResult removeFileAt(const std::string& path) {
+    std::error_code error;
+    std::filesystem::remove(nativePath(path), error);
+    if (error) return failureOf(error, true);
+    syncFolder(folderOf(path));
+    return {};
+}
+
+std::string machineName() {
+#ifdef _WIN32
+    wchar_t name[256];
+    DWORD size = 256;
+    return ::GetComputerNameW(name, &size) ? narrow(std::wstring(name, size)) : std::string();
+#else
+    char name[256] = {};
+    if (::gethostname(name, sizeof name - 1) != 0) return {};
+    return name;
+#endif
+}
+
+long long processId() { return static_cast<long long>(currentProcess()); }
+
+bool processRuns(long long process) {
+    if (process <= 0) return false;
+    if (process == processId()) return true;
+#ifdef _WIN32
+    HANDLE handle = ::OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(process));
+    if (!handle) return false;
+    const bool running = ::WaitForSingleObject(handle, 0) == WAIT_TIMEOUT;
+    ::CloseHandle(handle);
+    return running;
+#else
+    return isRunning(static_cast<unsigned long long>(process));
+#endif
+}
+
+#ifndef _WIN32
+
+LockedFile::Attempt LockedFile::tryLock(const std::string& path) {
+    // The file that is locked must still be the one at `path`: a process that ends normally
+    // removes it, and one that opened it just before that would lock a file no longer there.
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOCTTY | O_CLOEXEC, 0666);
+        if (fd < 0) return {Outcome::Failed, std::nullopt, errnoFailure(errno, true)};
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const int code = errno;
+            ::close(fd);
+            if (code == EWOULDBLOCK || code == EINTR) return {Outcome::HeldByAnother, std::nullopt, {}};
+            return {Outcome::Failed, std::nullopt, errnoFailure(code, true)};
+        }
+        struct stat opened {};
+        struct stat named {};
+        if (::fstat(fd, &opened) == 0 && ::stat(path.c_str(), &named) == 0 && opened.st_ino == named.st_ino &&
+            opened.st_dev == named.st_dev) {
+            return {Outcome::Taken, LockedFile(fd, path), {}};
+        }
+        ::close(fd);
+    }
+    return {Outcome::HeldByAnother, std::nullopt, {}};
+}
+
+LockedFile::LockedFile(LockedFile&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), path_(std::move(other.path_)) {}
+
+LockedFile& LockedFile::operator=(LockedFile&& other) noexcept {
+    if (this != &other) {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = std::exchange(other.fd_, -1);
+        path_ = std::move(other.path_);
+    }
+    return *this;
+}
+
+LockedFile::~LockedFile() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+std::string LockedFile::contents() const {
+    std::string bytes;
+    char buffer[512];
+    for (off_t at = 0;;) {
+        const ssize_t got = ::pread(fd_, buffer, sizeof buffer, at);
+        if (got <= 0 || bytes.size() > 4096) break;
+        bytes.append(buffer, static_cast<std::size_t>(got));
+        at += got;
+    }
+    return bytes;
+}
+
+FileResult LockedFile::replaceContents(std::string_view bytes) {
+    if (::ftruncate(fd_, 0) != 0) return errnoFailure(errno, true);
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::pwrite(fd_, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return errnoFailure(errno, true);
+        }
+        done += static_cast<std::size_t>(written);
+    }
+    return ::fsync(fd_) == 0 ? FileResult{} : errnoFailure(errno, true);
+}
+
+void LockedFile::removeAndRelease() {
+    if (fd_ < 0) return;
+    ::unlink(path_.c_str());
+    ::close(fd_);
+    fd_ = -1;
+}
+
+std::string LockedFile::peek(const std::string& path) {
+    const ReadResult read = readRegularFile(path);
+    return read.result ? read.contents : std::string();
+}
+
+#endif
 
 }  // namespace files

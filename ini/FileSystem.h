@@ -4,8 +4,10 @@
 // kill or a full disk never leaves one half written. Paths are UTF-8.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace files {
 
@@ -20,6 +22,7 @@ enum class FileError {
     NoPermission,   // the user may not read or write it
     DiskFull,       // no room left (or over the user's quota)
     FolderMissing,  // the folder to write into does not exist
+    WrongContents,  // read, but not a file of the kind asked for
     Other,          // see systemText
 };
 
@@ -64,5 +67,59 @@ FileResult createFolders(const std::string& folder);
 // The name part of the temporary files that replaceFile uses for a file named `fileName`:
 // "." + the name (cut with a hash when very long) + ".tmp".
 std::string temporaryNamePrefix(std::string_view fileName);
+
+// The names of the regular files directly in `folder` that end in `suffix` and do not start with
+// a dot (a hidden or temporary file); none when the folder cannot be listed.
+std::vector<std::string> filesIn(const std::string& folder, std::string_view suffix);
+// When the file at `path` last changed, in milliseconds since 1970; nothing when it is not there.
+std::optional<long long> modifiedAt(const std::string& path);
+// Renames `from` to `to`, and never over a file that is already at `to`.
+FileResult renameWithoutReplacing(const std::string& from, const std::string& to);
+// Removes the file at `path`; a file that is not there is no failure.
+FileResult removeFileAt(const std::string& path);
+
+// This machine's name, as other machines on the network know it.
+std::string machineName();
+// This process's id.
+long long processId();
+// Whether a process with id `process` runs on this machine (this process counts).
+bool processRuns(long long process);
+
+// A file this process holds a lock on, so another process taking the same lock waits for
+// nothing and learns it is held. The lock goes with the process, however it ends.
+class LockedFile {
+public:
+    enum class Outcome { Taken, HeldByAnother, Failed };
+    struct Attempt;
+
+    // Opens `path`, creating it, and takes its lock without waiting.
+    static Attempt tryLock(const std::string& path);
+    // The contents of a lock file, read without taking it.
+    static std::string peek(const std::string& path);
+
+    LockedFile(LockedFile&& other) noexcept;
+    LockedFile& operator=(LockedFile&& other) noexcept;
+    LockedFile(const LockedFile&) = delete;
+    LockedFile& operator=(const LockedFile&) = delete;
+    // Releases the lock, leaving the file.
+    ~LockedFile();
+
+    std::string contents() const;
+    // Writes `bytes` as the whole file and flushes it.
+    FileResult replaceContents(std::string_view bytes);
+    // Removes the file, then releases the lock: the end of a normal run.
+    void removeAndRelease();
+
+private:
+    LockedFile(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
+    int fd_ = -1;
+    std::string path_;
+};
+
+struct LockedFile::Attempt {
+    Outcome outcome = Outcome::Failed;
+    std::optional<LockedFile> lock;  // when Taken
+    FileResult failure;              // when Failed
+};
 
 }  // namespace files

@@ -176,6 +176,11 @@ std::string_view IniFile::find(std::string_view section, std::string_view key) c
     return ini::valueOf(addedKeys(static_cast<std::size_t>(found - sections_.data()))[place->index].line);
 }
 
+bool IniFile::hasKey(std::string_view section, std::string_view key) const {
+    const Section* found = findSection(section);
+    return found && findKey(*found, key).has_value();
+}
+
 std::string IniFile::value(std::string_view section, std::string_view key) const {
     return std::string(find(section, key));
 }

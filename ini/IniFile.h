@@ -41,6 +41,9 @@ public:
     // Reads the file at `path`, or starts an empty one when there is none.
     static IniFile readOrEmpty(const std::string& path);
 
+    // Whether the file has `section`, and `key` in it (an empty value counts).
+    bool hasSection(std::string_view section) const { return findSection(section) != nullptr; }
+    bool hasKey(std::string_view section, std::string_view key) const;
     // The value of `key` in `section`, whole, or the empty text.
     std::string value(std::string_view section, std::string_view key) const;
     // Values as the model's files take them: the first 49 characters of the value, as text,

@@ -1,5 +1,11 @@
 #include "live/JournalWriter.h"
 
+JournalWriter::JournalWriter(std::string path) : path_(std::move(path)) {
+    // A line cut short by a kill is ended, so the first line of this run starts a line of its own.
+    const files::ReadResult journal = files::readRegularFile(path_);
+    startNewLine_ = journal.result && !journal.contents.empty() && journal.contents.back() != '\n';
+}
+
 std::uint64_t JournalWriter::take(const std::string& line) {
     const std::lock_guard<std::mutex> lock(mutex_);
     pending_ += line;

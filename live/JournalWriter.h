@@ -13,7 +13,7 @@
 
 class JournalWriter {
 public:
-    explicit JournalWriter(std::string path) : path_(std::move(path)) {}
+    explicit JournalWriter(std::string path);
 
     // Takes `line` (ending in a line break) after the lines taken before; its number.
     std::uint64_t take(const std::string& line);

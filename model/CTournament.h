@@ -5,9 +5,12 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ini/FileSystem.h"
 #include "model/Records.h"
+
+class IniFile;
 
 inline constexpr std::string_view DefaultTournamentFile = "./Storage.ini";
 inline constexpr std::string_view DefaultConfigFile = "./config/TeebrookConfig.ini";
@@ -31,6 +34,15 @@ struct CTournamentInfo {
     int totalPlayers() const;
 };
 
+// What reading a tournament file found that the organiser must hear of.
+struct TournamentFileReport {
+    // The faults of a damaged file (UTF-8 lines such as "Gruppe B, spiller 3: mangler."),
+    // empty for a sound one.
+    std::vector<std::string> faults;
+    // An older file keeps its course by name only: the name, when the course table lacks it.
+    std::string courseNotInTable;
+};
+
 // Whether a tournament file is there to be read at `path`.
 bool storedTournamentAt(const std::string& path);
 
@@ -50,6 +62,8 @@ public:
     // Windows-1252 cannot hold and that read as '?' (UTF-8 files, as today's editors save them).
     std::size_t replacedInCourseTable = 0;
     std::size_t replacedInTournamentFile = 0;
+    // What the tournament file last read was found to hold wrongly.
+    TournamentFileReport lastRead;
 
     // numberOfPitches limited to 0..100.
     int pitchCount() const;
@@ -73,9 +87,19 @@ public:
     // file held that this tournament does not write stay in place. On failure the old file
     // is untouched and the answer says why (an existing file that cannot be read counts).
     files::FileResult save(const std::string& path);
-    // Reads the tournament file at `path` into this tournament without clearing it first.
-    // Changes nothing and says why (Missing when there is no file) when it cannot be read.
+    // Reads the tournament file at `path` into an empty tournament: groups, players, strokes
+    // and the course come from the file alone (an older file's course from the table by its
+    // name); the course table stays. Changes nothing and says why when it cannot be read
+    // (Missing when there is no file, WrongContents when it is no tournament file). A damaged
+    // file is read as far as it can be, and lastRead says what was wrong.
     files::FileResult load(const std::string& path);
+    // Takes the tournament a recovery copy holds (`copy`, its contents), as belonging to the
+    // tournament file `fileOfCopy`, and counts it as unsaved. A copy with any fault is refused
+    // whole (WrongContents) and changes nothing.
+    files::FileResult restore(std::string_view copy, const std::string& fileOfCopy);
+    // Whether the file at `path`, this tournament's own file, changed on disk since it was last
+    // opened or saved here (another program or another copy of this one wrote it).
+    bool changedOnDisk(const std::string& path) const;
 
     // The tournament file a save into a new file would write.
     std::string storedForm() const;
@@ -99,6 +123,11 @@ private:
     // What a save would write, with `name` as the tournament's name.
     std::string storedFormNamed(std::string_view name) const;
 
+    // Reads `file` into `into`, reporting its faults; refuses a file that holds no tournament.
+    files::FileResult readInto(CTournamentInfo& into, const IniFile& file, TournamentFileReport& report) const;
+
     std::string savedForm_;
     std::string savedName_;
+    // The bytes of the tournament file as this run last read or wrote them.
+    std::string diskContents_;
 };

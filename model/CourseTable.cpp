@@ -80,6 +80,8 @@ private:
 std::string_view cut(std::string_view value) { return value.substr(0, text::MaxTextLength); }
 int intOf(std::string_view value) { return text::readInt(cut(value)); }
 
+}  // namespace
+
 void readCourse(const CourseValues& values, CPitch& row) {
     row.name = values.name;
     row.holes = values.holes;
@@ -95,8 +97,6 @@ void readCourse(const CourseValues& values, CPitch& row) {
     }
 }
 
-}  // namespace
-
 CourseTableReader::CourseTableReader(const IniFile& file)
     : file_(file), count_(std::clamp(file.intValue("NumberOfPitches", "Number"), 0, MaxPitches)) {
     // The names of the courses, keyed by position: "Pitch1", "Pitch2", ...
@@ -109,12 +109,12 @@ CourseTableReader::CourseTableReader(const IniFile& file)
     });
 }
 
-CourseValues CourseTableReader::course(int position) const {
+CourseValues courseValuesIn(const IniFile& file, std::string_view sectionName, std::string_view name) {
     SectionValues section;
-    file_.forEachValue(text::numbered("Pitch", position + 1),
-                       [&section](std::string_view key, std::string_view value) { section.take(key, value); });
+    file.forEachValue(sectionName,
+                      [&section](std::string_view key, std::string_view value) { section.take(key, value); });
     CourseValues values;
-    values.name = cut(names_[position]);
+    values.name = cut(name);
     values.holes = intOf(section[SectionValues::Holes]);
     // Read whole, unlike the other values, which are cut at 49 characters.
     values.parList = section[SectionValues::Par];
@@ -126,6 +126,10 @@ CourseValues CourseTableReader::course(int position) const {
                             intOf(section.tee(tee, SectionValues::ParValue))};
     }
     return values;
+}
+
+CourseValues CourseTableReader::course(int position) const {
+    return courseValuesIn(file_, text::numbered("Pitch", position + 1), names_[position]);
 }
 
 void CTournament::loadPitches() {

@@ -32,6 +32,12 @@ struct CourseValues {
     std::array<Tee, MaxTees> tees{};
 };
 
+// The course values of `section` in `file`, for a course named `name`. A tournament file keeps
+// the course it plays in a section of its own, with the course table's keys.
+CourseValues courseValuesIn(const IniFile& file, std::string_view section, std::string_view name);
+// A course row from its values; holes the par and index lists do not reach keep their values.
+void readCourse(const CourseValues& values, CPitch& row);
+
 class CourseTableReader {
 public:
     // Reads the count and the names of the courses.

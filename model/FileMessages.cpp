@@ -1,5 +1,6 @@
 #include "model/FileMessages.h"
 
+#include "text/Encoding.h"
 #include "text/Text.h"
 
 namespace {
@@ -21,6 +22,8 @@ std::string_view reasonText(const files::FileResult& result, Access access) {
             return "Det som ligger der, er ikke en vanlig fil.";
         case files::FileError::TooLarge:
             return "Filen er for stor.";
+        case files::FileError::WrongContents:
+            return "Filen er ikke en turneringsfil.";
         default:
             return result.systemText;
     }
@@ -44,4 +47,17 @@ std::string withReadFailureReason(std::string_view message, const files::FileRes
 
 std::string replacedCharactersMessage(std::size_t count) {
     return text::formatInt(static_cast<long long>(count)) + " tegn kunne ikke leses og ble erstattet med «?».";
+}
+
+std::string damagedFileMessage(const std::vector<std::string>& faults) {
+    constexpr std::size_t MostLinesShown = 10;
+    std::string message = "Turneringsfilen er skadet:";
+    for (std::size_t i = 0; i < faults.size() && i < MostLinesShown; ++i) message.append(1, '\n').append(faults[i]);
+    if (faults.size() > MostLinesShown)
+        message += "\n… og " + text::formatInt(static_cast<long long>(faults.size() - MostLinesShown)) + " til.";
+    return message;
+}
+
+std::string courseNotInTableMessage(std::string_view courseName) {
+    return "Banen «" + text::utf8FromWindows1252(courseName) + "» finnes ikke i banetabellen.";
 }

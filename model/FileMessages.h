@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ini/FileSystem.h"
 
@@ -17,3 +18,10 @@ std::string withReadFailureReason(std::string_view message, const files::FileRes
 // "N tegn kunne ikke leses og ble erstattet med «?».", for `count` characters of a file read
 // that Windows-1252 cannot hold.
 std::string replacedCharactersMessage(std::size_t count);
+
+// "Turneringsfilen er skadet:" and a line for each fault of a damaged tournament file, at most
+// ten, then how many more there are.
+std::string damagedFileMessage(const std::vector<std::string>& faults);
+// "Banen «X» finnes ikke i banetabellen.", for an older tournament file whose course (named in
+// Windows-1252) the course table does not have.
+std::string courseNotInTableMessage(std::string_view courseName);

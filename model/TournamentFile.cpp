@@ -1,11 +1,13 @@
-// Saving and reopening a tournament file: the header, the course name and the groups
+// Saving and reopening a tournament file: the header, the course it plays and the groups
 // with their players, in one read and at most one write of the file.
 
 #include <algorithm>
+#include <charconv>
 #include <vector>
 
 #include "ini/IniFile.h"
 #include "model/CTournament.h"
+#include "model/CourseTable.h"
 #include "text/Text.h"
 
 namespace {
@@ -125,6 +127,82 @@ void writeGroup(IniFile& file, int number, const CPlayGroup& group) {
     for (int p = 0; p < group.playerCount(); ++p) writePlayer(file, section, p + 1, group.players[p]);
 }
 
+// A course rating as the course table writes it: with a point, in the fewest digits that read
+// back as the same figure.
+std::string ratingText(float rating) {
+    std::array<char, 32> digits{};
+    const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), rating);
+    std::string text(digits.data(), written.ptr);
+    // A whole rating keeps its decimal, as the course table writes 72.0.
+    if (text.find_first_of(".e") == std::string::npos) text += ".0";
+    return text;
+}
+
+std::string holeList(const std::array<int, MaxHoles>& values, int holes) {
+    std::string line;
+    for (int hole = 0; hole < holes; ++hole) {
+        if (hole > 0) line += ' ';
+        line += text::formatInt(values[hole]);
+    }
+    return line;
+}
+
+// The course the tournament plays, with the course table's own keys, so a later edit of the
+// table changes no tournament already played.
+void writeCourse(IniFile& file, const CPitch& pitch) {
+    const int holes = pitch.holeCount();
+    file.setValue("Course", "Holes", text::formatInt(pitch.holes));
+    file.setValue("Course", "Par", holeList(pitch.par, holes));
+    file.setValue("Course", "Index", holeList(pitch.index, holes));
+    file.setValue("Course", "NumberOfTees", text::formatInt(pitch.teeCount()));
+    for (int tee = 0; tee < pitch.teeCount(); ++tee) {
+        file.setValue("Course", numbered("Tee", tee + 1), pitch.teeName[tee]);
+        file.setValue("Course", numbered("SlopeValue", tee + 1), text::formatInt(pitch.slopeValue[tee]));
+        file.setValue("Course", numbered("ParValue", tee + 1), text::formatInt(pitch.parValue[tee]));
+        file.setValue("Course", numbered("PitchValue", tee + 1), ratingText(pitch.pitchValue[tee]));
+    }
+}
+
+// A course known by its figures; a name the course table lacked gave none, and stays a name
+// only, so the course is taken from the table once it has it.
+bool holdsACourse(const CPitch& pitch) { return !pitch.name.empty() && (pitch.teeCount() > 0 || pitch.totalPar() > 0); }
+
+// What a damaged file is missing or holds wrongly, one short line each (UTF-8), in file order.
+class Faults {
+public:
+    explicit Faults(std::vector<std::string>& lines) : lines_(lines) {}
+    void add(std::string line) { lines_.push_back(std::move(line)); }
+    void check(bool sound, std::string_view where, std::string_view fault) {
+        if (!sound) add(std::string(where) + ": " + std::string(fault));
+    }
+
+private:
+    std::vector<std::string>& lines_;
+};
+
+std::string groupLabel(int group) { return "Gruppe " + std::string(1, static_cast<char>('A' + group)); }
+
+std::string playerLabel(int group, int player) {
+    return groupLabel(group) + ", spiller " + text::formatInt(player + 1);
+}
+
+// A results line as a save writes it: a whole number for each of the 18 holes.
+bool isResultsLine(std::string_view line) {
+    int numbers = 0;
+    std::size_t at = 0;
+    while (at < line.size()) {
+        while (at < line.size() && line[at] == ' ') ++at;
+        if (at == line.size()) break;
+        const std::size_t start = at;
+        while (at < line.size() && text::isDigit(line[at])) ++at;
+        if (at == start || (at < line.size() && line[at] != ' ')) return false;
+        ++numbers;
+    }
+    return numbers == MaxHoles;
+}
+
+constexpr std::array<std::string_view, 6> PlayerKeys{"FirstName", "SurName", "Club", "HCP", "SH", "Results"};
+
 void readPlayer(const IniFile& file, const std::string& section, int number, CPlayer& player) {
     player.firstName = file.textValue(section, numbered("FirstName", number));
     player.surName = file.textValue(section, numbered("SurName", number));
@@ -132,21 +210,65 @@ void readPlayer(const IniFile& file, const std::string& section, int number, CPl
     player.hcp = file.decimalValue(section, numbered("HCP", number));
     player.sh = file.decimalValue(section, numbered("SH", number));
     // Other values are cut at 49 characters; the score list is read whole, so eighteen
-    // two-digit scores come back. Holes beyond the numbers present keep their scores.
+    // two-digit scores come back.
     text::scanInts(file.value(section, numbered("Results", number)), player.results.data(), MaxHoles);
     readSources(file, section, number, player);
 }
 
-void readGroup(const IniFile& file, int number, CPlayGroup& group) {
-    const std::string section = numbered("PlayGroup", number);
-    group.groupClass = file.intValue(section, "Group");
-    group.playForm = file.intValue(section, "PlayForm");
-    group.setAllowance(settledAllowance(file.intValue(section, "HCP")));
-    group.noOfPlayers = settledCount(file.intValue(section, "NoOfPlayers"));
-    group.groupName = file.textValue(section, "GroupName");
-    group.tee = file.intValue(section, "Tee");
-    group.code = settledCode(file.textValue(section, "Code"));
-    for (int p = 0; p < group.playerCount(); ++p) readPlayer(file, section, p + 1, group.players[p]);
+void checkPlayer(const IniFile& file, const std::string& section, int group, int player, Faults& faults) {
+    const int number = player + 1;
+    int present = 0;
+    for (std::string_view key : PlayerKeys) present += file.hasKey(section, numbered(key, number)) ? 1 : 0;
+    const std::string where = playerLabel(group, player);
+    if (present == 0) return faults.add(where + ": mangler.");
+    if (!isResultsLine(file.value(section, numbered("Results", number))))
+        return faults.add(where + ": resultatene er ikke tall.");
+    faults.check(present == static_cast<int>(PlayerKeys.size()), where, "ufullstendig.");
+}
+
+void readGroup(const IniFile& file, int group, CPlayGroup& into, const CPitch& course, Faults& faults) {
+    const std::string section = numbered("PlayGroup", group + 1);
+    const std::string where = groupLabel(group);
+    if (!file.hasSection(section)) return faults.add(where + ": mangler.");
+    into.groupClass = file.intValue(section, "Group");
+    into.playForm = file.intValue(section, "PlayForm");
+    const int allowance = file.intValue(section, "HCP");
+    const int count = file.intValue(section, "NoOfPlayers");
+    into.setAllowance(settledAllowance(allowance));
+    into.noOfPlayers = settledCount(count);
+    into.groupName = file.textValue(section, "GroupName");
+    into.tee = file.intValue(section, "Tee");
+    into.code = settledCode(file.textValue(section, "Code"));
+    faults.check(!className(into.groupClass).empty(), where, "ukjent klasse.");
+    faults.check(!playFormName(into.playForm).empty(), where, "ukjent spilleform.");
+    faults.check(settledAllowance(allowance) == allowance, where, "ukjent handicapandel.");
+    faults.check(settledCount(count) == count, where, "antall spillere er ikke 0 til 9.");
+    faults.check(course.teeCount() == 0 || (into.tee >= 0 && into.tee < course.teeCount()), where,
+                 "teen finnes ikke på banen.");
+    for (int p = 0; p < into.playerCount(); ++p) {
+        readPlayer(file, section, p + 1, into.players[p]);
+        checkPlayer(file, section, group, p, faults);
+    }
+}
+
+// The course of an older file, kept only by name, comes from the course table.
+void copyCourseOfTable(const CTournament& table, std::string_view name, CPitch& into) {
+    const int found = table.findPitch(name);
+    if (found < 0) return;
+    const std::string keptName = into.name;
+    into = table.pitches[found];
+    into.name = keptName;
+}
+
+void checkCourse(const IniFile& file, const CPitch& course, Faults& faults) {
+    const auto listLength = [](std::string_view list) {
+        std::array<int, MaxHoles> numbers{};
+        return text::scanInts(list, numbers.data(), MaxHoles);
+    };
+    faults.check(course.holes >= 1 && course.holes <= MaxHoles, "Banen", "antall hull er ikke 1 til 18.");
+    faults.check(listLength(file.value("Course", "Par")) >= course.holeCount() &&
+                     listLength(file.value("Course", "Index")) >= course.holeCount(),
+                 "Banen", "par eller indeks mangler.");
 }
 
 // Everything a tournament file holds of the tournament, in the order it is written.
@@ -158,6 +280,7 @@ void writeTournament(IniFile& file, const CTournamentInfo& tournament) {
     file.setValue("Tournament", "Type", tournament.type);
     file.setValue("Tournament", "NumberOfGroups", text::formatInt(tournament.numberOfGroups));
     file.setValue("Pitch", "Name", tournament.pitch.name);
+    if (holdsACourse(tournament.pitch)) writeCourse(file, tournament.pitch);
     for (int g = 0; g < tournament.groupsInUse(); ++g) writeGroup(file, g + 1, tournament.groups[g]);
 }
 
@@ -194,30 +317,86 @@ files::FileResult CTournament::save(const std::string& path) {
     if (!existing.result && existing.result.error != files::FileError::Missing) return existing.result;
     IniFile file = existing.result ? IniFile(existing.contents) : IniFile();
     writeTournament(file, *this);
+    const std::string contents = file.contents();
     files::FileResult written = file.writeAtomically(path);
     if (written) {
         tournamentFile = path;
+        diskContents_ = contents;
         markSaved();
     }
     return written;
+}
+
+bool CTournament::changedOnDisk(const std::string& path) const {
+    if (path != tournamentFile) return false;
+    const files::ReadResult now = files::readRegularFile(path);
+    if (now.result.error == files::FileError::Missing) return false;
+    return !now.result || now.contents != diskContents_;
+}
+
+files::FileResult CTournament::restore(std::string_view copy, const std::string& fileOfCopy) {
+    const IniFile file(copy);
+    CTournamentInfo restored;
+    TournamentFileReport report;
+    if (files::FileResult parsed = readInto(restored, file, report); !parsed) return parsed;
+    // A copy is written whole by this program: any fault means it is not what was written.
+    if (!report.faults.empty()) return {files::FileError::WrongContents, {}};
+    static_cast<CTournamentInfo&>(*this) = std::move(restored);
+    lastRead = std::move(report);
+    tournamentFile = fileOfCopy;
+    replacedInTournamentFile = 0;
+    const files::ReadResult onDisk = files::readRegularFile(fileOfCopy);
+    diskContents_ = onDisk.result ? onDisk.contents : std::string();
+    // What the copy holds was never saved.
+    savedForm_.clear();
+    savedName_ = name;
+    return {};
+}
+
+// Whether a file holds a tournament at all: its "[Tournament]" section names it or counts its groups.
+bool isTournamentFile(const IniFile& file) {
+    return file.hasKey("Tournament", "Name") || file.hasKey("Tournament", "NumberOfGroups");
+}
+
+files::FileResult CTournament::readInto(CTournamentInfo& into, const IniFile& file,
+                                        TournamentFileReport& report) const {
+    if (!isTournamentFile(file)) return {files::FileError::WrongContents, {}};
+    Faults faults(report.faults);
+    into.clear();
+    into.day = file.intValue("Tournament", "Day");
+    into.month = file.intValue("Tournament", "Month");
+    into.year = file.intValue("Tournament", "Year");
+    into.name = file.textValue("Tournament", "Name");
+    into.type = file.textValue("Tournament", "Type");
+    const int groups = file.intValue("Tournament", "NumberOfGroups");
+    into.numberOfGroups = settledCount(groups);
+    faults.check(settledCount(groups) == groups, "Turneringen", "antall grupper er ikke 0 til 9.");
+    into.pitch.name = file.textValue("Pitch", "Name");
+    if (file.hasSection("Course")) {
+        readCourse(courseValuesIn(file, "Course", into.pitch.name), into.pitch);
+        checkCourse(file, into.pitch, faults);
+    } else if (findPitch(into.pitch.name) >= 0) {
+        copyCourseOfTable(*this, into.pitch.name, into.pitch);
+    } else if (!into.pitch.name.empty()) {
+        report.courseNotInTable = into.pitch.name;
+    }
+    for (int g = 0; g < into.groupsInUse(); ++g) readGroup(file, g, into.groups[g], into.pitch, faults);
+    return {};
 }
 
 files::FileResult CTournament::load(const std::string& path) {
     const files::ReadResult read = files::readRegularFile(path);
     if (!read.result) return read.result;
     const IniFile file(read.contents);
+    // Read into an empty tournament, so nothing of the one open before is left in it.
+    CTournamentInfo opened;
+    TournamentFileReport report;
+    if (files::FileResult parsed = readInto(opened, file, report); !parsed) return parsed;
+    static_cast<CTournamentInfo&>(*this) = std::move(opened);
+    lastRead = std::move(report);
     tournamentFile = path;
     replacedInTournamentFile = file.replacedCharacters();
-
-    day = file.intValue("Tournament", "Day");
-    month = file.intValue("Tournament", "Month");
-    year = file.intValue("Tournament", "Year");
-    name = file.textValue("Tournament", "Name");
-    type = file.textValue("Tournament", "Type");
-    numberOfGroups = settledCount(file.intValue("Tournament", "NumberOfGroups"));
-    selectPitch(file.textValue("Pitch", "Name"));
-    // Groups and players beyond the counts read keep what they held.
-    for (int g = 0; g < groupsInUse(); ++g) readGroup(file, g + 1, groups[g]);
+    diskContents_ = read.contents;
     markSaved();
     return {};
 }

@@ -185,6 +185,11 @@ void CCourseTableDlg::editCourse(int at, CourseDraft start, State state) {
 void CCourseTableDlg::deleteCourse() {
     const int at = currentCourse();
     if (at < 0) return;
+    // Saved tournaments keep their own copy of the course, so deleting it changes none of them.
+    const QString question = QStringLiteral(
+                                 "Vil du slette banen «%1»? Lagrede turneringer beholder sin egen kopi av banen.")
+                                 .arg(toQString(courses[at].name));
+    if (!MessageBox::askYesNo(this, question)) return;
     courses.erase(courses.begin() + at);
     states.erase(states.begin() + at);
     setUnsaved(true);

@@ -49,6 +49,9 @@ const QString DiscardBeforeOpenQuestion = QStringLiteral(
     "Endringene i turneringen som er åpen, er ikke lagret. Vil du likevel åpne «%1»? Endringene går da tapt.");
 const QString ReplaceStoredQuestion = QStringLiteral(
     "Det finnes allerede en lagret turnering med navnet «%1». Vil du erstatte den med denne?");
+const QString ChangedOnDiskQuestion = QStringLiteral(
+    "Turneringsfilen «%1» er endret av et annet program siden den ble åpnet eller lagret her. Vil du erstatte "
+    "den med denne?");
 const QString StartListFailedMessage = QStringLiteral("Startlisten kunne ikke skrives.");
 const QString MissingDateMessage = QStringLiteral("Datoen finnes ikke.");
 const QString GroupCountLimitMessage = QStringLiteral("Maks 9 grupper.");
@@ -397,7 +400,17 @@ void CTournamentDlg::openTournament() {
                                       : withReadFailureReason(ReadFailedMessage, read));
         return;
     }
-    if (const std::size_t replaced = theTournament().replacedInTournamentFile) warnOfReplacedCharacters(replaced);
+    warnOfWhatTheFileLacked();
+}
+
+// A file that opened is said to be damaged, or to name a course the table lacks, once.
+void CTournamentDlg::warnOfWhatTheFileLacked() {
+    const CTournament& opened = theTournament();
+    if (const std::size_t replaced = opened.replacedInTournamentFile) warnOfReplacedCharacters(replaced);
+    if (!opened.lastRead.faults.empty())
+        MessageBox::warning(this, QString::fromStdString(damagedFileMessage(opened.lastRead.faults)));
+    if (!opened.lastRead.courseNotInTable.empty())
+        MessageBox::warning(this, QString::fromStdString(courseNotInTableMessage(opened.lastRead.courseNotInTable)));
 }
 
 bool CTournamentDlg::saveTournament() {
@@ -406,6 +419,10 @@ bool CTournamentDlg::saveTournament() {
     // Another tournament of the same name is replaced only when the organiser says so.
     if (theTournament().replacesAnotherTournament(path) &&
         !MessageBox::askYesNo(this, ReplaceStoredQuestion.arg(competitionName)))
+        return false;
+    // Another program, or another copy of this one, may have saved into the file meanwhile.
+    if (theTournament().changedOnDisk(path) &&
+        !MessageBox::askYesNo(this, ChangedOnDiskQuestion.arg(QString::fromStdString(path))))
         return false;
     const files::FileResult saved = theSession().save(path);
     if (!saved) MessageBox::warning(this, withFailureReason(SaveFailedMessage, saved));

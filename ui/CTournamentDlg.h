@@ -53,6 +53,7 @@ private:
 
     void openTournament();
     // "N tegn kunne ikke leses og ble erstattet med «?»." for a file just read.
+    void warnOfWhatTheFileLacked();
     void warnOfReplacedCharacters(std::size_t count);
     // Saves as "Lagre turneringen" does; false, after telling the user why, when it did not.
     bool saveTournament();

@@ -41,6 +41,8 @@ std::string errorName(FileError error) {
             return "DiskFull";
         case FileError::FolderMissing:
             return "FolderMissing";
+        case FileError::WrongContents:
+            return "WrongContents";
         case FileError::Other:
             return "Other";
     }

@@ -7,6 +7,7 @@
 
 #include "TempFolder.h"
 #include "model/CTournament.h"
+#include "model/FileMessages.h"
 #include "scoring/Handicap.h"
 #include "scoring/Prize.h"
 #include "text/Encoding.h"
@@ -59,43 +60,63 @@ void fillTwoGroups(CTournament& tournament) {
     first.players[1] = player("Kari", "Holm", "", 0.5f, -2.5f);
 }
 
+// The course a tournament on Bjaavann keeps in its file: the course table's figures.
+const std::initializer_list<std::string_view> BjaavannCourse{
+    "[Course]",
+    "Holes=18",
+    "Par=4 4 3 5 4 4 3 5 4 4 4 3 5 4 4 3 5 4",
+    "Index=0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0",
+    "NumberOfTees=2",
+    "Tee1=Gul",
+    "SlopeValue1=131",
+    "ParValue1=72",
+    "PitchValue1=71.3",
+    "Tee2=Bl\xE5",
+    "SlopeValue2=124",
+    "ParValue2=71",
+    "PitchValue2=69.8",
+};
+
 const std::string TwoGroupsFile = lines({
-    "[Tournament]",
-    "Day=14",
-    "Month=6",
-    "Year=2025",
-    "Name=Sommercup",
-    "Type=Singel",
-    "NumberOfGroups=2",
-    "[Pitch]",
-    "Name=Bjaavann",
-    "[PlayGroup1]",
-    "Group=1",
-    "PlayForm=1",
-    "HCP=1",
-    "NoOfPlayers=2",
-    "GroupName=Herrer A",
-    "Tee=1",
-    "FirstName1=Ola",
-    "SurName1=Nordmann",
-    "Club1=Sola GK",
-    "HCP1=12.3",
-    "SH1=17.5",
-    "Results1=4 5 3 4 4 5 3 4 4 5 3 4 4 5 3 4 4 5",
-    "FirstName2=Kari",
-    "SurName2=Holm",
-    "Club2=",
-    "HCP2=0.5",
-    "SH2=-2.5",
-    "Results2=0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0",
-    "[PlayGroup2]",
-    "Group=0",
-    "PlayForm=0",
-    "HCP=0",
-    "NoOfPlayers=0",
-    "GroupName=",
-    "Tee=0",
-});
+                                      "[Tournament]",
+                                      "Day=14",
+                                      "Month=6",
+                                      "Year=2025",
+                                      "Name=Sommercup",
+                                      "Type=Singel",
+                                      "NumberOfGroups=2",
+                                      "[Pitch]",
+                                      "Name=Bjaavann",
+                                  }) +
+                                  lines(BjaavannCourse) +
+                                  lines({
+                                      "[PlayGroup1]",
+                                      "Group=1",
+                                      "PlayForm=1",
+                                      "HCP=1",
+                                      "NoOfPlayers=2",
+                                      "GroupName=Herrer A",
+                                      "Tee=1",
+                                      "FirstName1=Ola",
+                                      "SurName1=Nordmann",
+                                      "Club1=Sola GK",
+                                      "HCP1=12.3",
+                                      "SH1=17.5",
+                                      "Results1=4 5 3 4 4 5 3 4 4 5 3 4 4 5 3 4 4 5",
+                                      "FirstName2=Kari",
+                                      "SurName2=Holm",
+                                      "Club2=",
+                                      "HCP2=0.5",
+                                      "SH2=-2.5",
+                                      "Results2=0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0",
+                                      "[PlayGroup2]",
+                                      "Group=0",
+                                      "PlayForm=0",
+                                      "HCP=0",
+                                      "NoOfPlayers=0",
+                                      "GroupName=",
+                                      "Tee=0",
+                                  });
 
 class TournamentFileTest : public ::testing::Test {
 protected:
@@ -249,52 +270,55 @@ TEST_F(TournamentFileTest, SaveOverAFileKeepsItsOtherKeysSectionsAndComments) {
     fillTwoGroups(tournament);
     ASSERT_TRUE(tournament.save(path));
     const std::string expected = lines({
-        "; written by hand",
-        "[Tournament]",
-        "Day = 14",
-        "Sponsor=Sparebanken",
-        "Name=Sommercup",
-        "Month=6",
-        "Year=2025",
-        "Type=Singel",
-        "NumberOfGroups=2",
-        "",
-        "[Notes]",
-        "Weather=\"sol og vind\"",
-        "",
-        "[PlayGroup3]",
-        "Group=2",
-        "NoOfPlayers=1",
-        "FirstName1=Gammel",
-        "[Pitch]",
-        "Name=Bjaavann",
-        "[PlayGroup1]",
-        "Group=1",
-        "PlayForm=1",
-        "HCP=1",
-        "NoOfPlayers=2",
-        "GroupName=Herrer A",
-        "Tee=1",
-        "FirstName1=Ola",
-        "SurName1=Nordmann",
-        "Club1=Sola GK",
-        "HCP1=12.3",
-        "SH1=17.5",
-        "Results1=4 5 3 4 4 5 3 4 4 5 3 4 4 5 3 4 4 5",
-        "FirstName2=Kari",
-        "SurName2=Holm",
-        "Club2=",
-        "HCP2=0.5",
-        "SH2=-2.5",
-        "Results2=0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0",
-        "[PlayGroup2]",
-        "Group=0",
-        "PlayForm=0",
-        "HCP=0",
-        "NoOfPlayers=0",
-        "GroupName=",
-        "Tee=0",
-    });
+                                     "; written by hand",
+                                     "[Tournament]",
+                                     "Day = 14",
+                                     "Sponsor=Sparebanken",
+                                     "Name=Sommercup",
+                                     "Month=6",
+                                     "Year=2025",
+                                     "Type=Singel",
+                                     "NumberOfGroups=2",
+                                     "",
+                                     "[Notes]",
+                                     "Weather=\"sol og vind\"",
+                                     "",
+                                     "[PlayGroup3]",
+                                     "Group=2",
+                                     "NoOfPlayers=1",
+                                     "FirstName1=Gammel",
+                                     "[Pitch]",
+                                     "Name=Bjaavann",
+                                 }) +
+                                 lines(BjaavannCourse) +
+                                 lines({
+                                     "[PlayGroup1]",
+                                     "Group=1",
+                                     "PlayForm=1",
+                                     "HCP=1",
+                                     "NoOfPlayers=2",
+                                     "GroupName=Herrer A",
+                                     "Tee=1",
+                                     "FirstName1=Ola",
+                                     "SurName1=Nordmann",
+                                     "Club1=Sola GK",
+                                     "HCP1=12.3",
+                                     "SH1=17.5",
+                                     "Results1=4 5 3 4 4 5 3 4 4 5 3 4 4 5 3 4 4 5",
+                                     "FirstName2=Kari",
+                                     "SurName2=Holm",
+                                     "Club2=",
+                                     "HCP2=0.5",
+                                     "SH2=-2.5",
+                                     "Results2=0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0",
+                                     "[PlayGroup2]",
+                                     "Group=0",
+                                     "PlayForm=0",
+                                     "HCP=0",
+                                     "NoOfPlayers=0",
+                                     "GroupName=",
+                                     "Tee=0",
+                                 });
     EXPECT_EQ(TempFolder::read(path), expected);
 }
 
@@ -318,10 +342,11 @@ TEST_F(TournamentFileTest, FewerGroupsOverAFileOfMoreLeaveTheOldSectionsUnread) 
     EXPECT_EQ(loaded.totalPlayers(), 27);
 }
 
-TEST_F(TournamentFileTest, LoadKeepsWhatTheFileDoesNotReach) {
+// Opening reads into an empty tournament: nothing of the one open before stays, the course
+// table does, and an older file (its course by name only) names a course the table lacks.
+TEST_F(TournamentFileTest, OpeningAfterAnotherTournamentTakesNothingOfIt) {
     CTournament tournament(configPath());
     fillFullTournament(tournament);
-    tournament.pitch.holes = 27;
     const std::string contents = lines({
         "[Tournament]",
         "NumberOfGroups=2",
@@ -329,29 +354,126 @@ TEST_F(TournamentFileTest, LoadKeepsWhatTheFileDoesNotReach) {
         "Name=Ukjent bane",
         "[PlayGroup1]",
         "NoOfPlayers=1",
-        "Results1=4 5 3",
+        "FirstName1=Eva",
+        "SurName1=Berg",
+        "Club1=",
+        "HCP1=8.0",
+        "SH1=9.0",
+        "Results1=4 5 3 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0",
         "[PlayGroup2]",
         "HCP=2",
         "NoOfPlayers=0",
     });
     const std::string path = folder.write("data/t.ini", contents);
     ASSERT_TRUE(tournament.load(path));
-    EXPECT_EQ(tournament.numberOfGroups, 2);
-    EXPECT_EQ(tournament.name, "");
-    // An unknown course keeps the earlier course data under the new name.
-    EXPECT_EQ(tournament.pitch.name, "Ukjent bane");
-    EXPECT_EQ(tournament.pitch.holes, 27);
-    EXPECT_EQ(tournament.pitch.teeName[0], "Hvit");
-    // Holes 4..18 keep their scores; players and groups beyond the counts stay in memory.
-    const CPlayer& first = tournament.groups[0].players[0];
-    EXPECT_EQ(first.results[0], 4);
-    EXPECT_EQ(first.results[2], 3);
-    EXPECT_EQ(first.results[3], 10 + 3);
-    EXPECT_EQ(first.firstName, "");
-    EXPECT_EQ(tournament.groups[0].players[1].firstName, std::string("Bj\xF8rn") + "1");
-    EXPECT_EQ(tournament.groups[1].allowanceFactor, 0.5f);
-    EXPECT_EQ(tournament.groups[5].noOfPlayers, 9);
-    EXPECT_EQ(tournament.groups[5].players[8].surName, std::string("\xC6r\xE5s") + "5");
+    EXPECT_TRUE(tournament.lastRead.faults.empty());
+    EXPECT_EQ(tournament.lastRead.courseNotInTable, "Ukjent bane");
+    CTournament expected(configPath());
+    expected.newTournament();
+    expected.numberOfGroups = 2;
+    expected.pitch.name = "Ukjent bane";
+    expected.groups[0].noOfPlayers = 1;
+    expected.groups[0].players[0] = player("Eva", "Berg", "", 8.0f, 9.0f);
+    expected.groups[0].players[0].results = {4, 5, 3};
+    expected.groups[1].setAllowance(2);
+    EXPECT_EQ(tournament.storedForm(), expected.storedForm());
+    EXPECT_EQ(tournament.pitch.teeCount(), 0);
+    EXPECT_EQ(tournament.groups[5].noOfPlayers, 0);
+    EXPECT_EQ(tournament.groups[0].players[1].firstName, "");
+    EXPECT_EQ(tournament.pitchCount(), 2);
+}
+
+// A tournament plays the course as it was when it was saved, whatever the table later says.
+TEST_F(TournamentFileTest, TheCourseKeptInTheFileOutlivesEditsRenamesAndDeletes) {
+    CTournament played(configPath());
+    fillTwoGroups(played);
+    const std::string path = folder.file("data/Sommercup.ini");
+    ASSERT_TRUE(played.save(path));
+    const std::vector<std::pair<std::string, std::string>> laterTables{
+        {"par and slope changed", lines({"[NumberOfPitches]", "Number=1", "[Pitches]", "Pitch1=Bjaavann", "[Pitch1]",
+                                         "Holes=9", "Par=5 5 5 5 5 5 5 5 5", "NumberOfTees=1", "Tee1=Gul",
+                                         "SlopeValue1=150", "ParValue1=45", "PitchValue1=40.0"})},
+        {"renamed",
+         lines({"[NumberOfPitches]", "Number=1", "[Pitches]", "Pitch1=Bjaavann Nord", "[Pitch1]", "Holes=18"})},
+        {"deleted", lines({"[NumberOfPitches]", "Number=0"})},
+    };
+    for (const auto& [change, table] : laterTables) {
+        SCOPED_TRACE(change);
+        folder.write("config/TeebrookConfig.ini", table);
+        CTournament reopened(configPath());
+        ASSERT_TRUE(reopened.load(path));
+        EXPECT_EQ(reopened.pitch, played.pitch);
+        EXPECT_TRUE(reopened.lastRead.courseNotInTable.empty());
+        EXPECT_EQ(reopened.storedForm(), played.storedForm());
+    }
+}
+
+// What a damaged file says, and that it still opens with what can be read; a file that holds
+// no tournament is refused and changes nothing.
+TEST_F(TournamentFileTest, DamagedFilesSayWhatIsWrongOnceAndOpenWithWhatCanBeRead) {
+    const std::string head = lines({"[Tournament]", "Name=Skadet", "NumberOfGroups=2", "[Pitch]", "Name=Bjaavann"});
+    const std::string soundGroup = lines(
+        {"[PlayGroup1]", "Group=1", "PlayForm=0", "HCP=0", "NoOfPlayers=1", "GroupName=", "Tee=1", "FirstName1=Ola",
+         "SurName1=Nordmann", "Club1=", "HCP1=1.0", "SH1=1.0", "Results1=4 4 4 4 4 4 4 4 4 4 4 4 4 4 4 4 4 4"});
+    const struct {
+        const char* what;
+        std::string contents;
+        std::vector<std::string> faults;
+    } cases[] = {
+        {"a group missing", head + soundGroup, {"Gruppe B: mangler."}},
+        {"cut off in a player",
+         head + soundGroup + lines({"[PlayGroup2]", "NoOfPlayers=3", "FirstName1=Kari"}),
+         {"Gruppe B, spiller 1: resultatene er ikke tall.", "Gruppe B, spiller 2: mangler.",
+          "Gruppe B, spiller 3: mangler."}},
+        {"values outside their tables",
+         head + soundGroup + lines({"[PlayGroup2]", "Group=7", "PlayForm=4", "HCP=12", "NoOfPlayers=0", "Tee=4"}),
+         {"Gruppe B: ukjent klasse.", "Gruppe B: ukjent spilleform.", "Gruppe B: ukjent handicapandel.",
+          "Gruppe B: teen finnes ikke på banen."}},
+        {"results that are not numbers",
+         lines({"[Tournament]", "NumberOfGroups=1", "[PlayGroup1]", "NoOfPlayers=1", "FirstName1=A", "SurName1=B",
+                "Club1=", "HCP1=0", "SH1=0", "Results1=4 x 4"}),
+         {"Gruppe A, spiller 1: resultatene er ikke tall."}},
+        {"a course section cut short",
+         lines({"[Tournament]", "NumberOfGroups=0", "[Pitch]", "Name=Bjaavann", "[Course]", "Holes=18", "Par=4 4"}),
+         {"Banen: par eller indeks mangler."}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        CTournament tournament(configPath());
+        ASSERT_TRUE(tournament.load(folder.write("data/t.ini", c.contents)));
+        EXPECT_EQ(tournament.lastRead.faults, c.faults);
+    }
+    // The message lists ten faults and counts the rest.
+    std::string tenLines;
+    for (int i = 0; i < 10; ++i) tenLines += "\nGruppe A: mangler.";
+    EXPECT_EQ(damagedFileMessage(std::vector<std::string>(12, "Gruppe A: mangler.")),
+              "Turneringsfilen er skadet:" + tenLines + "\n… og 2 til.");
+
+    CTournament before(configPath());
+    fillTwoGroups(before);
+    const std::string formBefore = before.storedForm();
+    for (std::string_view junk :
+         {std::string_view("\x89PNG\r\n\x1a\n\0\0binary"), std::string_view("[Notes]\r\nA=1\r\n")}) {
+        const files::FileResult read = before.load(folder.write("data/junk.ini", junk));
+        EXPECT_EQ(read.error, files::FileError::WrongContents);
+        EXPECT_EQ(before.storedForm(), formBefore);
+    }
+}
+
+// A save into the tournament's own file asks first when something else wrote it meanwhile.
+TEST_F(TournamentFileTest, KnowsWhenItsFileChangedOnDisk) {
+    CTournament tournament(configPath());
+    fillTwoGroups(tournament);
+    const std::string path = folder.file("data/Sommercup.ini");
+    ASSERT_TRUE(tournament.save(path));
+    EXPECT_FALSE(tournament.changedOnDisk(path));
+    CTournament other(configPath());
+    ASSERT_TRUE(other.load(path));
+    other.groups[0].players[0].results[0] = 9;
+    ASSERT_TRUE(other.save(path));
+    EXPECT_TRUE(tournament.changedOnDisk(path));
+    EXPECT_FALSE(other.changedOnDisk(path));
+    EXPECT_FALSE(tournament.changedOnDisk(folder.file("data/Other.ini")));
 }
 
 TEST_F(TournamentFileTest, LoadOfAMissingOrUnreadableFileChangesNothing) {

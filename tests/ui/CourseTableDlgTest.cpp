@@ -155,6 +155,7 @@ TEST_F(CourseEditor, ACourseMadeChangedAndDeletedReachesTheFileAndTheMainWindow)
                     press(form, "okButton");
                 });
             choose(editor, 0);
+            MessageBox::setNextAnswer(MessageBox::Answer::Yes);
             press(editor, "deleteButton");
             after = listed(editor, 3);
             press(editor, "saveButton");
@@ -167,7 +168,10 @@ TEST_F(CourseEditor, ACourseMadeChangedAndDeletedReachesTheFileAndTheMainWindow)
               menuEntries.indexOf(QStringLiteral("&About Teebrook...")));
     EXPECT_EQ(before, QStringList({QStringLiteral("Testbanen"), QStringLiteral("Kortbanen")}));
     EXPECT_EQ(after, QStringList({QStringLiteral("Endret, ikke lagret"), QStringLiteral("Ny, ikke lagret")}));
-    EXPECT_TRUE(MessageBox::recorded().isEmpty()) << MessageBox::recorded().join(u'\n').toStdString();
+    // Deleting asks first, and says that saved tournaments keep their course.
+    EXPECT_EQ(MessageBox::recorded(),
+              QStringList(QStringLiteral(
+                  "Vil du slette banen «Testbanen»? Lagrede turneringer beholder sin egen kopi av banen.")));
 
     auto* courseList = childNamed<CChoiceList>(&window, QStringLiteral("courseList"));
     ASSERT_EQ(courseList->count(), 2);
@@ -317,7 +321,9 @@ TEST_F(CourseEditor, AFailedWriteIsReportedAndAnUnreadableTableIsNotOffered) {
     CCourseTableDlg editor;
     editor.show();
     choose(&editor, 1);
+    MessageBox::setNextAnswer(MessageBox::Answer::Yes);
     press(&editor, "deleteButton");
+    MessageBox::clearRecorded();
     // The table's folder becomes a file: the new table cannot be written there.
     const std::string saved = tournament().configFile;
     tournament().configFile = configPath.toStdString() + "/TeebrookConfig.ini";

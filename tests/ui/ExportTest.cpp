@@ -97,4 +97,30 @@ TEST_F(Export, AMissingTournamentOrAFailedWriteExitsWithTheReason) {
     EXPECT_TRUE(err.startsWith(QStringLiteral("Turneringsnavnet kan ikke brukes som filnavn"))) << err.toStdString();
 }
 
+// A damaged file that stores another tournament's name still gives lists named after the file
+// read, so another tournament's lists are never replaced; what is wrong goes to standard error,
+// and so does unsaved work in a newer recovery copy, which the export leaves alone.
+TEST_F(Export, ListsAreNamedAfterTheFileReadAndItsFaultsAndNewerCopyAreSaid) {
+    QFile damaged(path(QStringLiteral("data/Kopi.ini")));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("[Tournament]\r\nName=Klubbmesterskap\r\nNumberOfGroups=2\r\n[PlayGroup1]\r\nNoOfPlayers=0\r\n");
+    damaged.close();
+    QDir(work.path()).mkpath(QStringLiteral("data/.gjenoppretting"));
+    QFile copy(path(QStringLiteral("data/.gjenoppretting/Klubbmesterskap.ini")));
+    ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+    copy.write("[Tournament]\r\nName=Klubbmesterskap\r\n[Recovery]\r\nMade=99999999999999\r\n"
+               "File=./data/Klubbmesterskap.ini\r\n");
+    copy.close();
+    const std::string before = bytes(QStringLiteral("Klubbmesterskap_StartListe.txt"));
+
+    ASSERT_EQ(run(QStringLiteral("Kopi")), 0) << err.toStdString();
+    EXPECT_TRUE(out.startsWith(path(QStringLiteral("Kopi_StartListe.txt")))) << out.toStdString();
+    EXPECT_EQ(bytes(QStringLiteral("Klubbmesterskap_StartListe.txt")), before);
+    EXPECT_EQ(err, QStringLiteral("Turneringsfilen er skadet:\nGruppe B: mangler.\n"));
+
+    ASSERT_EQ(run(QStringLiteral("Klubbmesterskap")), 0) << err.toStdString();
+    EXPECT_TRUE(err.startsWith(QStringLiteral("Det finnes en nyere gjenopprettingskopi av turneringen")))
+        << err.toStdString();
+}
+
 }  // namespace

@@ -15,6 +15,8 @@
 #include "../core/FileSizeLimit.h"
 #include "UiTestSupport.h"
 #include "model/ImportLine.h"
+#include "app/StartUp.h"
+#include "model/RecoveryCopy.h"
 #include "ui/CTournamentDlg.h"
 
 namespace {
@@ -257,7 +259,8 @@ TEST_F(MainWindowFiles, CharactersAFileCouldNotGiveAreReportedOnce) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(
         "\xEF\xBB\xBF[Tournament]\r\nName=Sommercup\r\nNumberOfGroups=1\r\n[PlayGroup1]\r\nNoOfPlayers=1\r\n"
-        "FirstName1=\xC3\x85se \xCE\xA9\r\n");
+        "FirstName1=\xC3\x85se \xCE\xA9\r\nSurName1=\r\nClub1=\r\nHCP1=0\r\nSH1=0\r\n"
+        "Results1=0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0\r\n");
     file.close();
     typeName(QStringLiteral("Sommercup"));
     press("openButton");
@@ -271,4 +274,51 @@ TEST_F(MainWindowFiles, CharactersAFileCouldNotGiveAreReportedOnce) {
     QCoreApplication::processEvents();
     EXPECT_EQ(MessageBox::recorded(), QStringList{message.arg(3)});
     tournament().replacedInCourseTable = 0;
+}
+
+// After a crash the organiser is asked about the work left unsaved: Ja restores it, as unsaved
+// work, into the form; Nei sets the copy aside, and a copy that cannot be read is set aside too.
+TEST_F(MainWindowFiles, AfterACrashTheCopyIsRestoredOrSetAsideAsTheOrganiserAnswers) {
+    CTournament crashed(tournament().configFile);
+    crashed.name = "Sommercup";
+    crashed.numberOfGroups = 1;
+    crashed.groups[0].noOfPlayers = 1;
+    crashed.groups[0].players[0].firstName = "Kari";
+    crashed.groups[0].players[0].results[0] = 4;
+    const long long madeAt = 1781000000000;  // 09.06.2026 10:13 UTC
+    const auto writeCopy = [&](const QByteArray& contents) {
+        ASSERT_TRUE(QDir().mkpath(QStringLiteral("data/.gjenoppretting")));
+        QFile copy(QStringLiteral("data/.gjenoppretting/Sommercup.ini"));
+        ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+        copy.write(contents);
+    };
+    const auto setAside = [] {
+        return QDir(QStringLiteral("data/.gjenoppretting")).entryList({QStringLiteral("*.bak")}).size();
+    };
+    writeCopy(QByteArray::fromStdString(recoveryCopyContents(crashed, madeAt)));
+    MessageBox::setNextAnswer(MessageBox::Answer::Yes);
+    offerRecovery(theSession(), window.get());
+    EXPECT_EQ(MessageBox::recorded(),
+              QStringList(QStringLiteral("Teebrook ble ikke avsluttet riktig. Vil du gjenopprette turneringen "
+                                         "«Sommercup» slik den var %1?")
+                              .arg(QString::fromStdString(madeAtText(madeAt)))));
+    EXPECT_EQ(edit("nameEdit")->text(), QStringLiteral("Sommercup"));
+    EXPECT_EQ(tournament().groups[0].players[0].results[0], 4);
+    EXPECT_TRUE(tournament().hasUnsavedChanges());
+
+    theSession().newTournament();
+    MessageBox::clearRecorded();
+    MessageBox::setNextAnswer(MessageBox::Answer::No);
+    offerRecovery(theSession(), window.get());
+    EXPECT_EQ(tournament().name, "");
+    EXPECT_FALSE(QFile::exists(QStringLiteral("data/.gjenoppretting/Sommercup.ini")));
+    EXPECT_EQ(setAside(), 1);
+
+    writeCopy("[Tournament]\r\nName=Sommercup\r\nNumberOfGr");
+    MessageBox::clearRecorded();
+    offerRecovery(theSession(), window.get());
+    ASSERT_EQ(MessageBox::recorded().size(), 1);
+    EXPECT_TRUE(MessageBox::recorded()[0].startsWith(QStringLiteral("Gjenopprettingskopien"))) << MessageBox::recorded()[0].toStdString();
+    EXPECT_EQ(tournament().name, "");
+    EXPECT_EQ(setAside(), 2);
 }

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "TestCourseTable.h"
 #include "UiTestSupport.h"
 #include "print/TextCodec.h"
 #include "scoring/ScoreCard.h"
@@ -127,6 +128,7 @@ TEST_F(UiTest, WholeSetUpFromAnEmptyTournamentToSavedFileAndStartList) {
         QStringLiteral("NumberOfGroups=2"),
         QStringLiteral("[Pitch]"),
         QStringLiteral("Name=Testbanen"),
+    }) + QByteArray(TestbanenCourseSection) + windowsText({
         QStringLiteral("[PlayGroup1]"),
         QStringLiteral("Group=1"),
         QStringLiteral("PlayForm=1"),

@@ -1,10 +1,13 @@
 // The tournament session: each operation announces what it changed once, and an equal value
 // changes and announces nothing.
 
+#include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <functional>
 
 #include "UiTestSupport.h"
+#include "app/RecoveryKeeper.h"
 
 namespace {
 
@@ -95,4 +98,38 @@ TEST_F(TournamentSessionTest, ACourseTableSavedKeepsTheTournamentsChangesUnsaved
     theSession().reloadCourseTable();
     EXPECT_EQ(reloaded.count(), 1);
     EXPECT_TRUE(theTournament().hasUnsavedChanges()) << "closing must still ask to save";
+}
+
+// The recovery copy follows the tournament while it holds unsaved work, and goes once the work is
+// saved or given up for a new tournament.
+TEST_F(TournamentSessionTest, TheRecoveryCopyFollowsUnsavedWorkAndGoesWithASaveOrANewTournament) {
+    QTemporaryDir work;
+    const std::string folder = work.filePath(QStringLiteral("copies")).toStdString();
+    RecoveryKeeper keeper(theSession(), folder);
+    const auto copyOf = [&](const char* name) {
+        QFile copy(QString::fromStdString(folder) + u'/' + QString::fromLatin1(name));
+        return copy.open(QIODevice::ReadOnly) ? copy.readAll().toStdString() : std::string("<none>");
+    };
+    theSession().setNumberOfGroups(1);
+    theSession().setNoOfPlayers(0, 1);
+    theSession().setStrokes(0, 0, 0, 4);
+    keeper.flush();
+    EXPECT_NE(copyOf("Uten navn.ini").find("[Recovery]"), std::string::npos);
+    theSession().setName("Sommercup");
+    keeper.flush();
+    EXPECT_EQ(copyOf("Uten navn.ini"), "<none>");
+    CTournament restored(theTournament().configFile);
+    ASSERT_TRUE(restored.restore(copyOf("Sommercup.ini"), ""));
+    EXPECT_EQ(restored.storedForm(), theTournament().storedForm());
+    EXPECT_TRUE(restored.hasUnsavedChanges());
+
+    ASSERT_TRUE(theSession().save(work.filePath(QStringLiteral("Sommercup.ini")).toStdString()));
+    keeper.flush();
+    EXPECT_EQ(copyOf("Sommercup.ini"), "<none>");
+    theSession().setStrokes(0, 0, 1, 5);
+    keeper.flush();
+    EXPECT_NE(copyOf("Sommercup.ini"), "<none>");
+    theSession().newTournament();
+    keeper.flush();
+    EXPECT_EQ(copyOf("Sommercup.ini"), "<none>");
 }
