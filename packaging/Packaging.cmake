@@ -11,6 +11,8 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/teebrook.desktop DESTINATION ${CMAKE_INS
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/teebrook.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${PROJECT_SOURCE_DIR}/config/TeebrookConfig.ini DESTINATION ${CMAKE_INSTALL_DATADIR}/teebrook)
+# GPL-3.0-or-later, as linking Qt HttpServer (GPL-3.0-only) asks (README.md, "Licence").
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME copyright)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME teebrook)
@@ -25,6 +27,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 # The Qt 6 libraries come from the program's own links; the platform plugins are loaded at
 # run time, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

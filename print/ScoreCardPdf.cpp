@@ -73,16 +73,21 @@ private:
         p.fillRect(box(MarginMm, y, innerWidth(), height), Green);
         p.setPen(Qt::white);
         setFont(13, true);
-        text(box(MarginMm + 3, y + 1, innerWidth() - 35, 8), toQString(card.tournamentName));
+        // Room on the right for the phones' code beside the date, when the group has one.
+        const double rightWidth = card.groupCode.empty() ? 30 : 58;
+        text(box(MarginMm + 3, y + 1, innerWidth() - rightWidth - 5, 8), toQString(card.tournamentName));
         setFont(10);
-        text(box(MarginMm + innerWidth() - 33, y + 1, 30, 8), toQString(card.date), Qt::AlignRight | Qt::AlignVCenter);
+        QString dated = toQString(card.date);
+        if (!card.groupCode.empty()) dated.prepend(QStringLiteral("Kode: %1   ").arg(toQString(card.groupCode)));
+        text(box(MarginMm + innerWidth() - rightWidth - 3, y + 1, rightWidth, 8), dated,
+             Qt::AlignRight | Qt::AlignVCenter);
         setFont(8.5);
         const QString course =
             QStringLiteral("Bane: %1   Tee: %2").arg(toQString(card.courseName), toQString(card.teeName));
         text(box(MarginMm + 3, y + 9, innerWidth() - 6, 6.5), course);
-        QString group = QStringLiteral("Gruppe: %1   %2, %3")
-                            .arg(toQString(card.groupName), toQString(card.className), toQString(card.playFormName));
-        if (!card.groupCode.empty()) group += QStringLiteral("   Kode: %1").arg(toQString(card.groupCode));
+        const QString group = QStringLiteral("Gruppe: %1   %2, %3")
+                                  .arg(toQString(card.groupName), toQString(card.className),
+                                       toQString(card.playFormName));
         text(box(MarginMm + innerWidth() / 2 - 4, y + 9, innerWidth() / 2 + 1, 6.5), group,
              Qt::AlignRight | Qt::AlignVCenter);
         return y + height;

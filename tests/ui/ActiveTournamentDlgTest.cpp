@@ -14,6 +14,7 @@
 
 #include "PlayTestSupport.h"
 #include "scoring/HoleScore.h"
+#include "scoring/LiveScoring.h"
 #include "ui/CActiveTournamentDlg.h"
 #include "ui/CColorEdit.h"
 #include "ui/CColorStatic.h"
@@ -201,6 +202,27 @@ TEST_F(ActiveTournamentScreen, EveryKeystrokeIsStoredAndRedrawsTheLeaderboard) {
     EXPECT_EQ(board("Points", 2), QStringLiteral("20"));
     EXPECT_EQ(cell(2, 2)->text(), QStringLiteral("15"));
     EXPECT_EQ(cellColour(2, 2), Other);
+}
+
+// Live scoring: a phone's stroke shows as it comes; filling the fields for a chosen player is the
+// program's doing, typing is the organiser's, and the organiser's stroke stands over the phones'.
+TEST_F(ActiveTournamentScreen, APhonesStrokeShowsAndTheOrganisersTypedStrokeStandsOverIt) {
+    setUpTwoGroups();
+    open();
+    const auto phone = [](int strokes, long long seq) {
+        return theSession().applyScoreEntry({0, 2, 4, EntryRole::Marker, strokes, seq, "phone"});
+    };
+    phone(5, 1);
+    choosePlayer(2);
+    EXPECT_EQ(hole(4), QStringLiteral("5"));
+    EXPECT_EQ(setterOf(player(0, 2), 4), Setter::Marker);
+    phone(6, 2);
+    EXPECT_EQ(hole(4), QStringLiteral("6"));
+    typeHole(4, QStringLiteral("4"));
+    EXPECT_EQ(setterOf(player(0, 2), 4), Setter::Organiser);
+    EXPECT_EQ(phone(7, 3).stored, 4);
+    EXPECT_EQ(hole(4), QStringLiteral("4"));
+    EXPECT_EQ(input("inputTotal"), QStringLiteral("4"));
 }
 
 TEST_F(ActiveTournamentScreen, HoleFieldsTakeScoresFromZeroToThirtyAndRefuseOtherKeystrokes) {

@@ -77,6 +77,13 @@ TEST_F(ScoreCardButton, WritesACardPerPlayerWithHandicapsAndDotsPerHole) {
 
     const QString pdf = QDir::current().absoluteFilePath(QStringLiteral("Vårcup_Scorekort.pdf"));
     ASSERT_TRUE(QFile::exists(pdf));
+    // The phones' codes are drawn for the cards, once: printing again keeps them.
+    const std::string code = tournament().groups[0].code;
+    EXPECT_EQ(code.size(), CodeLength);
+    EXPECT_NE(tournament().groups[1].code, code);
+    MessageBox::clearRecorded();
+    pressScoreCards();
+    EXPECT_EQ(tournament().groups[0].code, code);
     EXPECT_EQ(MessageBox::recorded().join(u'|').toStdString(),
               QStringLiteral("Scorekortene er skrevet til %1.\n\nVil du åpne dem?").arg(pdf).toStdString());
 
@@ -88,8 +95,9 @@ TEST_F(ScoreCardButton, WritesACardPerPlayerWithHandicapsAndDotsPerHole) {
     // gives two strokes on holes 1-2 and one elsewhere; tee "Gul" (128, 70.4, par 72): 36.2 x 128
     // / 113 - 1.6 = 39.405, PH 39, three on holes 1-3 and two elsewhere.
     const std::vector<Expected> cards{
-        {{"Vårcup", "14.03.2026", "Testbanen", "Tee: Rød", "Gruppe: Morgen", "Herre, Slagspill", "Åse Ødegård",
-          "Blå GK", "0.4", "Spillerens signatur", "Markørens signatur"},
+        {{"Vårcup", "14.03.2026", "Testbanen", "Tee: Rød", "Gruppe: Morgen", "Herre, Slagspill",
+          "Kode: " + QString::fromStdString(code), "Åse Ødegård", "Blå GK", "0.4", "Spillerens signatur",
+          "Markørens signatur"},
          dots({{18, 0}})},
         {{"Per Berg", "20.0", "20"}, dots({{2, 2}, {16, 1}})},
         {{"Gruppe: Ettermiddag", "Tee: Gul", "Dame, Stableford", "Kari Lie", "36.2", "39"}, dots({{3, 3}, {15, 2}})},
