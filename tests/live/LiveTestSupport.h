@@ -99,16 +99,12 @@ private:
         while (buffered_.size() < end + 4 + length && readMore()) {}
         answer.body = buffered_.substr(end + 4, length);
         buffered_.erase(0, std::min(buffered_.size(), end + 4 + length));
-        if (answer.headers.find("Connection: close") != std::string::npos) close();
         return answer;
     }
 
     static std::size_t contentLength(const std::string& headers) {
-        for (const char* name : {"Content-Length: ", "content-length: "}) {
-            const std::size_t at = headers.find(name);
-            if (at != std::string::npos) return std::strtoul(headers.c_str() + at + 16, nullptr, 10);
-        }
-        return 0;
+        const std::size_t at = headers.find("Content-Length: ");
+        return at == std::string::npos ? 0 : std::strtoul(headers.c_str() + at + 16, nullptr, 10);
     }
 
     int port_;
@@ -191,10 +187,6 @@ public:
     }
 
     std::string file(const std::string& name) const { return (folder_ / name).string(); }
-    std::string fileText(const std::string& name) const {
-        std::ifstream in(folder_ / name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
     int port() const { return port_; }
     const std::string& code(int group) const { return codes_[group]; }
     int groups() const { return groups_; }
