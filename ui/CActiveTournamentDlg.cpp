@@ -366,8 +366,13 @@ void CActiveTournamentDlg::onHoleChanged(int k) {
     if (chosenPlayer) {
         // The session announces a changed stroke, and onStrokesStored redraws. Filling the fields
         // for a chosen player is the program's own doing; anything else is the organiser's edit.
-        if (fillingHoleFields) theSession().setStrokes(currentGroup, chosenPosition, k, value);
-        else theSession().setStrokesByOrganiser(currentGroup, chosenPosition, k, value);
+        if (fillingHoleFields) {
+            theSession().setStrokes(currentGroup, chosenPosition, k, value);
+        } else {
+            holeBeingTyped = k;
+            theSession().setStrokesByOrganiser(currentGroup, chosenPosition, k, value);
+            holeBeingTyped = -1;
+        }
         return;
     }
     // Nobody to store for: a typed score is taken away again, other texts stay.
@@ -385,7 +390,8 @@ int CActiveTournamentDlg::holeEntry(int k) const {
 // it; a hole field of the chosen player that reads otherwise is given the stored stroke.
 void CActiveTournamentDlg::onStrokesStored(int group, int player, int hole) {
     if (group != currentGroup) return;
-    if (player == chosenPosition && chosenPlayer && holeEntry(hole) != chosenPlayer->results[hole]) {
+    if (player == chosenPosition && chosenPlayer && hole != holeBeingTyped &&
+        holeEntry(hole) != chosenPlayer->results[hole]) {
         const QSignalBlocker quiet(holeEdits[hole]);
         holeEdits[hole]->setText(numberText(chosenPlayer->results[hole]));
     }

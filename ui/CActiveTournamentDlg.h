@@ -79,6 +79,9 @@ private:
     // While a chosen player's strokes are written into the hole fields, the leaderboard
     // is redrawn once at the end instead of once per field.
     bool fillingHoleFields = false;
+    // The hole the organiser is editing while the edit is stored: its field keeps what is typed
+    // even where the phones' stroke stands again (a cleared field), so typing is never undone.
+    int holeBeingTyped = -1;
 
     QGroupBox* playFrame = nullptr;
     QWidget* scoreArea = nullptr;

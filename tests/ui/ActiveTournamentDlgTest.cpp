@@ -223,6 +223,12 @@ TEST_F(ActiveTournamentScreen, APhonesStrokeShowsAndTheOrganisersTypedStrokeStan
     EXPECT_EQ(phone(7, 3).stored, 4);
     EXPECT_EQ(hole(4), QStringLiteral("4"));
     EXPECT_EQ(input("inputTotal"), QStringLiteral("4"));
+    // Cleared, the phone's stroke stands again, and the field stays as typed until a new stroke.
+    typeHole(4, QString());
+    EXPECT_EQ(hole(4), QString());
+    EXPECT_EQ(input("inputTotal"), QStringLiteral("7"));
+    typeHole(4, QStringLiteral("3"));
+    EXPECT_EQ(player(0, 2).results[4], 3);
 }
 
 TEST_F(ActiveTournamentScreen, HoleFieldsTakeScoresFromZeroToThirtyAndRefuseOtherKeystrokes) {
