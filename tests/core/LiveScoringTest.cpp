@@ -159,8 +159,8 @@ TEST(LiveScoring, TheFileKeepsCodesAndSourcesOnlyOnceThereAndOlderFilesAreTheOrg
     CTournament reopened(folder.file("none.ini"));
     ASSERT_TRUE(reopened.load(path));
     EXPECT_EQ(reopened.groups[0].code, "ABCDEF");
-    EXPECT_EQ(reopened.groups[0].players[1].sources, tournament.groups[0].players[1].sources);
-    EXPECT_EQ(reopened.groups[0].players[0].sources, tournament.groups[0].players[0].sources);
+    for (int p = 0; p < 2; ++p)
+        EXPECT_EQ(reopened.groups[0].players[p].sources, tournament.groups[0].players[p].sources);
     // The same entry after the reopening is a repeat; the organiser's 4 stands over the marker's 6.
     EXPECT_FALSE(applyEntry(reopened, {0, 1, 2, EntryRole::Player, 7, 12, "p.1"}).changed);
     EXPECT_EQ(reopened.groups[0].players[0].results[0], 4);

@@ -79,18 +79,14 @@ private:
     bool readMore() {
         char chunk[8192];
         const ssize_t n = ::recv(fd_, chunk, sizeof chunk, 0);
-        if (n <= 0) return false;
-        buffered_.append(chunk, static_cast<std::size_t>(n));
-        return true;
+        if (n > 0) buffered_.append(chunk, static_cast<std::size_t>(n));
+        return n > 0;
     }
 
     HttpAnswer readAnswer() {
         std::size_t end = 0;
         while ((end = buffered_.find("\r\n\r\n")) == std::string::npos) {
-            if (!readMore()) {
-                close();
-                return {};
-            }
+            if (!readMore()) return close(), HttpAnswer{};
         }
         HttpAnswer answer;
         answer.headers = buffered_.substr(0, end);
