@@ -3,6 +3,7 @@
 
 #include "ini/IniFile.h"
 #include "model/CTournament.h"
+#include "model/HcpLimits.h"
 #include "text/Text.h"
 
 namespace {
@@ -60,6 +61,32 @@ void readGroup(const IniFile& file, int number, CPlayGroup& group) {
     for (int p = 0; p < group.playerCount(); ++p) readPlayer(file, section, p + 1, group.players[p]);
 }
 
+// A group's format is kept only where the type has formats; a "Singel" file keeps its bytes.
+void writeGroupFormat(IniFile& file, int number, const CTournamentInfo& tournament) {
+    const std::string section = numbered("PlayGroup", number);
+    if (formatNamesOfType(tournament.type).empty()) file.removeKey(section, "Format");
+    else file.setValue(section, "Format", formatNameOf(tournament.type, tournament.groups[number - 1].format));
+}
+
+void readGroupFormat(const IniFile& file, int number, CTournamentInfo& tournament) {
+    const std::string format = file.textValue(numbered("PlayGroup", number), "Format");
+    tournament.groups[number - 1].format = formatOfName(tournament.type, format);
+}
+
+// The prize settings are written only when set, and taken away when no longer set.
+void writePrizeSettings(IniFile& file, const CTournamentInfo& tournament) {
+    if (tournament.hcpLimits.empty()) file.removeKey("Tournament", "HcpLimits");
+    else file.setValue("Tournament", "HcpLimits", hcpLimitsText(tournament.hcpLimits));
+    if (!tournament.grossPrize) file.removeKey("Tournament", "GrossPrize");
+    else file.setValue("Tournament", "GrossPrize", "1");
+}
+
+// Limits a damaged file gives that are not ascending numbers 0..54 count as none.
+void readPrizeSettings(const IniFile& file, CTournamentInfo& tournament) {
+    tournament.hcpLimits = readHcpLimits(file.textValue("Tournament", "HcpLimits")).value_or(std::vector<int>{});
+    tournament.grossPrize = file.intValue("Tournament", "GrossPrize") == 1;
+}
+
 // Everything a tournament file holds of the tournament, in the order it is written.
 void writeTournament(IniFile& file, const CTournamentInfo& tournament) {
     file.setValue("Tournament", "Day", text::formatInt(tournament.day));
@@ -68,8 +95,12 @@ void writeTournament(IniFile& file, const CTournamentInfo& tournament) {
     file.setValue("Tournament", "Name", tournament.name);
     file.setValue("Tournament", "Type", tournament.type);
     file.setValue("Tournament", "NumberOfGroups", text::formatInt(tournament.numberOfGroups));
+    writePrizeSettings(file, tournament);
     file.setValue("Pitch", "Name", tournament.pitch.name);
-    for (int g = 0; g < tournament.groupsInUse(); ++g) writeGroup(file, g + 1, tournament.groups[g]);
+    for (int g = 0; g < tournament.groupsInUse(); ++g) {
+        writeGroup(file, g + 1, tournament.groups[g]);
+        writeGroupFormat(file, g + 1, tournament);
+    }
 }
 
 }  // namespace
@@ -126,9 +157,13 @@ files::FileResult CTournament::load(const std::string& path) {
     name = file.textValue("Tournament", "Name");
     type = file.textValue("Tournament", "Type");
     numberOfGroups = settledCount(file.intValue("Tournament", "NumberOfGroups"));
+    readPrizeSettings(file, *this);
     selectPitch(file.textValue("Pitch", "Name"));
     // Groups and players beyond the counts read keep what they held.
-    for (int g = 0; g < groupsInUse(); ++g) readGroup(file, g + 1, groups[g]);
+    for (int g = 0; g < groupsInUse(); ++g) {
+        readGroup(file, g + 1, groups[g]);
+        readGroupFormat(file, g + 1, *this);
+    }
     markSaved();
     return {};
 }
