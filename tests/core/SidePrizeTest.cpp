@@ -1,46 +1,12 @@
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
+#include "ListTestSupport.h"
 #include "model/HcpLimits.h"
 #include "scoring/Handicap.h"
 #include "scoring/SidePrize.h"
 
 namespace {
-
-// Three holes of par 4, stroke index in hole order, one tee of slope 113 whose rating is its
-// par: on so short a course half the index plays, so an index of 2.0 receives one stroke on hole 1.
-class SideTest : public ::testing::Test {
-protected:
-    SideTest() {
-        CPitch& pitch = tournament.pitch;
-        pitch.name = "Bane";
-        pitch.holes = 3;
-        pitch.par = {4, 4, 4};
-        pitch.index = {1, 2, 3};
-        pitch.numberOfTees = 1;
-        pitch.slopeValue[0] = 113;
-        pitch.parValue[0] = 12;
-        pitch.pitchValue[0] = 12.0f;
-    }
-    CPlayGroup& addGroup(const char* type, int format, int playForm) {
-        tournament.type = type;
-        CPlayGroup& group = tournament.groups[tournament.numberOfGroups++];
-        group.format = format;
-        group.playForm = playForm;
-        return group;
-    }
-    static void addPlayer(CPlayGroup& group, const std::string& name, float hcp, std::array<int, 3> strokes) {
-        CPlayer& player = group.players[group.noOfPlayers++];
-        player.firstName = name;
-        player.surName = "X";
-        player.hcp = hcp;
-        std::copy(strokes.begin(), strokes.end(), player.results.begin());
-    }
-
-    CTournamentInfo tournament;
-};
 
 // The tee of the examples: slope 131, rating 71.4, par 72.
 CPitch exampleTee() {
@@ -87,7 +53,7 @@ TEST(SideHandicap, EachOneBallFormatWeighsTheCourseHandicapsLowestFirstAndRounds
 
 // Hand-worked totals. A (0.0): 5 4 6. B (4.0, a stroke on holes 1 and 2): 6 5 4, net 5 4 4.
 // C (0.0): 4 4 4. D (0.0): 3 5 and no strokes on hole 3.
-TEST_F(SideTest, EachFormatScoresItsHolesByItsRule) {
+TEST_F(SideListTest, EachFormatScoresItsHolesByItsRule) {
     struct Case {
         const char* type;
         int format;
@@ -110,9 +76,13 @@ TEST_F(SideTest, EachFormatScoresItsHolesByItsRule) {
         {0.0f, {5, 4, 6}}, {4.0f, {6, 5, 4}}, {0.0f, {4, 4, 4}}, {0.0f, {3, 5, 0}}};
     for (const Case& c : cases) {
         tournament.numberOfGroups = 0;
-        CPlayGroup& group = addGroup(c.type, c.format, c.playForm);
+        CPlayGroup& group = this->group(c.type, c.format, 0, c.playForm);
         group.noOfPlayers = 0;
-        for (int p = 0; p < c.players; ++p) addPlayer(group, "P", players[p].first, players[p].second);
+        for (int p = 0; p < c.players; ++p) {
+            CPlayer& added = addPlayer(group, "P", "By");
+            added.hcp = players[p].first;
+            std::copy(players[p].second.begin(), players[p].second.end(), added.results.begin());
+        }
         const std::vector<SideCompetition> list = buildSidePrizeList(tournament);
         ASSERT_EQ(list.size(), 1u);
         const SideEntry& side = list[0].entries.at(0);
@@ -132,23 +102,23 @@ std::vector<std::string> shown(const std::vector<SideCompetition>& list) {
     return rows;
 }
 
-TEST_F(SideTest, PairsOfAllGroupsRankWithCountbackAndAPlayerAloneComesLast) {
-    CPlayGroup& first = addGroup("Par", 0, StrokePlay);
-    addPlayer(first, "Ola", 0.0f, {5, 4, 4});
-    addPlayer(first, "Per", 0.0f, {6, 6, 6});
-    addPlayer(first, "Liv", 0.0f, {4, 4, 4});
-    CPlayGroup& second = addGroup("Par", 0, StrokePlay);
-    addPlayer(second, "Kari", 0.0f, {4, 4, 5});
-    addPlayer(second, "Jon", 0.0f, {});
-    addPlayer(second, "Siv", 0.0f, {4, 5, 4});
-    addPlayer(second, "Tor", 0.0f, {6, 6, 6});
+TEST_F(SideListTest, PairsOfAllGroupsRankWithCountbackAndAPlayerAloneComesLast) {
+    CPlayGroup& first = group("Par", 0, 0, StrokePlay);
+    player(first, "Ola", 0.0f, {5, 4, 4});
+    player(first, "Per", 0.0f, {6, 6, 6});
+    player(first, "Liv", 0.0f, {4, 4, 4});
+    CPlayGroup& second = group("Par", 0, 0, StrokePlay);
+    player(second, "Kari", 0.0f, {4, 4, 5});
+    player(second, "Jon", 0.0f, {});
+    player(second, "Siv", 0.0f, {4, 5, 4});
+    player(second, "Tor", 0.0f, {6, 6, 6});
     EXPECT_EQ(shown(buildSidePrizeList(tournament)),
-              (std::vector<std::string>{"Dame Bestball", "Ola X / Per X 1 ", "Siv X / Tor X 1 delt",
-                                        "Kari X / Jon X 3 siste hull", "Liv X 0 "}));
+              (std::vector<std::string>{"Dame Bestball", "Ola By / Per By 1 ", "Siv By / Tor By 1 delt",
+                                        "Kari By / Jon By 3 siste hull", "Liv By 0 "}));
 }
 
 // Ola 12.0 and Per 12.1 both go round in 12 gross (4 4 4 and 5 3 4), Kari 30.0 in 15.
-TEST_F(SideTest, LimitsSplitAtTheLowerClassAndBestGrossFollowsEachStrokePlayList) {
+TEST_F(SideListTest, LimitsSplitAtTheLowerClassAndBestGrossFollowsEachStrokePlayList) {
     struct Case {
         std::vector<int> limits;
         bool gross;
@@ -161,11 +131,10 @@ TEST_F(SideTest, LimitsSplitAtTheLowerClassAndBestGrossFollowsEachStrokePlayList
          true,
          {"Herre B: Ola 1", "Herre B Brutto: Ola 1", "Herre C: Kari 1, Per 2", "Herre C Brutto: Per 1, Kari 2"}},
     };
-    CPlayGroup& group = addGroup("Singel", 0, StrokePlay);
-    group.groupClass = 1;
-    addPlayer(group, "Ola", 12.0f, {4, 4, 4});
-    addPlayer(group, "Per", 12.1f, {5, 3, 4});
-    addPlayer(group, "Kari", 30.0f, {5, 5, 5});
+    CPlayGroup& herre = group("Singel", 0, 1, StrokePlay);
+    player(herre, "Ola", 12.0f, {4, 4, 4});
+    player(herre, "Per", 12.1f, {5, 3, 4});
+    player(herre, "Kari", 30.0f, {5, 5, 5});
     for (const Case& c : cases) {
         tournament.hcpLimits = c.limits;
         tournament.grossPrize = c.gross;

@@ -19,6 +19,7 @@
 
 #include "UiTestSupport.h"
 #include "model/CourseTableFile.h"
+#include "print/ScoreCardPdf.h"
 #include "scoring/Handicap.h"
 #include "ui/CActiveTournamentDlg.h"
 #include "ui/CClubhouseBoardDlg.h"
@@ -259,4 +260,22 @@ TEST_F(Screenshots, ClubhouseBoard) {
     board.setGeometry(QApplication::primaryScreen()->geometry());
     const QSize size = QApplication::primaryScreen()->geometry().size();
     save(board, QStringLiteral("resultattavle_%1x%2").arg(size.width()).arg(size.height()).toLatin1().constData());
+}
+
+TEST_F(Screenshots, PairsOnTheRegisterScreenTheBoardAndTheCards) {
+    // The same players as pairs: Greensome in the first group, better ball in the second.
+    fillTournament();
+    enterStrokes(18);
+    CTournament& t = tournament();
+    t.type = "Par";
+    t.groups[0].format = 1;
+    t.groups[1].format = 0;
+    CRegisterGroupDlg one(0);
+    save(one, "registrer_par");
+    CClubhouseBoardDlg board;
+    board.resize(1366, 768);
+    save(board, "resultattavle_par");
+    QFile cards(QDir(outputFolder).filePath(QStringLiteral("scorekort_par.pdf")));
+    ASSERT_TRUE(cards.open(QIODevice::WriteOnly));
+    cards.write(renderScoreCardsPdf(buildScoreCards(t)));
 }
