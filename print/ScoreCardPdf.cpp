@@ -94,7 +94,10 @@ private:
         p.drawRect(box(MarginMm, y, innerWidth(), height));
         setFont(7);
         p.setPen(Qt::darkGray);
-        text(box(MarginMm + 2, y + 0.5, 40, 4), QStringLiteral("Spiller"));
+        // Pairs and teams see their format where the card names its players.
+        QString caption = card.sidePlayers.empty() ? QStringLiteral("Spiller") : QStringLiteral("Spillere");
+        if (!card.formatName.empty()) caption += QStringLiteral(" – ") + toQString(card.formatName);
+        text(box(MarginMm + 2, y + 0.5, 60, 4), caption);
         text(box(MarginMm + innerWidth() - 62, y + 0.5, 20, 4), QStringLiteral("HCP"));
         text(box(MarginMm + innerWidth() - 38, y + 0.5, 36, 4), QStringLiteral("Spillehandicap"));
         p.setPen(Ink);

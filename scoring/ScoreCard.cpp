@@ -56,6 +56,7 @@ ScoreCard buildScoreCard(const CTournamentInfo& tournament, int g, int p) {
     card.groupName = group.groupName;
     card.className = className(group.groupClass);
     card.playFormName = playFormName(group.playForm);
+    card.formatName = formatNameOf(tournament.type, group.format);
     card.firstName = player.firstName;
     card.surName = player.surName;
     card.club = player.club;

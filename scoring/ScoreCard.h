@@ -33,6 +33,7 @@ struct ScoreCard {
     std::string groupName;
     std::string_view className;
     std::string_view playFormName;
+    std::string_view formatName;  // the group's format in pairs and teams; empty for "Singel"
     std::string firstName;
     std::string surName;
     std::string club;

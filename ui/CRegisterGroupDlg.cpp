@@ -21,10 +21,13 @@ namespace {
 
 const QString MissingTeeMessage = QStringLiteral("Gruppens tee finnes ikke på valgt bane. Velg tee i Opprett grupper.");
 
-// "Gruppe: <class> (<play form>) <group name>"
-QString frameCaption(const CPlayGroup& group) {
+// "Gruppe: <class> (<play form>) <group name>", the format after the play form in pairs and teams.
+QString frameCaption(const CTournamentInfo& tournament, const CPlayGroup& group) {
     std::string caption("Gruppe: ");
-    caption.append(className(group.groupClass)).append(" (").append(playFormName(group.playForm)).append(") ");
+    caption.append(className(group.groupClass)).append(" (").append(playFormName(group.playForm));
+    const std::string_view format = formatNameOf(tournament.type, group.format);
+    if (!format.empty()) caption.append(", ").append(format);
+    caption.append(") ");
     caption.append(group.groupName);
     // A "&" in a frame title marks a shortcut; the caption shows it as it is.
     return toQString(caption).replace(QLatin1Char('&'), QStringLiteral("&&"));
@@ -75,6 +78,7 @@ void CRegisterGroupDlg::buildForm() {
                                       hcpEdits[row],       shEdits[row],      playingHandicapEdits[row]};
         for (int column = 0; column < cells.size(); ++column) grid->addWidget(cells[column], row + 1, column);
         sideEdits[row] = makeEdit(numbered("sideEdit", row + 1), groupFrame, {.minimumLetters = 3});
+        sideEdits[row]->setMaximumWidth(sideEdits[row]->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 5);
         makeReadOnly(sideEdits[row]);
         sideEdits[row]->setFocusPolicy(Qt::ClickFocus);
         grid->addWidget(sideEdits[row], row + 1, sideColumn);
@@ -120,7 +124,7 @@ const CPlayGroup* CRegisterGroupDlg::group() const {
 void CRegisterGroupDlg::showGroup() {
     const CPlayGroup* shown = group();
     const int players = shown ? shown->playerCount() : 0;
-    if (shown) groupFrame->setTitle(frameCaption(*shown));
+    if (shown) groupFrame->setTitle(frameCaption(theTournament(), *shown));
     for (int row = 0; row < MaxPlayers; ++row) {
         if (row < players) {
             showPlayer(row);
