@@ -187,6 +187,11 @@ void CCreateGroupsDlg::disableRow(int row) {
 
 void CCreateGroupsDlg::onNameChanged(int row) { theSession().setGroupName(row, fieldText(nameEdits[row])); }
 
+void CCreateGroupsDlg::done(int result) {
+    if (hcpLimitsEdit->isModified()) onHcpLimitsEdited();
+    QDialog::done(result);
+}
+
 // Limits that cannot be read are refused and the stored ones shown again.
 void CCreateGroupsDlg::onHcpLimitsEdited() {
     const std::optional<std::vector<int>> limits = readHcpLimits(fieldText(hcpLimitsEdit));
@@ -196,6 +201,7 @@ void CCreateGroupsDlg::onHcpLimitsEdited() {
         MessageBox::warning(this, toQString(hcpLimitsMessage()));
     }
     showPrizeSettings();
+    hcpLimitsEdit->setModified(false);
 }
 
 void CCreateGroupsDlg::onPlayerCountChanged(int row) {

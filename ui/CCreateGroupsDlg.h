@@ -20,6 +20,10 @@ class CCreateGroupsDlg : public QDialog {
 public:
     explicit CCreateGroupsDlg(QWidget* parent = nullptr);
 
+protected:
+    // Limits typed and not yet left are taken too when the window closes, Escape included.
+    void done(int result) override;
+
 private:
     void buildForm();
     void buildRow(int row, QGridLayout* grid, QWidget* frame);
