@@ -121,7 +121,7 @@ std::size_t hcpClassOf(const std::vector<int>& limits, float hcp) {
 
 // The competition, ranked, or its handicap classes, each followed by its best-gross list.
 void addRankedCompetitions(const CTournamentInfo& tournament, const PrizeCompetition& competition,
-                           std::vector<RankedEntry> scored, std::vector<PrizeCompetition>& out) {
+                           const std::vector<RankedEntry>& scored, std::vector<PrizeCompetition>& out) {
     const int n = tournament.pitch.holesThatCount();
     // Classes and best gross are prizes of individual tournaments only.
     const bool singles = sideSizeOfType(tournament.type) == 1;
@@ -224,6 +224,6 @@ std::vector<PrizeCompetition> buildPrizeList(const CTournamentInfo& tournament) 
     }
     std::vector<PrizeCompetition> ranked;
     for (std::size_t c = 0; c < competitions.size(); ++c)
-        addRankedCompetitions(tournament, competitions[c], std::move(scored[c]), ranked);
+        addRankedCompetitions(tournament, competitions[c], scored[c], ranked);
     return ranked;
 }

@@ -114,20 +114,23 @@ RankedSide scoreSide(const CTournamentInfo& tournament, int g, const std::vector
         entry.status = sideSize == 2 ? PrizeStatus::WithoutPartner : PrizeStatus::WithoutTeam;
         return ranked;
     }
+    const int n = tournament.pitch.holesThatCount();
+    // The strokes typed stand also when the side has no handicap, as a player's gross does.
+    if (competition.oneBall) {
+        for (int hole = 0; hole < n; ++hole) entry.gross += strokesOn(group.players[players.front()], hole);
+    }
     const std::optional<std::vector<Ball>> balls = ballsOf(tournament, group, players, competition.oneBall, entry);
     if (!balls) {
         entry.playingHandicaps.clear();
         entry.status = PrizeStatus::NoTee;
         return ranked;
     }
-    const int n = tournament.pitch.holesThatCount();
     // A pair counts its better ball, a team its best two (a team of two both).
     const std::size_t counting = competition.oneBall || sideSize == 2 ? 1 : 2;
     const HoleScores scores = holeScores(*balls, counting, tournament.pitch, competition.stableford);
     for (int hole = 0; hole < n; ++hole) {
         if (scores[hole]) ++entry.holesScored;
         entry.total += scores[hole].value_or(0);
-        if (competition.oneBall) entry.gross += strokesOn(*balls->front().player, hole);
     }
     if (holesWithStrokes(*balls, n) == 0) entry.status = PrizeStatus::NotStarted;
     else if (!competition.stableford && entry.holesScored < n) entry.status = PrizeStatus::NotCompleted;
