@@ -736,3 +736,38 @@ TEST_F(TournamentFileTest, KnowsItsOwnFileAndWhichChangesASaveWouldKeep) {
     EXPECT_FALSE(second.replacesAnotherTournament(stored)) << "opened from it";
     EXPECT_FALSE(second.hasUnsavedChangesBesidesName());
 }
+
+TEST_F(TournamentFileTest, FormatsAndPrizeSettingsAreKeptOnlyWhereTheyApply) {
+    CTournament tournament(configPath());
+    fillTwoGroups(tournament);
+    tournament.type = "Par";
+    tournament.groups[0].format = 3;
+    tournament.hcpLimits = {120, 245};
+    tournament.grossPrize = true;
+    const std::string path = folder.file("data/Sommercup.ini");
+    ASSERT_TRUE(tournament.save(path));
+    std::string expected = TwoGroupsFile;
+    expected.replace(expected.find("Type=Singel"), 11, "Type=Par");
+    expected.insert(expected.find("[Pitch]"), "HcpLimits=12.0 24.5\r\nGrossPrize=1\r\n");
+    expected.insert(expected.find("[PlayGroup2]"), "Format=Scramble\r\n");
+    expected += "Format=Bestball\r\n";
+    EXPECT_EQ(TempFolder::read(path), expected);
+
+    CTournament loaded(configPath());
+    ASSERT_TRUE(loaded.load(path));
+    EXPECT_EQ(loaded.groups[0].format, 3);
+    EXPECT_EQ(loaded.hcpLimits, (std::vector<int>{120, 245}));
+    EXPECT_TRUE(loaded.grossPrize);
+
+    // Unset again, the keys leave the file, and a format the type lacks reads as its first.
+    tournament.type = "Singel";
+    tournament.hcpLimits.clear();
+    tournament.grossPrize = false;
+    ASSERT_TRUE(tournament.save(path));
+    EXPECT_EQ(TempFolder::read(path), TwoGroupsFile);
+    folder.write("data/Lag.ini", lines({"[Tournament]", "Type=Lag", "NumberOfGroups=1", "HcpLimits=24 12",
+                                        "[PlayGroup1]", "Format=Bestball"}));
+    ASSERT_TRUE(loaded.load(folder.file("data/Lag.ini")));
+    EXPECT_EQ(loaded.groups[0].format, 0);
+    EXPECT_TRUE(loaded.hcpLimits.empty());
+}
