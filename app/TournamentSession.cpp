@@ -54,6 +54,14 @@ void TournamentSession::selectCourse(std::string_view name) {
     if (!(tournament_.pitch == before)) emit headerChanged(TournamentField::Course);
 }
 
+void TournamentSession::setHcpLimits(const std::vector<int>& limits) {
+    store(tournament_.hcpLimits, limits, [this] { emit headerChanged(TournamentField::HcpLimits); });
+}
+
+void TournamentSession::setGrossPrize(bool on) {
+    store(tournament_.grossPrize, on, [this] { emit headerChanged(TournamentField::GrossPrize); });
+}
+
 void TournamentSession::storeGroup(int group, int CPlayGroup::*field, int value) {
     if (CPlayGroup* target = groupAt(group)) store(target->*field, value, [&] { emit groupChanged(group); });
 }
@@ -74,6 +82,8 @@ void TournamentSession::setAllowance(int group, int allowance) {
 void TournamentSession::setNoOfPlayers(int group, int count) {
     storeGroup(group, &CPlayGroup::noOfPlayers, settledCount(count));
 }
+
+void TournamentSession::setFormat(int group, int format) { storeGroup(group, &CPlayGroup::format, format); }
 
 void TournamentSession::setTee(int group, int tee) { storeGroup(group, &CPlayGroup::tee, tee); }
 

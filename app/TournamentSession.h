@@ -7,6 +7,7 @@
 #include <QObject>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ini/FileSystem.h"
 #include "model/CTournament.h"
@@ -14,7 +15,7 @@
 #include "scoring/LiveScoring.h"
 
 // The header fields of a tournament a screen can change.
-enum class TournamentField { Day, Month, Year, Name, Type, NumberOfGroups, Course };
+enum class TournamentField { Day, Month, Year, Name, Type, NumberOfGroups, Course, HcpLimits, GrossPrize };
 
 class TournamentSession : public QObject {
     Q_OBJECT
@@ -34,6 +35,9 @@ public:
     void setNumberOfGroups(int count);
     // Takes the course of that name from the course table as the tournament's course.
     void selectCourse(std::string_view name);
+    // The index limits of the handicap classes, in tenths (see readHcpLimits); none to split nothing.
+    void setHcpLimits(const std::vector<int>& limits);
+    void setGrossPrize(bool on);
 
     // A group's settings, for a group position 0..8; other positions change nothing. The
     // allowance is an index of AllowanceNames (one outside the table changes nothing); the
@@ -44,6 +48,8 @@ public:
     void setNoOfPlayers(int group, int count);
     void setTee(int group, int tee);
     void setGroupName(int group, const std::string& name);
+    // The position of the group's format among the formats of the tournament's type.
+    void setFormat(int group, int format);
 
     // A player's texts, for a player position 0..8 of a group position 0..8.
     void setFirstName(int group, int player, const std::string& text);

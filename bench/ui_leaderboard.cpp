@@ -8,8 +8,8 @@
 // and says so in the label). Every keystroke is timed on its own (manual timing), so the run
 // reports the median and the 99th percentile of single keystrokes as counters.
 
-#include "app/RecoveryKeeper.h"
 #include <benchmark/benchmark.h>
+#include "app/RecoveryKeeper.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

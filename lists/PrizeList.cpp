@@ -6,6 +6,7 @@
 #include "lists/Lists.h"
 #include "model/CTournament.h"
 #include "scoring/Prize.h"
+#include "scoring/SidePrize.h"
 #include "text/Encoding.h"
 #include "text/Text.h"
 
@@ -15,6 +16,8 @@ namespace {
 
 constexpr std::string_view CsvHeader =
     "Klasse;Spilleform;Plass;Fornavn;Etternavn;Klubb;Gruppe;Brutto;Spillehandicap;Netto;Poeng;Avgjort";
+constexpr std::string_view SideCsvHeader =
+    "Klasse;Spilleform;Format;Plass;Spillere;Gruppe;Brutto;Spillehandicap;Netto;Poeng;Avgjort";
 constexpr std::string_view ByteOrderMark = text::Utf8ByteOrderMark;
 constexpr std::string_view ColumnGap = "  ";
 
@@ -62,6 +65,55 @@ PrizeTable competitionTable(const PrizeCompetition& competition) {
                               text::withoutLineBreaks(entry.club), text::withoutLineBreaks(entry.groupName),
                               started ? text::formatInt(entry.gross) : std::string(), playingHandicapText(entry),
                               scored ? text::formatInt(score) : std::string(), std::string(decidedText(entry))});
+    }
+    return table;
+}
+
+std::string sideCompetitionTitle(const SideCompetition& competition) {
+    return text::joined(competition.className, " – "_cp1252, competition.playFormName, " – "_cp1252,
+                        competition.formatName);
+}
+
+// What a side row shows of its figures, by the same rules as a player's row.
+struct SideFigures {
+    std::string place, gross, handicap, net, points, decided;
+};
+
+SideFigures sideFigures(const SideCompetition& competition, const SideEntry& entry) {
+    SideFigures figures;
+    if (entry.status == PrizeStatus::WithoutPartner || entry.status == PrizeStatus::WithoutTeam) {
+        figures.decided = prizeStatusText(entry.status);
+        return figures;
+    }
+    figures.place = entry.place > 0 ? text::formatInt(entry.place) : std::string();
+    if (competition.oneBall) figures.gross = text::formatInt(entry.gross);
+    for (const int handicap : entry.playingHandicaps) {
+        if (!figures.handicap.empty()) figures.handicap += '/';
+        figures.handicap += text::formatInt(handicap);
+    }
+    const bool started = entry.status != PrizeStatus::NotStarted && entry.status != PrizeStatus::NoTee;
+    const bool unfinished = entry.status == PrizeStatus::NotCompleted;
+    if (started && !competition.stableford && !unfinished) figures.net = text::formatInt(entry.total);
+    if (started && competition.stableford) figures.points = text::formatInt(entry.total);
+    figures.decided = entry.status == PrizeStatus::Ranked ? entry.working : prizeStatusText(entry.status);
+    return figures;
+}
+
+PrizeTable sideCompetitionTable(const SideCompetition& competition) {
+    PrizeTable table;
+    table.title = sideCompetitionTitle(competition);
+    table.columns = {{"Plass", true},   {"Spillere", false}, {"Gruppe", false},
+                     {"Brutto", true},  {"Sp.hcp", true},    {competition.stableford ? "Poeng" : "Netto", true},
+                     {"Avgjort", false}};
+    for (const SideEntry& entry : competition.entries) {
+        const SideFigures figures = sideFigures(competition, entry);
+        // The notice board shows a stroke-play total so far, as it does for a player.
+        const bool alone = entry.status == PrizeStatus::WithoutPartner || entry.status == PrizeStatus::WithoutTeam;
+        const bool started = !alone && entry.status != PrizeStatus::NotStarted && entry.status != PrizeStatus::NoTee;
+        table.rows.push_back({figures.place, text::withoutLineBreaks(entry.playersText()),
+                              text::withoutLineBreaks(entry.groupName),
+                              entry.status == PrizeStatus::NotStarted ? std::string() : figures.gross, figures.handicap,
+                              started ? text::formatInt(entry.total) : std::string(), figures.decided});
     }
     return table;
 }
@@ -121,6 +173,22 @@ std::string csvLine(const PrizeCompetition& competition, const PrizeEntry& entry
     return line + "\r\n";
 }
 
+std::string sideCsvLine(const SideCompetition& competition, const SideEntry& entry) {
+    const SideFigures figures = sideFigures(competition, entry);
+    return text::joined(csvField(competition.className), ";", csvField(competition.playFormName), ";",
+                        csvField(competition.formatName), ";", figures.place, ";", csvField(entry.playersText()), ";",
+                        csvField(entry.groupName), ";", figures.gross, ";", figures.handicap, ";", figures.net, ";",
+                        figures.points, ";", csvField(figures.decided), "\r\n");
+}
+
+std::string sidePrizeListCsv(const CTournamentInfo& tournament) {
+    std::string result = text::joined(ByteOrderMark, SideCsvHeader, "\r\n");
+    for (const SideCompetition& competition : buildSidePrizeList(tournament)) {
+        for (const SideEntry& entry : competition.entries) result += sideCsvLine(competition, entry);
+    }
+    return result;
+}
+
 }  // namespace
 
 PrizeListDocument prizeListDocument(const CTournamentInfo& tournament) {
@@ -130,6 +198,11 @@ PrizeListDocument prizeListDocument(const CTournamentInfo& tournament) {
     document.date = dateText(tournament);
     document.course = text::withoutLineBreaks(tournament.pitch.name) + ", " +
                       text::formatInt(tournament.pitch.holesThatCount()) + " hull";
+    if (playsSides(tournament)) {
+        for (const SideCompetition& competition : buildSidePrizeList(tournament))
+            document.tables.push_back(sideCompetitionTable(competition));
+        return document;
+    }
     for (const PrizeCompetition& competition : buildPrizeList(tournament))
         document.tables.push_back(competitionTable(competition));
     return document;
@@ -146,6 +219,7 @@ std::string prizeListText(const CTournamentInfo& tournament) {
 }
 
 std::string prizeListCsv(const CTournamentInfo& tournament) {
+    if (playsSides(tournament)) return sidePrizeListCsv(tournament);
     std::string result = std::string(ByteOrderMark) + std::string(CsvHeader) + "\r\n";
     for (const PrizeCompetition& competition : buildPrizeList(tournament)) {
         for (const PrizeEntry& entry : competition.entries) result += csvLine(competition, entry);

@@ -9,6 +9,8 @@ void CTournamentInfo::clear() {
     numberOfGroups = 0;
     name.clear();
     type.clear();
+    hcpLimits.clear();
+    grossPrize = false;
     pitch.clear();
     for (CPlayGroup& group : groups) group.clear();
 }

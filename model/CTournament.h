@@ -24,6 +24,11 @@ struct CTournamentInfo {
     std::string type;
     CPitch pitch;
     std::array<CPlayGroup, MaxGroups> groups;
+    // The index limits of the handicap classes, in tenths, ascending, 0..540, at most two;
+    // none when the individual competitions are not split.
+    std::vector<int> hcpLimits;
+    // Whether each individual stroke-play competition gets a best-gross list as well.
+    bool grossPrize = false;
 
     // Date parts and group count to 0, name and type empty, the course copy and the
     // nine groups cleared.

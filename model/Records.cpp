@@ -23,6 +23,30 @@ std::string settledCode(std::string_view code) {
     return isCode ? settled : std::string();
 }
 
+int sideSizeOfType(std::string_view type) {
+    if (type == TournamentTypes[1]) return 2;
+    if (type == TournamentTypes[2]) return 4;
+    return 1;
+}
+
+std::span<const std::string_view> formatNamesOfType(std::string_view type) {
+    if (type == TournamentTypes[1]) return PairFormatNames;
+    if (type == TournamentTypes[2]) return TeamFormatNames;
+    return {};
+}
+
+int formatOfName(std::string_view type, std::string_view name) {
+    const std::span<const std::string_view> names = formatNamesOfType(type);
+    const auto found = std::find(names.begin(), names.end(), name);
+    return found == names.end() ? 0 : static_cast<int>(found - names.begin());
+}
+
+std::string_view formatNameOf(std::string_view type, int format) {
+    const std::span<const std::string_view> names = formatNamesOfType(type);
+    if (names.empty()) return {};
+    return format >= 0 && format < static_cast<int>(names.size()) ? names[format] : names[0];
+}
+
 void CPlayer::clear() {
     firstName.clear();
     surName.clear();
@@ -64,6 +88,7 @@ void CPlayGroup::clear() {
     setAllowance(0);
     noOfPlayers = 0;
     code.clear();
+    format = 0;
     for (CPlayer& player : players) player.clear();
 }
 

@@ -5,6 +5,7 @@
 // tees goes through the limited counts (playerCount, teeCount).
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,10 @@ inline constexpr std::array<std::string_view, 8> AllowanceNames{"1/1", "3/4",  "
 inline constexpr std::array<float, 8> AllowanceFactors{1.0f, 0.75f, 0.5f, 0.25f, 0.0f, 0.95f, 0.90f, 0.85f};
 inline constexpr std::array<int, 8> AllowanceHundredths{100, 75, 50, 25, 0, 95, 90, 85};
 inline constexpr std::array<std::string_view, 3> TournamentTypes{"Singel", "Par", "Lag"};
+// The formats a group of a "Par" or a "Lag" tournament plays; the first is the default.
+inline constexpr std::array<std::string_view, 4> PairFormatNames{"Bestball", "Greensome", "Foursome", "Scramble"};
+inline constexpr std::array<std::string_view, 2> TeamFormatNames{"Beste 2 av 4", "Scramble"};
+inline constexpr int MaxHcpLimits = 2;
 
 // Table entry at `index`, or the empty text when a damaged file gave an index outside the table.
 template <std::size_t N>
@@ -36,6 +41,15 @@ std::string_view tableText(const std::array<std::string_view, N>& table, int ind
 inline std::string_view className(int index) { return tableText(ClassNames, index); }
 inline std::string_view playFormName(int index) { return tableText(PlayFormNames, index); }
 inline std::string_view allowanceName(int index) { return tableText(AllowanceNames, index); }
+
+// Players of a side in tournament type `type`: 2 for "Par", up to 4 for "Lag", else 1 ("Singel").
+int sideSizeOfType(std::string_view type);
+// The formats type `type` offers, in list order; none for "Singel" and any other text.
+std::span<const std::string_view> formatNamesOfType(std::string_view type);
+// The position of `name` among the type's formats; the type's first format for an unknown text.
+int formatOfName(std::string_view type, std::string_view name);
+// The name of format `format` of type `type`; the type's first for a position outside the list.
+std::string_view formatNameOf(std::string_view type, int format);
 
 // A count of groups or of a group's players as the records hold it: 0..9, whatever a file or a
 // field gave.
@@ -125,6 +139,8 @@ struct CPlayGroup {
     int allowance = 0;
     int noOfPlayers = 0;
     int tee = 0;
+    // Position in the formats of the tournament's type (formatNamesOfType); unused for "Singel".
+    int format = 0;
     std::string groupName;
     // The phones' code of the group (live scoring); empty until one is drawn.
     std::string code;

@@ -26,6 +26,12 @@ std::tm localTimeOf(long long madeAt) {
     return local;
 }
 
+std::string pathIn(const std::string& folder, std::string_view name) {
+    std::string path = folder;
+    path.append(1, '/').append(name);
+    return path;
+}
+
 std::string twoDigits(int value) { return (value < 10 ? "0" : "") + text::formatInt(value); }
 
 long long millisecondsIn(std::string_view text) {
@@ -93,7 +99,7 @@ std::string madeAtText(long long madeAt) {
 std::vector<RecoveryCopy> copiesToOffer(const std::string& folder) {
     std::vector<RecoveryCopy> offered;
     for (const std::string& name : files::filesIn(folder, CopySuffix)) {
-        RecoveryCopy copy = readCopy(folder + "/" + name);
+        RecoveryCopy copy = readCopy(pathIn(folder, name));
         if (!copy.readable || isNewerThanSavedFile(copy)) {
             offered.push_back(std::move(copy));
         } else {
@@ -108,7 +114,7 @@ std::vector<RecoveryCopy> copiesToOffer(const std::string& folder) {
 }
 
 bool hasNewerCopy(const std::string& tournamentFile, std::string_view storedName, const std::string& folder) {
-    const RecoveryCopy copy = readCopy(folder + "/" + recoveryCopyName(storedName));
+    const RecoveryCopy copy = readCopy(pathIn(folder, recoveryCopyName(storedName)));
     if (!copy.readable || (!copy.tournamentFile.empty() && copy.tournamentFile != tournamentFile)) return false;
     const std::optional<long long> savedAt = files::modifiedAt(tournamentFile);
     return !savedAt || copy.madeAt > *savedAt;
@@ -189,7 +195,7 @@ void RecoveryCopyWriter::run() {
 }
 
 void RecoveryCopyWriter::perform(const Job& job) {
-    const std::string path = folder_ + "/" + job.fileName;
+    const std::string path = pathIn(folder_, job.fileName);
     files::FileResult result;
     if (job.removal) {
         result = files::removeFileAt(path);

@@ -8,6 +8,7 @@
 #include "ini/IniFile.h"
 #include "model/CTournament.h"
 #include "model/CourseTable.h"
+#include "model/HcpLimits.h"
 #include "text/Text.h"
 
 namespace {
@@ -271,6 +272,32 @@ void checkCourse(const IniFile& file, const CPitch& course, Faults& faults) {
                  "Banen", "par eller indeks mangler.");
 }
 
+// A group's format is kept only where the type has formats; a "Singel" file keeps its bytes.
+void writeGroupFormat(IniFile& file, int number, const CTournamentInfo& tournament) {
+    const std::string section = numbered("PlayGroup", number);
+    if (formatNamesOfType(tournament.type).empty()) file.removeKey(section, "Format");
+    else file.setValue(section, "Format", formatNameOf(tournament.type, tournament.groups[number - 1].format));
+}
+
+void readGroupFormat(const IniFile& file, int number, CTournamentInfo& tournament) {
+    const std::string format = file.textValue(numbered("PlayGroup", number), "Format");
+    tournament.groups[number - 1].format = formatOfName(tournament.type, format);
+}
+
+// The prize settings are written only when set, and taken away when no longer set.
+void writePrizeSettings(IniFile& file, const CTournamentInfo& tournament) {
+    if (tournament.hcpLimits.empty()) file.removeKey("Tournament", "HcpLimits");
+    else file.setValue("Tournament", "HcpLimits", hcpLimitsText(tournament.hcpLimits));
+    if (!tournament.grossPrize) file.removeKey("Tournament", "GrossPrize");
+    else file.setValue("Tournament", "GrossPrize", "1");
+}
+
+// Limits a damaged file gives that are not ascending numbers 0..54 count as none.
+void readPrizeSettings(const IniFile& file, CTournamentInfo& tournament) {
+    tournament.hcpLimits = readHcpLimits(file.textValue("Tournament", "HcpLimits")).value_or(std::vector<int>{});
+    tournament.grossPrize = file.intValue("Tournament", "GrossPrize") == 1;
+}
+
 // Everything a tournament file holds of the tournament, in the order it is written.
 void writeTournament(IniFile& file, const CTournamentInfo& tournament) {
     file.setValue("Tournament", "Day", text::formatInt(tournament.day));
@@ -279,9 +306,13 @@ void writeTournament(IniFile& file, const CTournamentInfo& tournament) {
     file.setValue("Tournament", "Name", tournament.name);
     file.setValue("Tournament", "Type", tournament.type);
     file.setValue("Tournament", "NumberOfGroups", text::formatInt(tournament.numberOfGroups));
+    writePrizeSettings(file, tournament);
     file.setValue("Pitch", "Name", tournament.pitch.name);
     if (holdsACourse(tournament.pitch)) writeCourse(file, tournament.pitch);
-    for (int g = 0; g < tournament.groupsInUse(); ++g) writeGroup(file, g + 1, tournament.groups[g]);
+    for (int g = 0; g < tournament.groupsInUse(); ++g) {
+        writeGroup(file, g + 1, tournament.groups[g]);
+        writeGroupFormat(file, g + 1, tournament);
+    }
 }
 
 }  // namespace
@@ -368,6 +399,7 @@ files::FileResult CTournament::readInto(CTournamentInfo& into, const IniFile& fi
     into.year = file.intValue("Tournament", "Year");
     into.name = file.textValue("Tournament", "Name");
     into.type = file.textValue("Tournament", "Type");
+    readPrizeSettings(file, into);
     const int groups = file.intValue("Tournament", "NumberOfGroups");
     into.numberOfGroups = settledCount(groups);
     faults.check(settledCount(groups) == groups, "Turneringen", "antall grupper er ikke 0 til 9.");
@@ -380,7 +412,10 @@ files::FileResult CTournament::readInto(CTournamentInfo& into, const IniFile& fi
     } else if (!into.pitch.name.empty()) {
         report.courseNotInTable = into.pitch.name;
     }
-    for (int g = 0; g < into.groupsInUse(); ++g) readGroup(file, g, into.groups[g], into.pitch, faults);
+    for (int g = 0; g < into.groupsInUse(); ++g) {
+        readGroup(file, g, into.groups[g], into.pitch, faults);
+        readGroupFormat(file, g + 1, into);
+    }
     return {};
 }
 

@@ -99,16 +99,26 @@ private:
         p.drawRect(box(MarginMm, y, innerWidth(), height));
         setFont(7);
         p.setPen(Qt::darkGray);
-        text(box(MarginMm + 2, y + 0.5, 40, 4), QStringLiteral("Spiller"));
+        // Pairs and teams see their format where the card names its players.
+        QString caption = card.sidePlayers.empty() ? QStringLiteral("Spiller") : QStringLiteral("Spillere");
+        if (!card.formatName.empty()) caption += QStringLiteral(" – ") + toQString(card.formatName);
+        text(box(MarginMm + 2, y + 0.5, 60, 4), caption);
         text(box(MarginMm + innerWidth() - 62, y + 0.5, 20, 4), QStringLiteral("HCP"));
         text(box(MarginMm + innerWidth() - 38, y + 0.5, 36, 4), QStringLiteral("Spillehandicap"));
         p.setPen(Ink);
-        setFont(12, true);
-        text(box(MarginMm + 2, y + 4, innerWidth() - 66, 7), toQString(playerText(card.firstName, card.surName)));
+        // A one-ball side's card names all its players, in a smaller type when they are many.
+        const bool side = !card.sidePlayers.empty();
+        setFont(side ? 10 : 12, true);
+        text(box(MarginMm + 2, y + 4, innerWidth() - 66, 7),
+             toQString(side ? card.sidePlayers : playerText(card.firstName, card.surName)));
         setFont(9);
-        text(box(MarginMm + 2, y + 10.5, innerWidth() - 66, 5), toQString(card.club));
-        setFont(14, true);
+        QStringList below;
+        if (!card.club.empty()) below << toQString(card.club);
+        if (!card.partners.empty()) below << toQString(card.partners);
+        text(box(MarginMm + 2, y + 10.5, innerWidth() - 66, 5), below.join(QStringLiteral("   ")));
+        setFont(side ? 8 : 14, true);
         text(box(MarginMm + innerWidth() - 62, y + 5, 22, 9), toQString(card.hcp));
+        setFont(14, true);
         text(box(MarginMm + innerWidth() - 38, y + 5, 22, 9),
              card.playingHandicap ? numberText(*card.playingHandicap) : QString());
         return y + height;

@@ -61,12 +61,29 @@ std::optional<CourseHandicap> courseHandicap(const CPitch& pitch, int tee, float
     return CourseHandicap{tenths(hcp) * slope + 113 * halves * ratingLessPar, 1130 * halves};
 }
 
-int playingHandicapWithAllowance(const CourseHandicap& courseHandicap, int allowanceHundredths) {
-    const long long numerator = courseHandicap.numerator * allowanceHundredths;
-    const long long denominator = courseHandicap.denominator * 100;
+namespace {
+
+// numerator / denominator (denominator > 0) to the nearest whole number, a half up, held to +-10000.
+int roundedHalfUp(long long numerator, long long denominator) {
     // floor(x + 1/2) = floor((2a + b) / 2b): a half rounds up, towards plus.
     const long long rounded = floorDivision(2 * numerator + denominator, 2 * denominator);
     return static_cast<int>(std::clamp(rounded, -PlayingHandicapLimit, PlayingHandicapLimit));
+}
+
+}  // namespace
+
+int playingHandicapWithAllowance(const CourseHandicap& courseHandicap, int allowanceHundredths) {
+    return roundedHalfUp(courseHandicap.numerator * allowanceHundredths, courseHandicap.denominator * 100);
+}
+
+int weightedPlayingHandicap(std::vector<CourseHandicap> handicaps, std::span<const int> sharesHundredths) {
+    if (handicaps.empty()) return 0;
+    std::sort(handicaps.begin(), handicaps.end(),
+              [](const CourseHandicap& a, const CourseHandicap& b) { return a.numerator < b.numerator; });
+    long long numerator = 0;
+    for (std::size_t i = 0; i < handicaps.size() && i < sharesHundredths.size(); ++i)
+        numerator += handicaps[i].numerator * sharesHundredths[i];
+    return roundedHalfUp(numerator, handicaps.front().denominator * 100);
 }
 
 std::optional<int> playingHandicapOf(const CTournamentInfo& tournament, const CPlayGroup& group,

@@ -2,8 +2,10 @@
 // Playing handicap: the strokes a player receives on the group's tee.
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class CTournament;
 struct CPitch;
@@ -51,6 +53,11 @@ std::optional<CourseHandicap> courseHandicap(const CPitch& pitch, int tee, float
 // CH x allowance (in hundredths), rounded once to the nearest whole number, a half up (2.5
 // gives 3, -2.5 gives -2); held to +-10000 so absurd figures of a damaged file overflow nothing.
 int playingHandicapWithAllowance(const CourseHandicap& courseHandicap, int allowanceHundredths);
+// The one handicap of a side playing one ball: the course handicaps sorted lowest first, each
+// weighted by its share (in hundredths, the first share for the lowest), summed exactly and
+// rounded once, a half up. The handicaps are of one tee, so they share their denominator; shares
+// beyond the handicaps count for nothing.
+int weightedPlayingHandicap(std::vector<CourseHandicap> handicaps, std::span<const int> sharesHundredths);
 // The playing handicap the score card, the board and the prize list use: the player's course
 // handicap on the group's tee of the tournament's course, with the group's allowance. Nothing
 // when the tournament has no course or the course lacks the group's tee.

@@ -6,6 +6,7 @@
 
 #include "ini/FileSystem.h"
 #include "scoring/Prize.h"
+#include "scoring/Sides.h"
 #include "text/Encoding.h"
 #include "text/Text.h"
 
@@ -150,8 +151,18 @@ bool isDeviceText(std::string_view device) {
     return !device.empty() && device.size() <= MaxDeviceLength && std::all_of(device.begin(), device.end(), allowed);
 }
 
+bool takesEntries(const CTournamentInfo& tournament, int group, int player) {
+    const CPlayGroup& playing = tournament.groups[group];
+    if (player < 0 || player >= playing.playerCount()) return false;
+    if (!playsOneBall(sideFormatOf(tournament, playing))) return true;
+    for (const std::vector<int>& side : sidesOf(playing, sideSizeOfType(tournament.type))) {
+        if (!side.empty() && side.front() == player) return true;
+    }
+    return false;
+}
+
 EntryFault checkEntry(const CTournamentInfo& tournament, const ScoreEntry& entry) {
-    if (entry.player < 0 || entry.player >= tournament.groups[entry.group].playerCount()) return EntryFault::Player;
+    if (!takesEntries(tournament, entry.group, entry.player)) return EntryFault::Player;
     if (entry.hole < 0 || entry.hole >= tournament.pitch.holesThatCount()) return EntryFault::Hole;
     if (entry.strokes < 0 || entry.strokes > MaxEntryStrokes) return EntryFault::Strokes;
     if (!isDeviceText(entry.device)) return EntryFault::Device;

@@ -55,6 +55,10 @@ struct ScoreEntry {
     std::string device;
 };
 
+// Whether player `player` (0-based) of group `group` takes phone entries: a registered player,
+// and of a side playing one ball only the side's first, on whose row its strokes stand.
+bool takesEntries(const CTournamentInfo& tournament, int group, int player);
+
 // What is wrong with an entry, by the field at fault.
 enum class EntryFault { None, Player, Hole, Strokes, Device, Seq };
 // A device text: 1..64 characters of letters, digits, '.', '_' and '-'.

@@ -6,28 +6,24 @@
 #include <numeric>
 
 #include "scoring/Handicap.h"
+#include "scoring/Ranking.h"
 #include "text/Encoding.h"
 
 using namespace text::literals;
 
 namespace {
 
-// The texts of unranked players and of the countback's working, as the records keep them.
+using ranking::CountbackHoles;
+using RankingKey = ranking::Key;
+using RankedEntry = ranking::Ranked<PrizeEntry>;
+
+// The texts of unranked players, as the records keep them.
 constexpr std::string_view NotCompletedText = "Ikke fullført"_cp1252;
 constexpr std::string_view NotStartedText = "Ikke startet";
-constexpr std::string_view SharedPlaceText = "delt";
 constexpr std::string_view NoTeeText = "Mangler tee";
-
-constexpr std::array<int, 4> CountbackHoles{9, 6, 3, 1};
-constexpr std::array<std::string_view, 4> CountbackWords{"siste 9", "siste 6", "siste 3", "siste hull"};
-
-// The total first, then one figure per countback step; lower is better in every place.
-using RankingKey = std::array<long long, 1 + CountbackHoles.size()>;
-
-struct RankedEntry {
-    PrizeEntry entry;
-    RankingKey key{};
-};
+constexpr std::string_view WithoutPartnerText = "Uten makker";
+constexpr std::string_view WithoutTeamText = "Uten lag";
+constexpr std::array<std::string_view, 3> HcpClassLetters{"A", "B", "C"};
 
 // Zero, a picked-up hole, and anything below it in a damaged file count as no strokes.
 int strokesOn(const CPlayer& player, int hole) { return std::max(player.results[hole], 0); }
@@ -89,39 +85,68 @@ RankedEntry scoreEntry(const CTournamentInfo& tournament, int g, int p, int n, b
     return ranked;
 }
 
-// Places 1, 2, 2, 4 and the working word of each row below an equal neighbour.
-void placeRanked(std::vector<RankedEntry>& ranked) {
-    for (std::size_t i = 0; i < ranked.size(); ++i) {
-        PrizeEntry& entry = ranked[i].entry;
-        entry.place = static_cast<int>(i) + 1;
-        if (i == 0 || ranked[i - 1].key[0] != ranked[i].key[0]) continue;
-        const RankingKey& above = ranked[i - 1].key;
-        const RankingKey& own = ranked[i].key;
-        const auto differs = std::mismatch(above.begin() + 1, above.end(), own.begin() + 1).first;
-        if (differs == above.end()) {
-            entry.place = ranked[i - 1].entry.place;
-            entry.working = SharedPlaceText;
-        } else {
-            entry.working = CountbackWords[differs - above.begin() - 1];
-        }
-    }
+void rankCompetition(PrizeCompetition& competition, std::vector<RankedEntry> scored) {
+    competition.entries = ranking::rankedRows(std::move(scored),
+                                              {PrizeStatus::NotCompleted, PrizeStatus::NotStarted, PrizeStatus::NoTee});
 }
 
-void rankCompetition(PrizeCompetition& competition, std::vector<RankedEntry>& scored) {
-    std::vector<RankedEntry> ranked;
-    for (RankedEntry& candidate : scored) {
-        if (candidate.entry.status == PrizeStatus::Ranked) ranked.push_back(std::move(candidate));
+// Gross strokes over holes 1..n, then over the last 9, 6, 3 and 1 holes.
+RankingKey grossKey(const CPlayer& player, const PrizeEntry& entry, int n) {
+    RankingKey key{};
+    key[0] = entry.gross;
+    for (std::size_t step = 0; step < CountbackHoles.size(); ++step) {
+        const int k = CountbackHoles[step];
+        if (k >= n) continue;
+        for (int hole = n - k; hole < n; ++hole) key[step + 1] += strokesOn(player, hole);
     }
-    std::stable_sort(ranked.begin(), ranked.end(),
-                     [](const RankedEntry& a, const RankedEntry& b) { return a.key < b.key; });
-    placeRanked(ranked);
-    competition.entries.clear();
-    competition.entries.reserve(scored.size());
-    for (RankedEntry& entry : ranked) competition.entries.push_back(std::move(entry.entry));
-    for (const PrizeStatus status : {PrizeStatus::NotCompleted, PrizeStatus::NotStarted, PrizeStatus::NoTee}) {
-        for (RankedEntry& candidate : scored) {
-            if (candidate.entry.status == status) competition.entries.push_back(std::move(candidate.entry));
+    return key;
+}
+
+std::vector<RankedEntry> byGross(const CTournamentInfo& tournament, const std::vector<RankedEntry>& scored, int n) {
+    std::vector<RankedEntry> result;
+    for (const RankedEntry& candidate : scored) {
+        const CPlayer& player = tournament.groups[candidate.entry.groupIndex].players[candidate.entry.playerIndex];
+        result.push_back({candidate.entry, grossKey(player, candidate.entry, n)});
+    }
+    return result;
+}
+
+// 0 for A (up to and including the first limit), 1 for B, 2 for C; indexes compared in tenths.
+std::size_t hcpClassOf(const std::vector<int>& limits, float hcp) {
+    const long long tenths = std::llround(static_cast<double>(hcp) * 10.0);
+    std::size_t hcpClass = 0;
+    while (hcpClass < limits.size() && tenths > limits[hcpClass]) ++hcpClass;
+    return hcpClass;
+}
+
+// The competition, ranked, or its handicap classes, each followed by its best-gross list.
+void addRankedCompetitions(const CTournamentInfo& tournament, const PrizeCompetition& competition,
+                           const std::vector<RankedEntry>& scored, std::vector<PrizeCompetition>& out) {
+    const int n = tournament.pitch.holesThatCount();
+    // Classes and best gross are prizes of individual tournaments only.
+    const bool singles = sideSizeOfType(tournament.type) == 1;
+    const std::vector<int> limits = singles ? tournament.hcpLimits : std::vector<int>{};
+    const bool grossPrize = singles && tournament.grossPrize;
+    const std::size_t classes = limits.empty() ? 1 : limits.size() + 1;
+    for (std::size_t hcpClass = 0; hcpClass < classes; ++hcpClass) {
+        std::vector<RankedEntry> part;
+        for (const RankedEntry& candidate : scored) {
+            const CPlayer& player = tournament.groups[candidate.entry.groupIndex].players[candidate.entry.playerIndex];
+            if (limits.empty() || hcpClassOf(limits, player.hcp) == hcpClass) part.push_back(candidate);
         }
+        if (part.empty()) continue;
+        PrizeCompetition split = competition;
+        if (!limits.empty()) split.className.append(" ").append(HcpClassLetters[hcpClass]);
+        std::vector<RankedEntry> gross = grossPrize && !split.stableford ? byGross(tournament, part, n)
+                                                                         : std::vector<RankedEntry>{};
+        rankCompetition(split, std::move(part));
+        out.push_back(std::move(split));
+        if (gross.empty()) continue;
+        PrizeCompetition best = competition;
+        best.className = out.back().className + " Brutto";
+        best.byGross = true;
+        rankCompetition(best, std::move(gross));
+        out.push_back(std::move(best));
     }
 }
 
@@ -135,6 +160,10 @@ std::string_view prizeStatusText(PrizeStatus status) {
             return NotStartedText;
         case PrizeStatus::NoTee:
             return NoTeeText;
+        case PrizeStatus::WithoutPartner:
+            return WithoutPartnerText;
+        case PrizeStatus::WithoutTeam:
+            return WithoutTeamText;
         case PrizeStatus::Ranked:
             break;
     }
@@ -182,7 +211,7 @@ std::vector<PrizeCompetition> buildPrizeList(const CTournamentInfo& tournament) 
             PrizeCompetition competition;
             competition.groupClass = group.groupClass;
             competition.playForm = group.playForm;
-            competition.className = className(group.groupClass);
+            competition.className = std::string(className(group.groupClass));
             competition.playFormName = playFormName(group.playForm);
             competition.stableford = group.playsStableford();
             competitions.push_back(std::move(competition));
@@ -193,6 +222,8 @@ std::vector<PrizeCompetition> buildPrizeList(const CTournamentInfo& tournament) 
         for (int p = 0; p < group.playerCount(); ++p)
             entries.push_back(scoreEntry(tournament, g, p, n, found->stableford));
     }
-    for (std::size_t c = 0; c < competitions.size(); ++c) rankCompetition(competitions[c], scored[c]);
-    return competitions;
+    std::vector<PrizeCompetition> ranked;
+    for (std::size_t c = 0; c < competitions.size(); ++c)
+        addRankedCompetitions(tournament, competitions[c], scored[c], ranked);
+    return ranked;
 }

@@ -11,11 +11,13 @@
 
 #include "model/CTournament.h"
 
-// Why a player has no place: a card not finished, none started, or no playing handicap (the
-// group's tee is not on the tournament's course, or no course is chosen).
-enum class PrizeStatus { Ranked, NotCompleted, NotStarted, NoTee };
+// Why a player or side has no place: a card not finished, none started, no playing handicap (the
+// group's tee is not on the tournament's course, or no course is chosen), or a player of a pairs
+// or teams tournament left without a partner or a team.
+enum class PrizeStatus { Ranked, NotCompleted, NotStarted, NoTee, WithoutPartner, WithoutTeam };
 
-// "Ikke fullført", "Ikke startet", "Mangler tee", or the empty text for a ranked player.
+// "Ikke fullført", "Ikke startet", "Mangler tee", "Uten makker", "Uten lag", or the empty text
+// for a ranked player.
 std::string_view prizeStatusText(PrizeStatus status);
 
 // Strokes received on each hole 1..n for a playing handicap, given by stroke index (lowest
@@ -50,13 +52,18 @@ struct PrizeEntry {
 struct PrizeCompetition {
     int groupClass = 0;
     int playForm = 0;
-    std::string_view className;       // as shown; empty for an index outside the table
+    // As shown: the class, with the handicap class ("Herre A") and " Brutto" for a best-gross
+    // list; empty for an index outside the table.
+    std::string className;
     std::string_view playFormName;    // as shown; empty for an index outside the table
     bool stableford = false;          // ranked by points; otherwise by net strokes
+    bool byGross = false;             // ranked by gross strokes (best gross)
     std::vector<PrizeEntry> entries;  // in prize-list order
 };
 
 // The competitions of the groups in use, in the order their first group appears, each
 // with its players ranked: ranked players first, then "Ikke fullført", then "Ikke startet".
-// A competition without players is left out.
+// A competition without players is left out. With index limits each competition is split into
+// its handicap classes A, B (and C), each left out without players; with the gross prize each
+// stroke-play competition (or class) is followed by its best-gross list.
 std::vector<PrizeCompetition> buildPrizeList(const CTournamentInfo& tournament);

@@ -6,6 +6,7 @@
 
 #include "scoring/Handicap.h"
 #include "scoring/Prize.h"
+#include "scoring/Sides.h"
 #include "text/Text.h"
 
 namespace {
@@ -56,6 +57,7 @@ ScoreCard buildScoreCard(const CTournamentInfo& tournament, int g, int p) {
     card.groupCode = group.code;
     card.className = className(group.groupClass);
     card.playFormName = playFormName(group.playForm);
+    card.formatName = formatNameOf(tournament.type, group.format);
     card.firstName = player.firstName;
     card.surName = player.surName;
     card.club = player.club;
@@ -70,10 +72,55 @@ ScoreCard buildScoreCard(const CTournamentInfo& tournament, int g, int p) {
     return card;
 }
 
+namespace {
+
+void setReceived(ScoreCard& card, const CPitch& pitch) {
+    const std::array<int, MaxHoles> received = strokesReceived(pitch, card.playingHandicap.value_or(0));
+    for (ScoreCardHole& hole : card.holes) hole.received = received[hole.number - 1];
+}
+
+// The side's one card: every player named, the side's handicap and its strokes received.
+ScoreCard oneBallCard(const CTournamentInfo& tournament, int g, const std::vector<int>& side) {
+    const CPlayGroup& group = tournament.groups[g];
+    ScoreCard card = buildScoreCard(tournament, g, side.front());
+    card.hcp.clear();
+    for (const int p : side) {
+        card.sidePlayers += (card.sidePlayers.empty() ? "" : " / ") + group.players[p].text();
+        card.hcp += (card.hcp.empty() ? "" : " / ") + text::formatFixed1(group.players[p].hcp);
+    }
+    card.playingHandicap = oneBallHandicap(tournament, group, side);
+    setReceived(card, tournament.pitch);
+    return card;
+}
+
+std::string partnersText(const CPlayGroup& group, const std::vector<int>& side, int p, int sideSize) {
+    std::string names;
+    for (const int other : side) {
+        if (other != p) names += (names.empty() ? "" : ", ") + group.players[other].text();
+    }
+    return (sideSize == 2 ? "Makker: " : "Lag: ") + names;
+}
+
+void addGroupCards(const CTournamentInfo& tournament, int g, std::vector<ScoreCard>& cards) {
+    const CPlayGroup& group = tournament.groups[g];
+    const int sideSize = sideSizeOfType(tournament.type);
+    const bool oneBall = playsOneBall(sideFormatOf(tournament, group));
+    for (const std::vector<int>& side : sidesOf(group, sideSize)) {
+        if (oneBall && side.size() > 1) {
+            cards.push_back(oneBallCard(tournament, g, side));
+            continue;
+        }
+        for (const int p : side) {
+            cards.push_back(buildScoreCard(tournament, g, p));
+            if (side.size() > 1) cards.back().partners = partnersText(group, side, p, sideSize);
+        }
+    }
+}
+
+}  // namespace
+
 std::vector<ScoreCard> buildScoreCards(const CTournamentInfo& tournament) {
     std::vector<ScoreCard> cards;
-    for (int g = 0; g < tournament.groupsInUse(); ++g) {
-        for (int p = 0; p < tournament.groups[g].playerCount(); ++p) cards.push_back(buildScoreCard(tournament, g, p));
-    }
+    for (int g = 0; g < tournament.groupsInUse(); ++g) addGroupCards(tournament, g, cards);
     return cards;
 }

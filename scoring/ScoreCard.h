@@ -34,10 +34,15 @@ struct ScoreCard {
     std::string groupCode;  // the phones' code of the group; empty when none is drawn
     std::string_view className;
     std::string_view playFormName;
+    std::string_view formatName;  // the group's format in pairs and teams; empty for "Singel"
     std::string firstName;
     std::string surName;
     std::string club;
-    std::string hcp;  // one decimal, as the screens show it
+    std::string hcp;  // one decimal, as the screens show it; a one-ball side's joined with " / "
+    // A one-ball side's card names every player ("Ola Nordmann / Kari Hansen"); empty otherwise.
+    std::string sidePlayers;
+    // Own ball in pairs or teams: the others of the side, "Makker: ..." or "Lag: ..."; else empty.
+    std::string partners;
     // None, and no strokes received, when the course lacks the group's tee.
     std::optional<int> playingHandicap;
     std::vector<ScoreCardHole> holes;    // holes 1..n of the course only
@@ -50,5 +55,6 @@ std::string scoreCardDate(const CTournamentInfo& tournament);
 // The card of player `p` of group `g`.
 ScoreCard buildScoreCard(const CTournamentInfo& tournament, int g, int p);
 
-// One card per player of the groups in use, in group order, then registration order.
+// One card per player of the groups in use, in group order, then registration order; a pair or
+// team playing one ball has one card, its handicap that of the side.
 std::vector<ScoreCard> buildScoreCards(const CTournamentInfo& tournament);

@@ -15,6 +15,7 @@
 #include "print/TextCodec.h"
 #include "scoring/Prize.h"
 #include "scoring/ScoreCard.h"
+#include "scoring/SidePrize.h"
 #include "ui/Artwork.h"
 
 // One row of the board: a competition heading (title and the figure captions) or a player.
@@ -79,8 +80,45 @@ CClubhouseBoardDlg::Line playerLine(const PrizeEntry& entry, bool stableford) {
     return line;
 }
 
+CClubhouseBoardDlg::Line sideHeadingLine(const SideCompetition& competition) {
+    CClubhouseBoardDlg::Line line;
+    line.heading = true;
+    QStringList parts;
+    for (const std::string_view part : {competition.className, competition.playFormName, competition.formatName}) {
+        if (!part.empty()) parts << toQString(part);
+    }
+    line.name = parts.join(QStringLiteral(" – "));
+    line.holes = QStringLiteral("Hull");
+    line.gross = QStringLiteral("Brutto");
+    line.score = competition.stableford ? QStringLiteral("Poeng") : QStringLiteral("Netto");
+    return line;
+}
+
+// A pair or team as a player is shown; own ball has no gross of the side.
+CClubhouseBoardDlg::Line sideLine(const SideEntry& entry, const SideCompetition& competition) {
+    CClubhouseBoardDlg::Line line;
+    line.place = entry.place > 0 ? numberText(entry.place) : QString();
+    line.name = toQString(entry.playersText());
+    if (entry.status != PrizeStatus::Ranked && entry.status != PrizeStatus::NotCompleted) {
+        line.status = toQString(prizeStatusText(entry.status));
+        return line;
+    }
+    line.holes = numberText(entry.holesScored);
+    if (competition.oneBall) line.gross = numberText(entry.gross);
+    if (entry.status == PrizeStatus::NotCompleted) line.score = QStringLiteral("–");
+    else line.score = numberText(entry.total);
+    return line;
+}
+
 std::vector<CClubhouseBoardDlg::Line> boardLines(const CTournamentInfo& tournament) {
     std::vector<CClubhouseBoardDlg::Line> lines;
+    if (playsSides(tournament)) {
+        for (const SideCompetition& competition : buildSidePrizeList(tournament)) {
+            lines.push_back(sideHeadingLine(competition));
+            for (const SideEntry& entry : competition.entries) lines.push_back(sideLine(entry, competition));
+        }
+        return lines;
+    }
     for (const PrizeCompetition& competition : buildPrizeList(tournament)) {
         lines.push_back(headingLine(competition));
         for (const PrizeEntry& entry : competition.entries) lines.push_back(playerLine(entry, competition.stableford));

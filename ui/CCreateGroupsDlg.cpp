@@ -1,19 +1,23 @@
 #include "ui/CCreateGroupsDlg.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/CTournamentApp.h"
+#include "model/HcpLimits.h"
 #include "print/TextCodec.h"
 #include "text/Text.h"
 #include "ui/Artwork.h"
 #include "ui/CChoiceList.h"
 #include "ui/Controls.h"
 #include "ui/FieldText.h"
+#include "ui/MessageBox.h"
 
 namespace {
 
@@ -57,7 +61,7 @@ void CCreateGroupsDlg::buildForm() {
     const QStringList headings{
         QStringLiteral("#"),          QStringLiteral("Gruppe"), QStringLiteral("Navn på gruppe"),
         QStringLiteral("Spilleform"), QStringLiteral("HCP"),    QStringLiteral("Antall spillere"),
-        QStringLiteral("Tee")};
+        QStringLiteral("Tee"),        QStringLiteral("Format")};
     for (int column = 0; column < headings.size(); ++column) {
         grid->addWidget(boldLabel(headings[column], frame), 0, column);
     }
@@ -66,6 +70,7 @@ void CCreateGroupsDlg::buildForm() {
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
+    layout->addWidget(buildPrizeSettings());
     closeButton = addCloseButton(this, layout);
 }
 
@@ -80,6 +85,7 @@ void CCreateGroupsDlg::buildRow(int row, QGridLayout* grid, QWidget* frame) {
     playerCountEdits[row]->setMaximumWidth(playerCountEdits[row]->fontMetrics().horizontalAdvance(QLatin1Char('0')) *
                                            10);
     teeLists[row] = makeList(numbered("teeList", row + 1), 10, frame);
+    formatLists[row] = makeList(numbered("formatList", row + 1), 12, frame);
 
     const int line = row + 1;
     grid->addWidget(new QLabel(QString::number(row + 1), frame), line, 0);
@@ -89,6 +95,25 @@ void CCreateGroupsDlg::buildRow(int row, QGridLayout* grid, QWidget* frame) {
     grid->addWidget(allowanceLists[row], line, 4);
     grid->addWidget(playerCountEdits[row], line, 5);
     grid->addWidget(teeLists[row], line, 6);
+    grid->addWidget(formatLists[row], line, 7);
+}
+
+// Classes and best gross are prizes of individual tournaments; pairs and teams ignore them.
+QWidget* CCreateGroupsDlg::buildPrizeSettings() {
+    auto* frame = new QGroupBox(QStringLiteral("Premier"), this);
+    auto* row = new QHBoxLayout(frame);
+    row->addWidget(new QLabel(QStringLiteral("Handicapgrenser"), frame));
+    hcpLimitsEdit = makeEdit(QStringLiteral("hcpLimitsEdit"), frame, {.minimumLetters = 10});
+    hcpLimitsEdit->setToolTip(QStringLiteral("En eller to indeksgrenser, for eksempel 12,0 24,0"));
+    row->addWidget(hcpLimitsEdit);
+    grossPrizeBox = new QCheckBox(QStringLiteral("Bruttopremie"), frame);
+    grossPrizeBox->setObjectName(QStringLiteral("grossPrizeBox"));
+    row->addSpacing(16);
+    row->addWidget(grossPrizeBox);
+    row->addStretch(1);
+    connect(hcpLimitsEdit, &QLineEdit::editingFinished, this, &CCreateGroupsDlg::onHcpLimitsEdited);
+    connect(grossPrizeBox, &QCheckBox::toggled, this, [](bool on) { theSession().setGrossPrize(on); });
+    return frame;
 }
 
 void CCreateGroupsDlg::connectRow(int row) {
@@ -99,11 +124,15 @@ void CCreateGroupsDlg::connectRow(int row) {
             [row](int index) { theSession().setAllowance(row, index); });
     connect(playerCountEdits[row], &QLineEdit::textChanged, this, [this, row] { onPlayerCountChanged(row); });
     connect(teeLists[row], &CChoiceList::picked, this, [row](int index) { theSession().setTee(row, index); });
+    connect(formatLists[row], &CChoiceList::picked, this, [row](int index) { theSession().setFormat(row, index); });
 }
 
 void CCreateGroupsDlg::fillLists() {
     const QStringList tees = teeEntries(theTournament());
+    QStringList formats;
+    for (const std::string_view name : formatNamesOfType(theTournament().type)) formats << toQString(name);
     for (int row = 0; row < MaxGroups; ++row) {
+        formatLists[row]->setEntries(formats);
         classLists[row]->setEntries(toQStrings(ClassNames));
         playFormLists[row]->setEntries(toQStrings(PlayFormNames));
         allowanceLists[row]->setEntries(toQStrings(AllowanceNames));
@@ -120,6 +149,16 @@ void CCreateGroupsDlg::showGroups() {
             disableRow(row);
         }
     }
+    showPrizeSettings();
+}
+
+void CCreateGroupsDlg::showPrizeSettings() {
+    const CTournament& tournament = theTournament();
+    const bool individual = formatNamesOfType(tournament.type).empty();
+    hcpLimitsEdit->setText(toQString(hcpLimitsText(tournament.hcpLimits)).replace(QLatin1Char('.'), QLatin1Char(',')));
+    grossPrizeBox->setChecked(tournament.grossPrize);
+    hcpLimitsEdit->setEnabled(individual);
+    grossPrizeBox->setEnabled(individual);
 }
 
 // Only the text parts of the lists are set; no entry is chosen. The two text fields run their
@@ -134,17 +173,36 @@ void CCreateGroupsDlg::showGroup(int row) {
     setTextAndNotify(nameEdits[row], toQString(group.groupName));
     // A tee the selected course lacks shows empty.
     teeLists[row]->showText(toQString(tournament.selectedTeeName(group.tee)));
+    formatLists[row]->showText(toQString(formatNameOf(tournament.type, group.format)));
+    formatLists[row]->setEnabled(!formatNamesOfType(tournament.type).empty());
 }
 
 void CCreateGroupsDlg::disableRow(int row) {
     for (QWidget* control :
          std::initializer_list<QWidget*>{classLists[row], nameEdits[row], playFormLists[row], allowanceLists[row],
-                                         playerCountEdits[row], teeLists[row]}) {
+                                         playerCountEdits[row], teeLists[row], formatLists[row]}) {
         control->setEnabled(false);
     }
 }
 
 void CCreateGroupsDlg::onNameChanged(int row) { theSession().setGroupName(row, fieldText(nameEdits[row])); }
+
+void CCreateGroupsDlg::done(int result) {
+    if (hcpLimitsEdit->isModified()) onHcpLimitsEdited();
+    QDialog::done(result);
+}
+
+// Limits that cannot be read are refused and the stored ones shown again.
+void CCreateGroupsDlg::onHcpLimitsEdited() {
+    const std::optional<std::vector<int>> limits = readHcpLimits(fieldText(hcpLimitsEdit));
+    if (limits) {
+        theSession().setHcpLimits(*limits);
+    } else {
+        MessageBox::warning(this, toQString(hcpLimitsMessage()));
+    }
+    showPrizeSettings();
+    hcpLimitsEdit->setModified(false);
+}
 
 void CCreateGroupsDlg::onPlayerCountChanged(int row) {
     const std::string count = text::cut(fromQString(playerCountEdits[row]->text()), PlayerCountLength);

@@ -1,6 +1,8 @@
 #pragma once
 // "Opprett grupper": one row a group with its class, name, play form, handicap allowance,
-// number of players and tee. Every pick and keystroke is stored into the group at once.
+// number of players, tee and (pairs and teams only) format, and below the rows the prizes of an
+// individual tournament: the index limits of the handicap classes and the best-gross prize.
+// Every pick and keystroke is stored into the group at once; the limits when the field is left.
 
 #include <QDialog>
 #include <array>
@@ -8,6 +10,7 @@
 #include "model/Records.h"
 
 class CChoiceList;
+class QCheckBox;
 class QGridLayout;
 class QLineEdit;
 class QPushButton;
@@ -17,9 +20,14 @@ class CCreateGroupsDlg : public QDialog {
 public:
     explicit CCreateGroupsDlg(QWidget* parent = nullptr);
 
+protected:
+    // Limits typed and not yet left are taken too when the window closes, Escape included.
+    void done(int result) override;
+
 private:
     void buildForm();
     void buildRow(int row, QGridLayout* grid, QWidget* frame);
+    QWidget* buildPrizeSettings();
     void connectRow(int row);
     void fillLists();
     void showGroups();
@@ -28,6 +36,8 @@ private:
 
     void onNameChanged(int row);
     void onPlayerCountChanged(int row);
+    void onHcpLimitsEdited();
+    void showPrizeSettings();
 
     // Row k of every column edits group k (counted from 0).
     std::array<CChoiceList*, MaxGroups> classLists{};
@@ -36,5 +46,8 @@ private:
     std::array<CChoiceList*, MaxGroups> allowanceLists{};
     std::array<QLineEdit*, MaxGroups> playerCountEdits{};
     std::array<CChoiceList*, MaxGroups> teeLists{};
+    std::array<CChoiceList*, MaxGroups> formatLists{};
+    QLineEdit* hcpLimitsEdit = nullptr;
+    QCheckBox* grossPrizeBox = nullptr;
     QPushButton* closeButton = nullptr;
 };

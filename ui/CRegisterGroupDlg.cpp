@@ -10,6 +10,7 @@
 #include "app/CTournamentApp.h"
 #include "print/TextCodec.h"
 #include "scoring/Handicap.h"
+#include "scoring/Sides.h"
 #include "text/Text.h"
 #include "ui/Artwork.h"
 #include "ui/Controls.h"
@@ -20,10 +21,13 @@ namespace {
 
 const QString MissingTeeMessage = QStringLiteral("Gruppens tee finnes ikke på valgt bane. Velg tee i Opprett grupper.");
 
-// "Gruppe: <class> (<play form>) <group name>"
-QString frameCaption(const CPlayGroup& group) {
+// "Gruppe: <class> (<play form>) <group name>", the format after the play form in pairs and teams.
+QString frameCaption(const CTournamentInfo& tournament, const CPlayGroup& group) {
     std::string caption("Gruppe: ");
-    caption.append(className(group.groupClass)).append(" (").append(playFormName(group.playForm)).append(") ");
+    caption.append(className(group.groupClass)).append(" (").append(playFormName(group.playForm));
+    const std::string_view format = formatNameOf(tournament.type, group.format);
+    if (!format.empty()) caption.append(", ").append(format);
+    caption.append(") ");
     caption.append(group.groupName);
     // A "&" in a frame title marks a shortcut; the caption shows it as it is.
     return toQString(caption).replace(QLatin1Char('&'), QStringLiteral("&&"));
@@ -53,6 +57,10 @@ void CRegisterGroupDlg::buildForm() {
     for (int column = 0; column < headings.size(); ++column) {
         grid->addWidget(new QLabel(headings[column], groupFrame), 0, column);
     }
+    // The pair or team of each row, after the figures; shown for "Par" and "Lag" only.
+    const int sideColumn = static_cast<int>(headings.size());
+    sideHeading = new QLabel(toQString(theTournament().type), groupFrame);
+    grid->addWidget(sideHeading, 0, sideColumn);
     for (int row = 0; row < MaxPlayers; ++row) {
         firstNameEdits[row] = makeEdit(numbered("firstNameEdit", row + 1), groupFrame, {.minimumLetters = 16});
         surNameEdits[row] = makeEdit(numbered("surNameEdit", row + 1), groupFrame, {.minimumLetters = 18});
@@ -69,6 +77,11 @@ void CRegisterGroupDlg::buildForm() {
         const QList<QLineEdit*> cells{firstNameEdits[row], surNameEdits[row], clubEdits[row],
                                       hcpEdits[row],       shEdits[row],      playingHandicapEdits[row]};
         for (int column = 0; column < cells.size(); ++column) grid->addWidget(cells[column], row + 1, column);
+        sideEdits[row] = makeEdit(numbered("sideEdit", row + 1), groupFrame, {.minimumLetters = 3});
+        sideEdits[row]->setMaximumWidth(sideEdits[row]->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 5);
+        makeReadOnly(sideEdits[row]);
+        sideEdits[row]->setFocusPolicy(Qt::ClickFocus);
+        grid->addWidget(sideEdits[row], row + 1, sideColumn);
     }
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 3);
@@ -111,13 +124,24 @@ const CPlayGroup* CRegisterGroupDlg::group() const {
 void CRegisterGroupDlg::showGroup() {
     const CPlayGroup* shown = group();
     const int players = shown ? shown->playerCount() : 0;
-    if (shown) groupFrame->setTitle(frameCaption(*shown));
+    if (shown) groupFrame->setTitle(frameCaption(theTournament(), *shown));
     for (int row = 0; row < MaxPlayers; ++row) {
         if (row < players) {
             showPlayer(row);
         } else {
             disableRow(row);
         }
+    }
+    showSideNumbers();
+}
+
+void CRegisterGroupDlg::showSideNumbers() {
+    const int sideSize = sideSizeOfType(theTournament().type);
+    sideHeading->setVisible(sideSize > 1);
+    for (int row = 0; row < MaxPlayers; ++row) {
+        sideEdits[row]->setVisible(sideSize > 1);
+        const int side = group() ? sideNumberOf(*group(), sideSize, row) : 0;
+        showText(sideEdits[row], side > 0 ? numberText(side) : QString());
     }
 }
 
@@ -137,10 +161,26 @@ void CRegisterGroupDlg::showPlayer(int row) {
     showPlayingHandicap(row);
 }
 
-// The handicap the score card, the board and the prize list use, or nothing without a tee.
+// The handicap the score card, the board and the prize list use, or nothing without a tee. A side
+// playing one ball has one handicap, on its first row.
 void CRegisterGroupDlg::showPlayingHandicap(int row) {
-    const std::optional<int> playingHandicap = playingHandicapOf(theTournament(), *group(), group()->players[row]);
+    const CTournament& tournament = theTournament();
+    const CPlayGroup& shown = *group();
+    std::optional<int> playingHandicap;
+    if (playsOneBall(sideFormatOf(tournament, shown))) {
+        const int sideSize = sideSizeOfType(tournament.type);
+        const std::vector<std::vector<int>> sides = sidesOf(shown, sideSize);
+        const std::size_t side = static_cast<std::size_t>(row / sideSize);
+        if (row % sideSize == 0 && side < sides.size() && sides[side].size() > 1)
+            playingHandicap = oneBallHandicap(tournament, shown, sides[side]);
+    } else {
+        playingHandicap = playingHandicapOf(tournament, shown, shown.players[row]);
+    }
     showText(playingHandicapEdits[row], playingHandicap ? numberText(*playingHandicap) : QString());
+}
+
+void CRegisterGroupDlg::showPlayingHandicaps() {
+    for (int row = 0; row < group()->playerCount() && row < MaxPlayers; ++row) showPlayingHandicap(row);
 }
 
 // Playing handicaps are worked out only from a tee the selected course has.
@@ -155,7 +195,7 @@ void CRegisterGroupDlg::warnOfMissingTee() {
 
 void CRegisterGroupDlg::disableRow(int row) {
     for (QLineEdit* edit : {firstNameEdits[row], surNameEdits[row], clubEdits[row], hcpEdits[row], shEdits[row],
-                            playingHandicapEdits[row]}) {
+                            playingHandicapEdits[row], sideEdits[row]}) {
         edit->setEnabled(false);
     }
 }
@@ -170,7 +210,8 @@ void CRegisterGroupDlg::onHandicapChanged(int row) {
     if (limited.limited) {
         MessageBox::warning(isVisible() ? this : parentWidget(), QString::fromUtf8(HandicapLimitMessage));
     }
-    showPlayingHandicap(row);
+    // A partner's index changes the handicap a one-ball side shows on its first row.
+    showPlayingHandicaps();
     if (!hasValidTee()) {
         shEdits[row]->clear();
         return;

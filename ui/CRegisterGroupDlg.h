@@ -2,7 +2,9 @@
 // "Registrer gruppe": the players of one group, one row a player, each change stored at once
 // and the handicaps worked out at every keystroke in the handicap field: "SH", the course
 // handicap the file keeps, and "Spillehcp", the playing handicap with the group's allowance
-// that the score card, the board and the prize list use.
+// that the score card, the board and the prize list use. In a "Par" or "Lag" tournament a
+// column "Par" or "Lag" numbers each row's pair or team, and a side playing one ball shows its
+// one "Spillehcp" on its first row.
 
 #include <QDialog>
 #include <array>
@@ -10,6 +12,7 @@
 #include "model/Records.h"
 
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -35,6 +38,8 @@ private:
     const CPlayGroup* group() const;
     void onHandicapChanged(int row);
     void showPlayingHandicap(int row);
+    void showPlayingHandicaps();
+    void showSideNumbers();
 
     int position;
     QGroupBox* groupFrame = nullptr;
@@ -44,5 +49,7 @@ private:
     std::array<QLineEdit*, MaxPlayers> hcpEdits{};
     std::array<QLineEdit*, MaxPlayers> shEdits{};
     std::array<QLineEdit*, MaxPlayers> playingHandicapEdits{};
+    std::array<QLineEdit*, MaxPlayers> sideEdits{};
+    QLabel* sideHeading = nullptr;
     QPushButton* closeButton = nullptr;
 };

@@ -46,3 +46,32 @@ protected:
     const TempFolder folder;
     CTournament tournament;
 };
+
+// Pairs, teams and classes on three holes of par 4, stroke index in hole order, one tee of slope
+// 113 whose rating is its par: on so short a course half the index plays, so an index of 4.0
+// receives a stroke on holes 1 and 2.
+class SideListTest : public ListTest {
+protected:
+    SideListTest() {
+        CPitch& pitch = tournament.pitch;
+        pitch.name = "Kortbanen";
+        pitch.holes = 3;
+        pitch.par = {4, 4, 4};
+        pitch.index = {1, 2, 3};
+        pitch.numberOfTees = 1;
+        pitch.slopeValue[0] = 113;
+        pitch.parValue[0] = 12;
+        pitch.pitchValue[0] = 12.0f;
+    }
+    CPlayGroup& group(const char* type, int format, int groupClass, int playForm, const std::string& name = "") {
+        tournament.type = type;
+        CPlayGroup& result = addGroup(groupClass, playForm);
+        result.format = format;
+        result.groupName = name;
+        return result;
+    }
+    static void player(CPlayGroup& g, const std::string& first, float hcp, std::initializer_list<int> strokes,
+                       const std::string& sur = "By") {
+        addPlayer(g, first, sur, strokes).hcp = hcp;
+    }
+};

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "TempFolder.h"
@@ -73,6 +74,23 @@ TEST(LiveScoring, TheOrganiserThenTheMarkerThenThePlayerSetsAHole) {
         EXPECT_EQ(last.conflict, c.conflict) << c.what;
         EXPECT_EQ(last.changed, c.lastChanged) << c.what;
     }
+}
+
+TEST(LiveScoring, OfASidePlayingOneBallOnlyTheFirstPlayerTakesEntries) {
+    CTournamentInfo tournament = liveTournament();
+    tournament.groups[0].noOfPlayers = 3;
+    const std::vector<std::tuple<const char*, const char*, std::vector<bool>>> cases{
+        {"Singel", "", {true, true, true}},
+        {"Par", "Bestball", {true, true, true}},
+        {"Par", "Greensome", {true, false, true}},
+        {"Lag", "Scramble", {true, false, false}},
+    };
+    for (const auto& [type, format, takes] : cases) {
+        tournament.type = type;
+        tournament.groups[0].format = formatOfName(type, format);
+        for (int p = 0; p < 3; ++p) EXPECT_EQ(takesEntries(tournament, 0, p), takes[p]) << type << ' ' << format << p;
+    }
+    EXPECT_FALSE(takesEntries(tournament, 0, 3));
 }
 
 TEST(LiveScoring, CodesAreDrawnOnceDistinctFromTheSourceAndFoundCaseBlind) {

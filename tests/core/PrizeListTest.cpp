@@ -96,3 +96,41 @@ TEST_F(PrizeListFiles, WritersReplaceTheFileOrAnswerFalse) {
     EXPECT_FALSE(writePrizeListText(tournament, pathOf("no-such-folder/p.txt")));
     EXPECT_FALSE(writePrizeListCsv(tournament, pathOf("no-such-folder/p.csv")));
 }
+
+TEST_F(SideListTest, CsvOfPairsHasOneLinePerPairAndThePlayerAloneLast) {
+    CPlayGroup& a = group("Par", 0, 1, StrokePlay, "Gruppe A");
+    player(a, "Ola", 0.0f, {5, 4, 4}, "Nordmann");
+    player(a, "Per", 4.0f, {6, 5, 4}, "Berg");
+    player(a, "Liv", 0.0f, {4, 4, 4}, "Dahl");
+    CPlayGroup& b = group("Par", 1, 1, Stableford, "Gruppe B");
+    player(b, "Kari", 0.0f, {4, 4, 4}, "Hansen");
+    player(b, "Siv", 4.0f, {}, "Moe");
+    const std::string expected =
+        "\xEF\xBB\xBF"
+        "Klasse;Spilleform;Format;Plass;Spillere;Gruppe;Brutto;Spillehandicap;Netto;Poeng;Avgjort\r\n"
+        "Herre;Slagspill;Bestball;1;Ola Nordmann / Per Berg;Gruppe A;;0/2;13;;\r\n"
+        "Herre;Slagspill;Bestball;;Liv Dahl;Gruppe A;;;;;Uten makker\r\n"
+        "Herre;Stableford;Greensome;1;Kari Hansen / Siv Moe;Gruppe B;12;1;;7;\r\n";
+    EXPECT_EQ(prizeListCsv(tournament), expected);
+}
+
+TEST_F(SideListTest, CsvOfTeamsLeavesOutTheFiguresOfTeamsNotFinishedOrStarted) {
+    CPlayGroup& a = group("Lag", 0, 0, StrokePlay, "Lag 1");
+    player(a, "Ane", 0.0f, {5, 4, 6});
+    player(a, "Bo", 4.0f, {6, 5, 4});
+    player(a, "Cai", 0.0f, {4, 4, 4});
+    player(a, "Dag", 0.0f, {3, 5});
+    player(a, "Eli", 0.0f, {4, 4});
+    player(a, "Fia", 0.0f, {4});
+    CPlayGroup& b = group("Lag", 1, 0, StrokePlay, "Lag 2");
+    player(b, "Gro", 10.0f, {});
+    player(b, "Hal", 20.0f, {});
+    player(b, "Ida", 30.0f, {});
+    const std::string expected =
+        "\xEF\xBB\xBF"
+        "Klasse;Spilleform;Format;Plass;Spillere;Gruppe;Brutto;Spillehandicap;Netto;Poeng;Avgjort\r\n"
+        "Dame;Slagspill;Beste 2 av 4;1;Ane By / Bo By / Cai By / Dag By;Lag 1;;0/2/0/0;23;;\r\n"
+        "Dame;Slagspill;Beste 2 av 4;;Eli By / Fia By;Lag 1;;0/0;;;Ikke fullf\xC3\xB8rt\r\n"
+        "Dame;Slagspill;Scramble;;Gro By / Hal By / Ida By;Lag 2;0;5;;;Ikke startet\r\n";
+    EXPECT_EQ(prizeListCsv(tournament), expected);
+}

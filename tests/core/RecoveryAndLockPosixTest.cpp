@@ -18,8 +18,9 @@ namespace {
 
 // A copy as the keeper writes it, of a tournament named `name` belonging to `file`.
 std::string copyOf(std::string_view name, std::string_view file, long long madeAt) {
-    return "[Tournament]\r\nName=" + std::string(name) + "\r\nNumberOfGroups=0\r\n[Recovery]\r\nMade=" +
-           std::to_string(madeAt) + "\r\nFile=" + std::string(file) + "\r\n";
+    return "[Tournament]\r\nName=" + std::string(name) +
+           "\r\nNumberOfGroups=0\r\n[Recovery]\r\nMade=" + std::to_string(madeAt) + "\r\nFile=" + std::string(file) +
+           "\r\n";
 }
 
 }  // namespace

@@ -60,63 +60,53 @@ void fillTwoGroups(CTournament& tournament) {
     first.players[1] = player("Kari", "Holm", "", 0.5f, -2.5f);
 }
 
-// The course a tournament on Bjaavann keeps in its file: the course table's figures.
-const std::initializer_list<std::string_view> BjaavannCourse{
-    "[Course]",
-    "Holes=18",
-    "Par=4 4 3 5 4 4 3 5 4 4 4 3 5 4 4 3 5 4",
-    "Index=0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0",
-    "NumberOfTees=2",
-    "Tee1=Gul",
-    "SlopeValue1=131",
-    "ParValue1=72",
-    "PitchValue1=71.3",
-    "Tee2=Bl\xE5",
-    "SlopeValue2=124",
-    "ParValue2=71",
-    "PitchValue2=69.8",
-};
+// The course a tournament on Bjaavann keeps in its file, after its name: the course table's figures.
+std::string withBjaavannCourse(std::string file) {
+    const std::string name = "Name=Bjaavann\r\n";
+    return file.insert(file.find(name) + name.size(),
+                       lines({"[Course]", "Holes=18", "Par=4 4 3 5 4 4 3 5 4 4 4 3 5 4 4 3 5 4",
+                              "Index=0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0", "NumberOfTees=2", "Tee1=Gul",
+                              "SlopeValue1=131", "ParValue1=72", "PitchValue1=71.3", "Tee2=Bl\xE5", "SlopeValue2=124",
+                              "ParValue2=71", "PitchValue2=69.8"}));
+}
 
-const std::string TwoGroupsFile = lines({
-                                      "[Tournament]",
-                                      "Day=14",
-                                      "Month=6",
-                                      "Year=2025",
-                                      "Name=Sommercup",
-                                      "Type=Singel",
-                                      "NumberOfGroups=2",
-                                      "[Pitch]",
-                                      "Name=Bjaavann",
-                                  }) +
-                                  lines(BjaavannCourse) +
-                                  lines({
-                                      "[PlayGroup1]",
-                                      "Group=1",
-                                      "PlayForm=1",
-                                      "HCP=1",
-                                      "NoOfPlayers=2",
-                                      "GroupName=Herrer A",
-                                      "Tee=1",
-                                      "FirstName1=Ola",
-                                      "SurName1=Nordmann",
-                                      "Club1=Sola GK",
-                                      "HCP1=12.3",
-                                      "SH1=17.5",
-                                      "Results1=4 5 3 4 4 5 3 4 4 5 3 4 4 5 3 4 4 5",
-                                      "FirstName2=Kari",
-                                      "SurName2=Holm",
-                                      "Club2=",
-                                      "HCP2=0.5",
-                                      "SH2=-2.5",
-                                      "Results2=0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0",
-                                      "[PlayGroup2]",
-                                      "Group=0",
-                                      "PlayForm=0",
-                                      "HCP=0",
-                                      "NoOfPlayers=0",
-                                      "GroupName=",
-                                      "Tee=0",
-                                  });
+const std::string TwoGroupsFile = withBjaavannCourse(lines({
+    "[Tournament]",
+    "Day=14",
+    "Month=6",
+    "Year=2025",
+    "Name=Sommercup",
+    "Type=Singel",
+    "NumberOfGroups=2",
+    "[Pitch]",
+    "Name=Bjaavann",
+    "[PlayGroup1]",
+    "Group=1",
+    "PlayForm=1",
+    "HCP=1",
+    "NoOfPlayers=2",
+    "GroupName=Herrer A",
+    "Tee=1",
+    "FirstName1=Ola",
+    "SurName1=Nordmann",
+    "Club1=Sola GK",
+    "HCP1=12.3",
+    "SH1=17.5",
+    "Results1=4 5 3 4 4 5 3 4 4 5 3 4 4 5 3 4 4 5",
+    "FirstName2=Kari",
+    "SurName2=Holm",
+    "Club2=",
+    "HCP2=0.5",
+    "SH2=-2.5",
+    "Results2=0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0",
+    "[PlayGroup2]",
+    "Group=0",
+    "PlayForm=0",
+    "HCP=0",
+    "NoOfPlayers=0",
+    "GroupName=",
+    "Tee=0",
+}));
 
 class TournamentFileTest : public ::testing::Test {
 protected:
@@ -269,56 +259,53 @@ TEST_F(TournamentFileTest, SaveOverAFileKeepsItsOtherKeysSectionsAndComments) {
     CTournament tournament(configPath());
     fillTwoGroups(tournament);
     ASSERT_TRUE(tournament.save(path));
-    const std::string expected = lines({
-                                     "; written by hand",
-                                     "[Tournament]",
-                                     "Day = 14",
-                                     "Sponsor=Sparebanken",
-                                     "Name=Sommercup",
-                                     "Month=6",
-                                     "Year=2025",
-                                     "Type=Singel",
-                                     "NumberOfGroups=2",
-                                     "",
-                                     "[Notes]",
-                                     "Weather=\"sol og vind\"",
-                                     "",
-                                     "[PlayGroup3]",
-                                     "Group=2",
-                                     "NoOfPlayers=1",
-                                     "FirstName1=Gammel",
-                                     "[Pitch]",
-                                     "Name=Bjaavann",
-                                 }) +
-                                 lines(BjaavannCourse) +
-                                 lines({
-                                     "[PlayGroup1]",
-                                     "Group=1",
-                                     "PlayForm=1",
-                                     "HCP=1",
-                                     "NoOfPlayers=2",
-                                     "GroupName=Herrer A",
-                                     "Tee=1",
-                                     "FirstName1=Ola",
-                                     "SurName1=Nordmann",
-                                     "Club1=Sola GK",
-                                     "HCP1=12.3",
-                                     "SH1=17.5",
-                                     "Results1=4 5 3 4 4 5 3 4 4 5 3 4 4 5 3 4 4 5",
-                                     "FirstName2=Kari",
-                                     "SurName2=Holm",
-                                     "Club2=",
-                                     "HCP2=0.5",
-                                     "SH2=-2.5",
-                                     "Results2=0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0",
-                                     "[PlayGroup2]",
-                                     "Group=0",
-                                     "PlayForm=0",
-                                     "HCP=0",
-                                     "NoOfPlayers=0",
-                                     "GroupName=",
-                                     "Tee=0",
-                                 });
+    const std::string expected = withBjaavannCourse(lines({
+        "; written by hand",
+        "[Tournament]",
+        "Day = 14",
+        "Sponsor=Sparebanken",
+        "Name=Sommercup",
+        "Month=6",
+        "Year=2025",
+        "Type=Singel",
+        "NumberOfGroups=2",
+        "",
+        "[Notes]",
+        "Weather=\"sol og vind\"",
+        "",
+        "[PlayGroup3]",
+        "Group=2",
+        "NoOfPlayers=1",
+        "FirstName1=Gammel",
+        "[Pitch]",
+        "Name=Bjaavann",
+        "[PlayGroup1]",
+        "Group=1",
+        "PlayForm=1",
+        "HCP=1",
+        "NoOfPlayers=2",
+        "GroupName=Herrer A",
+        "Tee=1",
+        "FirstName1=Ola",
+        "SurName1=Nordmann",
+        "Club1=Sola GK",
+        "HCP1=12.3",
+        "SH1=17.5",
+        "Results1=4 5 3 4 4 5 3 4 4 5 3 4 4 5 3 4 4 5",
+        "FirstName2=Kari",
+        "SurName2=Holm",
+        "Club2=",
+        "HCP2=0.5",
+        "SH2=-2.5",
+        "Results2=0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0",
+        "[PlayGroup2]",
+        "Group=0",
+        "PlayForm=0",
+        "HCP=0",
+        "NoOfPlayers=0",
+        "GroupName=",
+        "Tee=0",
+    }));
     EXPECT_EQ(TempFolder::read(path), expected);
 }
 
@@ -748,4 +735,39 @@ TEST_F(TournamentFileTest, KnowsItsOwnFileAndWhichChangesASaveWouldKeep) {
     ASSERT_TRUE(second.load(stored));
     EXPECT_FALSE(second.replacesAnotherTournament(stored)) << "opened from it";
     EXPECT_FALSE(second.hasUnsavedChangesBesidesName());
+}
+
+TEST_F(TournamentFileTest, FormatsAndPrizeSettingsAreKeptOnlyWhereTheyApply) {
+    CTournament tournament(configPath());
+    fillTwoGroups(tournament);
+    tournament.type = "Par";
+    tournament.groups[0].format = 3;
+    tournament.hcpLimits = {120, 245};
+    tournament.grossPrize = true;
+    const std::string path = folder.file("data/Sommercup.ini");
+    ASSERT_TRUE(tournament.save(path));
+    std::string expected = TwoGroupsFile;
+    expected.replace(expected.find("Type=Singel"), 11, "Type=Par");
+    expected.insert(expected.find("[Pitch]"), "HcpLimits=12.0 24.5\r\nGrossPrize=1\r\n");
+    expected.insert(expected.find("[PlayGroup2]"), "Format=Scramble\r\n");
+    expected += "Format=Bestball\r\n";
+    EXPECT_EQ(TempFolder::read(path), expected);
+
+    CTournament loaded(configPath());
+    ASSERT_TRUE(loaded.load(path));
+    EXPECT_EQ(loaded.groups[0].format, 3);
+    EXPECT_EQ(loaded.hcpLimits, (std::vector<int>{120, 245}));
+    EXPECT_TRUE(loaded.grossPrize);
+
+    // Unset again, the keys leave the file, and a format the type lacks reads as its first.
+    tournament.type = "Singel";
+    tournament.hcpLimits.clear();
+    tournament.grossPrize = false;
+    ASSERT_TRUE(tournament.save(path));
+    EXPECT_EQ(TempFolder::read(path), TwoGroupsFile);
+    folder.write("data/Lag.ini", lines({"[Tournament]", "Type=Lag", "NumberOfGroups=1", "HcpLimits=24 12",
+                                        "[PlayGroup1]", "Format=Bestball"}));
+    ASSERT_TRUE(loaded.load(folder.file("data/Lag.ini")));
+    EXPECT_EQ(loaded.groups[0].format, 0);
+    EXPECT_TRUE(loaded.hcpLimits.empty());
 }

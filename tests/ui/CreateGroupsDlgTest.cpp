@@ -1,6 +1,7 @@
 // "Opprett grupper": rows in use show their groups, picks and keystrokes are stored at once,
 // rows beyond the number of groups are disabled.
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -9,6 +10,7 @@
 #include "UiTestSupport.h"
 #include "ui/CChoiceList.h"
 #include "ui/CCreateGroupsDlg.h"
+#include "ui/CRegisterGroupDlg.h"
 
 namespace {
 
@@ -202,4 +204,50 @@ TEST_F(CreateGroupsScreen, ChangesSurviveEscape) {
     EXPECT_FALSE(screen->isVisible());
     EXPECT_EQ(group(1).groupName, "Morgen");
     EXPECT_TRUE(childNamed<QPushButton>(screen.get(), QStringLiteral("closeButton"))->isDefault());
+}
+
+TEST_F(CreateGroupsScreen, AFormatPickedForPairsMarksTheRowsOfTheGroupOnRegistration) {
+    tournament().type = "Par";
+    group(1).tee = 1;  // slope 113, rating equal to par: the course handicap is the index
+    group(1).noOfPlayers = 5;
+    const float indexes[] = {10.0f, 20.0f, 5.0f, 21.0f, 8.0f};
+    for (int p = 0; p < 5; ++p) {
+        group(1).players[p].firstName = "Spiller" + std::to_string(p + 1);
+        group(1).players[p].hcp = indexes[p];
+    }
+    open();
+    EXPECT_FALSE(childNamed<QLineEdit>(screen.get(), QStringLiteral("hcpLimitsEdit"))->isEnabled());
+    ASSERT_EQ(list("formatList", 1)->count(), 4);
+    pickEntry(list("formatList", 1), 1);
+    EXPECT_EQ(group(1).format, 1);
+    screen.reset();
+
+    // Greensome: 0.6 x 10 + 0.4 x 20 = 14 and 0.6 x 5 + 0.4 x 21 = 11.4, on the pairs' first rows.
+    const CRegisterGroupDlg registration(0);
+    QStringList sides;
+    QStringList handicaps;
+    for (int row = 1; row <= 5; ++row) {
+        sides << childNamed<QLineEdit>(&registration, QStringLiteral("sideEdit%1").arg(row))->text();
+        handicaps << childNamed<QLineEdit>(&registration, QStringLiteral("playingHandicapEdit%1").arg(row))->text();
+    }
+    EXPECT_EQ(sides, (QStringList{"1", "1", "2", "2", ""}));
+    EXPECT_EQ(handicaps, (QStringList{"14", "", "11", "", ""}));
+}
+
+TEST_F(CreateGroupsScreen, IndexLimitsAreRefusedUnlessAscendingAndBestGrossIsStored) {
+    tournament().type = "Singel";
+    open();
+    EXPECT_FALSE(list("formatList", 1)->isEnabled());
+    QLineEdit* limits = childNamed<QLineEdit>(screen.get(), QStringLiteral("hcpLimitsEdit"));
+    QTest::keyClicks(limits, QStringLiteral("24 12"));
+    emit limits->editingFinished();
+    EXPECT_EQ(MessageBox::recorded(),
+              QStringList{QStringLiteral("Handicapgrensene må være stigende tall mellom 0 og 54.")});
+    EXPECT_TRUE(limits->text().isEmpty());
+    QTest::keyClicks(limits, QStringLiteral("12,0 24"));
+    emit limits->editingFinished();
+    EXPECT_EQ(tournament().hcpLimits, (std::vector<int>{120, 240}));
+    EXPECT_EQ(limits->text(), QStringLiteral("12,0 24,0"));
+    childNamed<QCheckBox>(screen.get(), QStringLiteral("grossPrizeBox"))->click();
+    EXPECT_TRUE(tournament().grossPrize);
 }

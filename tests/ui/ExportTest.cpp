@@ -108,8 +108,9 @@ TEST_F(Export, ListsAreNamedAfterTheFileReadAndItsFaultsAndNewerCopyAreSaid) {
     QDir(work.path()).mkpath(QStringLiteral("data/.gjenoppretting"));
     QFile copy(path(QStringLiteral("data/.gjenoppretting/Klubbmesterskap.ini")));
     ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
-    copy.write("[Tournament]\r\nName=Klubbmesterskap\r\n[Recovery]\r\nMade=99999999999999\r\n"
-               "File=./data/Klubbmesterskap.ini\r\n");
+    copy.write(
+        "[Tournament]\r\nName=Klubbmesterskap\r\n[Recovery]\r\nMade=99999999999999\r\n"
+        "File=./data/Klubbmesterskap.ini\r\n");
     copy.close();
     const std::string before = bytes(QStringLiteral("Klubbmesterskap_StartListe.txt"));
 

@@ -14,8 +14,8 @@
 
 #include "../core/FileSizeLimit.h"
 #include "UiTestSupport.h"
-#include "model/ImportLine.h"
 #include "app/StartUp.h"
+#include "model/ImportLine.h"
 #include "model/RecoveryCopy.h"
 #include "ui/CTournamentDlg.h"
 
@@ -318,7 +318,8 @@ TEST_F(MainWindowFiles, AfterACrashTheCopyIsRestoredOrSetAsideAsTheOrganiserAnsw
     MessageBox::clearRecorded();
     offerRecovery(theSession(), window.get());
     ASSERT_EQ(MessageBox::recorded().size(), 1);
-    EXPECT_TRUE(MessageBox::recorded()[0].startsWith(QStringLiteral("Gjenopprettingskopien"))) << MessageBox::recorded()[0].toStdString();
+    EXPECT_TRUE(MessageBox::recorded()[0].startsWith(QStringLiteral("Gjenopprettingskopien")))
+        << MessageBox::recorded()[0].toStdString();
     EXPECT_EQ(tournament().name, "");
     EXPECT_EQ(setAside(), 2);
 }

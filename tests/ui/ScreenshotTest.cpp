@@ -260,3 +260,18 @@ TEST_F(Screenshots, ClubhouseBoard) {
     const QSize size = QApplication::primaryScreen()->geometry().size();
     save(board, QStringLiteral("resultattavle_%1x%2").arg(size.width()).arg(size.height()).toLatin1().constData());
 }
+
+TEST_F(Screenshots, PairsOnTheRegisterScreenAndTheBoard) {
+    // The same players as pairs: Greensome in the first group, better ball in the second.
+    fillTournament();
+    enterStrokes(18);
+    CTournament& t = tournament();
+    t.type = "Par";
+    t.groups[0].format = 1;
+    t.groups[1].format = 0;
+    CRegisterGroupDlg one(0);
+    save(one, "registrer_par");
+    CClubhouseBoardDlg board;
+    board.resize(1366, 768);
+    save(board, "resultattavle_par");
+}
