@@ -91,6 +91,18 @@ std::string boardTitle(const PrizeCompetition& competition) {
 
 RandomBytes systemRandomBytes() { return &files::secureRandomBytes; }
 
+std::string groupPagePath(std::string_view code) { return text::joined("/g/", code); }
+
+bool replaceCode(CTournamentInfo& tournament, int group, const RandomBytes& random) {
+    for (;;) {
+        const std::optional<std::string> code = drawCode(random);
+        if (!code) return false;
+        if (codeInUse(tournament, *code)) continue;
+        tournament.groups[group].code = *code;
+        return true;
+    }
+}
+
 std::optional<std::vector<int>> drawMissingCodes(CTournamentInfo& tournament, const RandomBytes& random) {
     std::vector<int> drawn;
     for (int g = 0; g < tournament.groupsInUse(); ++g) {

@@ -25,6 +25,11 @@ RandomBytes systemRandomBytes();
 // Returns the positions of the groups given one, or nothing when the source failed (codes drawn
 // before the failure stay).
 std::optional<std::vector<int>> drawMissingCodes(CTournamentInfo& tournament, const RandomBytes& random);
+// Gives group `group` a new code, distinct from the codes of all groups, for when its code went
+// astray; false when the source failed (the old code stays).
+bool replaceCode(CTournamentInfo& tournament, int group, const RandomBytes& random);
+// The path of a group's phone page, which its QR code links to: "/g/<code>".
+std::string groupPagePath(std::string_view code);
 // The position of the group in use whose code is `typed`, letter case aside; nothing when none.
 std::optional<int> groupWithCode(const CTournamentInfo& tournament, std::string_view typed);
 
