@@ -25,8 +25,8 @@ std::optional<QString> LiveScoringRun::start(quint16 firstPort) {
     if (tournament.groupsInUse() == 0) return QStringLiteral("Turneringen har ingen grupper.");
     // The journal beside the tournament file's recovery copy, as "--serve" keeps it.
     const std::string journal = journalPathFor(tournamentFilePath(tournament.name));
-    if (const files::FileResult folder =
-            files::createFolders(QFileInfo(QString::fromStdString(journal)).path().toStdString());
+    if (const files::FileResult folder = files::createFolders(
+            QFileInfo(QString::fromStdString(journal)).path().toStdString());
         !folder)
         return QString::fromStdString(withFailureReason("Mappen til journalen kunne ikke lages.", folder));
     return startOn(journal, firstPort);
@@ -35,7 +35,8 @@ std::optional<QString> LiveScoringRun::start(quint16 firstPort) {
 std::optional<QString> LiveScoringRun::startOn(const std::string& journal, quint16 firstPort) {
     auto service = std::make_unique<LiveService>(session_, journal);
     const std::optional<std::vector<int>> drawn = session_.drawMissingCodes();
-    if (!drawn) return QStringLiteral("Kodene til gruppene kunne ikke trekkes: systemets tilfeldighetskilde svarte ikke.");
+    if (!drawn)
+        return QStringLiteral("Kodene til gruppene kunne ikke trekkes: systemets tilfeldighetskilde svarte ikke.");
     if (const files::FileResult written = service->journalCodes(*drawn); !written)
         return QString::fromStdString(withFailureReason("Kodene kunne ikke skrives til journalen.", written));
     std::optional<QString> refused;
@@ -46,7 +47,10 @@ std::optional<QString> LiveScoringRun::startOn(const std::string& journal, quint
         if (!refused) break;
     }
     if (refused)
-        return QStringLiteral("Ingen ledig port fra %1 til %2: %3").arg(firstPort).arg(firstPort + tries - 1).arg(*refused);
+        return QStringLiteral("Ingen ledig port fra %1 til %2: %3")
+            .arg(firstPort)
+            .arg(firstPort + tries - 1)
+            .arg(*refused);
     service_ = std::move(service);
     emit runningChanged(true);
     return std::nullopt;
@@ -66,6 +70,10 @@ QStringList LiveScoringRun::addresses() const {
     if (!service_) return shown;
     for (const QString& host : serviceHosts()) shown << serviceAddress(host, port());
     return shown;
+}
+
+QString LiveScoringRun::pageAddress() const {
+    return service_ ? addresses().value(0) : serviceAddress(serviceHost(), FirstPort);
 }
 
 std::optional<QString> LiveScoringRun::replaceCode(int group) {

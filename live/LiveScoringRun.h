@@ -29,6 +29,9 @@ public:
     // "http://host:port" for each of the machine's addresses, the one phones most likely reach
     // first; empty when the service is not running.
     QStringList addresses() const;
+    // The address printed cards link to: the service's while it runs, else the one it will
+    // most likely have (this machine's address, port 8080).
+    QString pageAddress() const;
     // A new code for `group`, written to the journal while the service runs; the reason when not.
     std::optional<QString> replaceCode(int group);
 

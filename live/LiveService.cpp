@@ -7,8 +7,8 @@
 #include <QJsonObject>
 #include <QTcpServer>
 #include <QThread>
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <utility>
 

@@ -163,6 +163,21 @@ bool isDeviceText(std::string_view device) {
     return !device.empty() && device.size() <= MaxDeviceLength && std::all_of(device.begin(), device.end(), allowed);
 }
 
+std::vector<ConflictHole> conflictHoles(const CTournamentInfo& tournament) {
+    std::vector<ConflictHole> conflicts;
+    for (int g = 0; g < tournament.groupsInUse(); ++g) {
+        const CPlayGroup& group = tournament.groups[g];
+        for (int p = 0; p < group.playerCount(); ++p) {
+            for (int h = 0; h < tournament.pitch.holesThatCount(); ++h) {
+                if (!isConflict(group.players[p], h)) continue;
+                const HoleSources& sources = group.players[p].sources[h];
+                conflicts.push_back({g, p, h, sources.marker.strokes, sources.player.strokes});
+            }
+        }
+    }
+    return conflicts;
+}
+
 bool takesEntries(const CTournamentInfo& tournament, int group, int player) {
     const CPlayGroup& playing = tournament.groups[group];
     if (player < 0 || player >= playing.playerCount()) return false;

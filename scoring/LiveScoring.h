@@ -44,6 +44,16 @@ bool organiserHasSet(const CPlayer& player, int hole);
 Setter setterOf(const CPlayer& player, int hole);
 // The marker's and the player's entries differ and the organiser has not set the hole.
 bool isConflict(const CPlayer& player, int hole);
+// A hole in conflict, for the organiser to settle; positions 0-based.
+struct ConflictHole {
+    int group = 0;
+    int player = 0;
+    int hole = 0;
+    int markerStrokes = 0;
+    int playerStrokes = 0;
+};
+// Every hole in conflict of the groups in use, by group, player and hole.
+std::vector<ConflictHole> conflictHoles(const CTournamentInfo& tournament);
 // The organiser's edit on the play screen: `strokes` becomes the organiser's, or, when 0, the
 // organiser's stroke is taken away and the phones' entries stand again. True when it changed
 // the stored stroke or its setter.

@@ -31,8 +31,8 @@ TEST(LiveBrowser, EveryEntryArrivesOnceThroughAStoppedServiceAndAReload) {
     served.writeTournament(1);
     const char* shots = std::getenv("TEEBROOK_SCREENSHOTS");
     const ScriptRun run = runScript(std::string(TEEBROOK_PYTHON) + " " + TEEBROOK_BROWSER_SCRIPT + " " +
-                                    TEEBROOK_EXECUTABLE + " " + served.file("") + " Klubbcup " +
-                                    (shots ? shots : "") + " 2>&1");
+                                    TEEBROOK_EXECUTABLE + " " + served.file("") + " Klubbcup " + (shots ? shots : "") +
+                                    " 2>&1");
     if (run.status == 77) GTEST_SKIP() << run.output;
     ASSERT_EQ(run.status, 0) << run.output;
 
