@@ -65,7 +65,7 @@ def browser():
     for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage"):
         options.add_argument(argument)
     options.add_experimental_option("mobileEmulation", {
-        "deviceMetrics": {"width": 390, "height": 844, "pixelRatio": 3.0},
+        "deviceMetrics": {"width": 390, "height": 844, "pixelRatio": 2.0},
         "userAgent": "Mozilla/5.0 (Linux; Android 13) Mobile"})
     return webdriver.Chrome(service=Service(DRIVER), options=options)
 
