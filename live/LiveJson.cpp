@@ -19,6 +19,14 @@ QJsonArray numbers(const Range& values, int count) {
     return array;
 }
 
+// The last entry of the marker's or the player's phone per hole (0 for none), so a phone shows
+// its own figure on a hole in conflict, where the marker's stands.
+QJsonArray phoneStrokes(const CPlayer& player, int holes, PhoneEntry HoleSources::*role) {
+    QJsonArray array;
+    for (int h = 0; h < holes; ++h) array.append((player.sources[h].*role).strokes);
+    return array;
+}
+
 // "entries": false for a player of a side playing one ball other than its first, whose strokes
 // stand on the first one's row.
 QJsonObject playerJson(const CTournamentInfo& tournament, int g, int p, int holes) {
@@ -30,6 +38,8 @@ QJsonObject playerJson(const CTournamentInfo& tournament, int g, int p, int hole
             {"surName", fromRecords(player.surName)},
             {"playingHandicap", playing ? QJsonValue(*playing) : QJsonValue(QJsonValue::Null)},
             {"strokes", numbers(player.results, holes)},
+            {"markerStrokes", phoneStrokes(player, holes, &HoleSources::marker)},
+            {"playerStrokes", phoneStrokes(player, holes, &HoleSources::player)},
             {"entries", takesEntries(tournament, g, p)}};
 }
 

@@ -77,12 +77,11 @@ function codeRefused(status, data) {
   if (status === 429) { showMessage((data && data.error) || 'Vent et minutt'); return false; }
   if (status !== 403) return false;
   state.stopped = true;
-  if (store.get(key('known'), false) || state.group) {
-    showMessage(ReplacedCodeText);
-  } else {
-    showMessage('Ukjent kode: ' + state.code);
-    showCodeForm();
-  }
+  // Either way the page offers to type the code the organiser gives.
+  const replaced = store.get(key('known'), false) || state.group;
+  showCodeForm();
+  showMessage(replaced ? ReplacedCodeText : 'Ukjent kode: ' + state.code);
+  if (replaced) $('codeInput').value = '';
   return true;
 }
 
@@ -104,7 +103,11 @@ function rows() {
 function shownStrokes(player, hole) {
   const waiting = pending().filter((e) => e.player === player && e.hole === hole + 1);
   if (waiting.length > 0) return { strokes: waiting[waiting.length - 1].strokes, waiting: true };
-  return { strokes: state.group.players[player - 1].strokes[hole] || 0, waiting: false };
+  // Where this phone's role entered a figure, it shows that one (on a hole in conflict the other
+  // role's may stand); else the stored stroke.
+  const shown = state.group.players[player - 1];
+  const own = (state.role ? (by() === 'marker' ? shown.markerStrokes : shown.playerStrokes) : null) || [];
+  return { strokes: own[hole] || shown.strokes[hole] || 0, waiting: false };
 }
 
 function isConflict(player, hole) {
@@ -166,7 +169,11 @@ async function sendWaiting() {
 function acknowledge(entry, answer) {
   setPending(pending().filter((e) => e.seq !== entry.seq));
   const player = state.group.players[entry.player - 1];
-  if (player && answer) player.strokes[entry.hole - 1] = answer.stored;
+  if (player && answer) {
+    player.strokes[entry.hole - 1] = answer.stored;
+    const own = entry.by === 'marker' ? player.markerStrokes : player.playerStrokes;
+    if (own) own[entry.hole - 1] = entry.strokes;
+  }
   state.retry = 0;
   if (!/^Ikke tatt imot/.test($('message').textContent)) showMessage('');
   render();
@@ -301,6 +308,7 @@ function renderCard() {
   for (let h = 0; h < g.holes; h += 1) {
     const tr = table.insertRow();
     tr.addEventListener('click', () => goToHole(h));
+    if (h === state.hole) tr.className = 'current';
     tr.insertCell().textContent = h + 1;
     tr.insertCell().textContent = g.par[h];
     list.forEach((r, i) => {
@@ -309,7 +317,6 @@ function renderCard() {
       cell.textContent = shown.strokes ? shown.strokes : '';
       sums[i] += shown.strokes;
       if (isConflict(r.player, h)) cell.className = 'conflict';
-      if (h === state.hole) cell.classList.add('current');
     });
   }
   const total = table.insertRow();
