@@ -3,10 +3,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
-#include <QHostAddress>
-#include <QNetworkInterface>
 #include <QSocketNotifier>
 #include <csignal>
 #include <optional>
@@ -16,6 +13,7 @@
 #include "app/RecoveryKeeper.h"
 #include "app/TournamentSession.h"
 #include "live/LiveService.h"
+#include "live/ServiceAddress.h"
 #include "model/FileMessages.h"
 #include "model/FileNames.h"
 #include "model/FolderLock.h"
@@ -42,39 +40,6 @@ bool quitOnStopSignals(QObject* parent) {
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     return ::sigaction(SIGINT, &action, nullptr) == 0 && ::sigaction(SIGTERM, &action, nullptr) == 0;
-}
-
-// The name of the interface the default route goes through, from the kernel's routing table.
-QString defaultRouteInterface() {
-    QFile routes(QStringLiteral("/proc/net/route"));
-    if (!routes.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
-    routes.readLine();
-    while (!routes.atEnd()) {
-        const QList<QByteArray> fields = routes.readLine().simplified().split(' ');
-        if (fields.size() > 2 && fields[1] == "00000000") return QString::fromLatin1(fields[0]);
-    }
-    return {};
-}
-
-QHostAddress firstIpv4(const QList<QNetworkAddressEntry>& entries) {
-    for (const QNetworkAddressEntry& entry : entries) {
-        if (entry.ip().protocol() == QAbstractSocket::IPv4Protocol && !entry.ip().isLoopback()) return entry.ip();
-    }
-    return {};
-}
-
-// The address phones on the club's network reach: the default route's interface, else the first
-// address that is not the machine's own loopback, else the loopback.
-QString serviceHost() {
-    const QString routed = defaultRouteInterface();
-    if (!routed.isEmpty()) {
-        const QHostAddress address = firstIpv4(QNetworkInterface::interfaceFromName(routed).addressEntries());
-        if (!address.isNull()) return address.toString();
-    }
-    for (const QHostAddress& address : QNetworkInterface::allAddresses()) {
-        if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback()) return address.toString();
-    }
-    return QStringLiteral("127.0.0.1");
 }
 
 std::string absolute(const std::string& path) {

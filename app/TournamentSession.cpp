@@ -142,6 +142,12 @@ std::optional<std::vector<int>> TournamentSession::drawMissingCodes(const Random
     return drawn;
 }
 
+bool TournamentSession::replaceCode(int group, const RandomBytes& random) {
+    if (group < 0 || group >= tournament_.groupsInUse() || !::replaceCode(tournament_, group, random)) return false;
+    emit groupChanged(group);
+    return true;
+}
+
 void TournamentSession::replayJournalBeside(const std::string& tournamentFile) {
     journal_ = {journalPathFor(tournamentFile), {}, {}};
     const files::ReadResult read = files::readRegularFile(journal_.path);

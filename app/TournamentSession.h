@@ -71,6 +71,9 @@ public:
     // Draws codes for the groups in use without one, announcing each group; nothing when the
     // random source failed.
     std::optional<std::vector<int>> drawMissingCodes(const RandomBytes& random = systemRandomBytes());
+    // A new code for group position 0..8 in use, announced as the group's change; false when the
+    // random source failed or there is no such group.
+    bool replaceCode(int group, const RandomBytes& random = systemRandomBytes());
     // What the phones' journal beside the tournament file last opened or restored gave back:
     // entries a scoring service acknowledged that the file (or the recovery copy) may lack.
     struct JournalState {

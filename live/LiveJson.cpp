@@ -19,14 +19,28 @@ QJsonArray numbers(const Range& values, int count) {
     return array;
 }
 
-QJsonObject playerJson(const CTournamentInfo& tournament, const CPlayGroup& group, int p, int holes) {
+// The last entry of the marker's or the player's phone per hole (0 for none), so a phone shows
+// its own figure on a hole in conflict, where the marker's stands.
+QJsonArray phoneStrokes(const CPlayer& player, int holes, PhoneEntry HoleSources::*role) {
+    QJsonArray array;
+    for (int h = 0; h < holes; ++h) array.append((player.sources[h].*role).strokes);
+    return array;
+}
+
+// "entries": false for a player of a side playing one ball other than its first, whose strokes
+// stand on the first one's row.
+QJsonObject playerJson(const CTournamentInfo& tournament, int g, int p, int holes) {
+    const CPlayGroup& group = tournament.groups[g];
     const CPlayer& player = group.players[p];
     const std::optional<int> playing = playingHandicapOf(tournament, group, player);
     return {{"player", p + 1},
             {"firstName", fromRecords(player.firstName)},
             {"surName", fromRecords(player.surName)},
             {"playingHandicap", playing ? QJsonValue(*playing) : QJsonValue(QJsonValue::Null)},
-            {"strokes", numbers(player.results, holes)}};
+            {"strokes", numbers(player.results, holes)},
+            {"markerStrokes", phoneStrokes(player, holes, &HoleSources::marker)},
+            {"playerStrokes", phoneStrokes(player, holes, &HoleSources::player)},
+            {"entries", takesEntries(tournament, g, p)}};
 }
 
 QJsonObject boardRowJson(const BoardRow& row) {
@@ -59,7 +73,7 @@ QJsonObject groupJson(const CTournamentInfo& tournament, int g, long long versio
     QJsonArray players;
     QJsonArray conflicts;
     for (int p = 0; p < group.playerCount(); ++p) {
-        players.append(playerJson(tournament, group, p, holes));
+        players.append(playerJson(tournament, g, p, holes));
         for (int h = 0; h < holes; ++h) {
             if (isConflict(group.players[p], h)) conflicts.append(QJsonObject{{"player", p + 1}, {"hole", h + 1}});
         }

@@ -2,10 +2,12 @@
 
 #include <unistd.h>
 #include <QCoreApplication>
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTcpServer>
 #include <QThread>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <utility>
@@ -30,23 +32,39 @@ LiveReply wrongMethod(const char* allowed) {
 
 LiveReply notFound() { return LiveService::failure(Status::NotFound, QStringLiteral("Finnes ikke")); }
 
-// The service's own files, from this fixed list only; no path a request names reaches the disk.
+// The phone page's files, built in, served from this fixed list only: no path a request names
+// reaches the disk. "/g/<code>" is the page a group's QR code opens.
 struct BuiltInFile {
     const char* path;
+    const char* resource;
     const char* mimeType;
-    const char* contents;
 };
 constexpr BuiltInFile BuiltInFiles[] = {
-    {"/", "text/html; charset=utf-8",
-     "<!DOCTYPE html><html lang=\"no\"><head><meta charset=\"utf-8\"><title>Teebrook</title></head>"
-     "<body><h1>Teebrook</h1><p>Resultattavle: <a href=\"/api/board\">/api/board</a></p></body></html>"},
+    {"/", ":/web/index.html", "text/html; charset=utf-8"},
+    {"/g/", ":/web/index.html", "text/html; charset=utf-8"},
+    {"/tavle", ":/web/tavle.html", "text/html; charset=utf-8"},
+    {"/app.js", ":/web/app.js", "text/javascript; charset=utf-8"},
+    {"/tavle.js", ":/web/tavle.js", "text/javascript; charset=utf-8"},
+    {"/style.css", ":/web/style.css", "text/css; charset=utf-8"},
 };
 
+bool isGroupPagePath(const QString& path) {
+    const QStringView code = QStringView(path).mid(3);
+    return path.startsWith(QLatin1String("/g/")) && !code.isEmpty() && code.size() <= 16 &&
+           std::all_of(code.begin(), code.end(), [](QChar c) { return c.isLetterOrNumber() && c.unicode() < 128; });
+}
+
 const BuiltInFile* builtInFile(const QString& path) {
+    const QString listed = isGroupPagePath(path) ? QStringLiteral("/g/") : path;
     for (const BuiltInFile& file : BuiltInFiles) {
-        if (path == QLatin1String(file.path)) return &file;
+        if (listed == QLatin1String(file.path)) return &file;
     }
     return nullptr;
+}
+
+QByteArray builtInContents(const BuiltInFile& file) {
+    QFile resource(QString::fromLatin1(file.resource));
+    return resource.open(QIODevice::ReadOnly) ? resource.readAll() : QByteArray();
 }
 
 // Accepts every connection and deals them out to the service threads in turn.
@@ -70,6 +88,8 @@ private:
 
 LiveService::LiveService(TournamentSession& session, std::string journalPath, QObject* parent)
     : QObject(parent), session_(session), journal_(std::move(journalPath)) {
+    // The page's files live in this static library's resources.
+    Q_INIT_RESOURCE(web);
     connect(&session_, &TournamentSession::strokesChanged, this, [this](int g, int, int) { groupChanged(g); });
     connect(&session_, &TournamentSession::playerChanged, this, [this](int g, int) { groupChanged(g); });
     connect(&session_, &TournamentSession::groupChanged, this, &LiveService::groupChanged);
@@ -153,7 +173,7 @@ LiveReply LiveService::answer(const LiveRequest& request) {
     }
     if (const BuiltInFile* file = builtInFile(request.path)) {
         if (!request.get) return wrongMethod("GET");
-        return {Status::Ok, QByteArray(file->contents), QByteArray(file->mimeType), {}, 0};
+        return {Status::Ok, builtInContents(*file), QByteArray(file->mimeType), {}, 0};
     }
     return notFound();
 }

@@ -28,8 +28,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
-# The Qt 6 libraries come from the program's own links; the platform plugins are loaded at
-# run time, so they are named here.
+# The Qt 6 libraries and libqrencode come from the program's own links (shlibdeps); the platform
+# plugins are loaded at run time, so they are named here, and libqrencode4 too, so the package
+# says it even where shlibdeps cannot look.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqrencode4")
 include(CPack)

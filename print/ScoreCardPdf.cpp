@@ -5,9 +5,12 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <optional>
 
 #include "print/Pages.h"
+#include "print/QrCode.h"
 #include "print/TextCodec.h"
+#include "scoring/LiveScoring.h"
 
 namespace {
 
@@ -16,6 +19,8 @@ constexpr double CardWidthMm = 148.5;
 constexpr double CardHeightMm = 210.0;
 constexpr double MarginMm = 8.0;
 constexpr double RowMm = 5.8;
+// Large enough for a phone to read at arm's length, small enough for the corner below the holes.
+constexpr double QrMm = 24.0;
 
 const QColor Green(0x1F, 0x5C, 0x3A);
 const QColor LightGreen(0xE3, 0xEF, 0xE6);
@@ -46,7 +51,11 @@ QString receivedMarks(int received) {
 
 class CardPainter {
 public:
-    CardPainter(QPainter& painter, const ScoreCard& card, double leftMm) : p(painter), card(card), left(leftMm) {}
+    CardPainter(QPainter& painter, const ScoreCard& card, double leftMm, const QString& pageAddress)
+        : p(painter), card(card), left(leftMm) {
+        if (!pageAddress.isEmpty() && !card.groupCode.empty())
+            qr = QrCode::encode(pageAddress + QString::fromStdString(groupPagePath(card.groupCode)));
+    }
 
     void paint() {
         double y = MarginMm;
@@ -54,6 +63,7 @@ public:
         y = paintPlayer(y + 3);
         y = paintHoles(y + 3);
         paintSignatures(CardHeightMm - MarginMm - 14);
+        if (qr) qr->paint(p, box(MarginMm + innerWidth() - QrMm, CardHeightMm - MarginMm - QrMm, QrMm, QrMm));
     }
 
 private:
@@ -192,7 +202,8 @@ private:
     }
 
     void paintSignatures(double y) {
-        const double width = innerWidth() / 2 - 4;
+        // The group's QR code, when printed, takes the corner right of the signatures.
+        const double width = (innerWidth() - (qr ? QrMm + 4 : 0)) / 2 - 4;
         p.setPen(QPen(Ink, mm(0.3)));
         setFont(8);
         const std::array<QString, 2> captions{QStringLiteral("Spillerens signatur"),
@@ -207,6 +218,7 @@ private:
     QPainter& p;
     const ScoreCard& card;
     double left;
+    std::optional<QrCode> qr;
 };
 
 void paintFoldLine(QPainter& painter) {
@@ -217,7 +229,7 @@ void paintFoldLine(QPainter& painter) {
 
 }  // namespace
 
-QByteArray renderScoreCardsPdf(const std::vector<ScoreCard>& cards) {
+QByteArray renderScoreCardsPdf(const std::vector<ScoreCard>& cards, const QString& pageAddress) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -231,12 +243,13 @@ QByteArray renderScoreCardsPdf(const std::vector<ScoreCard>& cards) {
         for (std::size_t i = 0; i < cards.size(); ++i) {
             if (i > 0 && i % 2 == 0) writer.newPage();
             if (i % 2 == 0) paintFoldLine(painter);
-            CardPainter(painter, cards[i], i % 2 == 0 ? 0.0 : CardWidthMm).paint();
+            CardPainter(painter, cards[i], i % 2 == 0 ? 0.0 : CardWidthMm, pageAddress).paint();
         }
     }
     return bytes;
 }
 
-files::FileResult writeScoreCardsPdf(const CTournamentInfo& tournament, const std::string& path) {
-    return writePdf(renderScoreCardsPdf(buildScoreCards(tournament)), path);
+files::FileResult writeScoreCardsPdf(const CTournamentInfo& tournament, const std::string& path,
+                                     const QString& pageAddress) {
+    return writePdf(renderScoreCardsPdf(buildScoreCards(tournament), pageAddress), path);
 }

@@ -4,14 +4,18 @@
 // this only lays them out.
 
 #include <QByteArray>
+#include <QString>
 #include <string>
 #include <vector>
 
 #include "ini/FileSystem.h"
 #include "scoring/ScoreCard.h"
 
-// The PDF of `cards`, in their order; no cards give one empty page.
-QByteArray renderScoreCardsPdf(const std::vector<ScoreCard>& cards);
+// The PDF of `cards`, in their order; no cards give one empty page. With the scoring service's
+// `pageAddress` ("http://host:port"), a card of a group with a code carries the QR code of the
+// group's phone page.
+QByteArray renderScoreCardsPdf(const std::vector<ScoreCard>& cards, const QString& pageAddress = {});
 // Writes the cards of every player through the safe file replacement; when that fails, any
 // old file is left as it was and the answer says why.
-files::FileResult writeScoreCardsPdf(const CTournamentInfo& tournament, const std::string& path);
+files::FileResult writeScoreCardsPdf(const CTournamentInfo& tournament, const std::string& path,
+                                     const QString& pageAddress = {});

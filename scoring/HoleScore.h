@@ -20,6 +20,8 @@ inline constexpr Rgb OneOverParColour{153, 204, 255};
 inline constexpr Rgb TwoOverParColour{0, 102, 255};
 inline constexpr Rgb OtherScoreColour{153, 51, 255};
 inline constexpr Rgb EmptyCellColour{192, 192, 192};
+// A hole whose marker and player entered different strokes on their phones.
+inline constexpr Rgb ConflictCellColour{255, 230, 0};
 inline constexpr Rgb CourseLabelColour{169, 223, 186};
 inline constexpr Rgb BlackText{0, 0, 0};
 inline constexpr Rgb WhiteText{255, 255, 255};

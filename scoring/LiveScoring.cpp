@@ -91,6 +91,18 @@ std::string boardTitle(const PrizeCompetition& competition) {
 
 RandomBytes systemRandomBytes() { return &files::secureRandomBytes; }
 
+std::string groupPagePath(std::string_view code) { return text::joined("/g/", code); }
+
+bool replaceCode(CTournamentInfo& tournament, int group, const RandomBytes& random) {
+    for (;;) {
+        const std::optional<std::string> code = drawCode(random);
+        if (!code) return false;
+        if (codeInUse(tournament, *code)) continue;
+        tournament.groups[group].code = *code;
+        return true;
+    }
+}
+
 std::optional<std::vector<int>> drawMissingCodes(CTournamentInfo& tournament, const RandomBytes& random) {
     std::vector<int> drawn;
     for (int g = 0; g < tournament.groupsInUse(); ++g) {
@@ -149,6 +161,21 @@ bool isDeviceText(std::string_view device) {
         return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || text::isDigit(c) || c == '.' || c == '_' || c == '-';
     };
     return !device.empty() && device.size() <= MaxDeviceLength && std::all_of(device.begin(), device.end(), allowed);
+}
+
+std::vector<ConflictHole> conflictHoles(const CTournamentInfo& tournament) {
+    std::vector<ConflictHole> conflicts;
+    for (int g = 0; g < tournament.groupsInUse(); ++g) {
+        const CPlayGroup& group = tournament.groups[g];
+        for (int p = 0; p < group.playerCount(); ++p) {
+            for (int h = 0; h < tournament.pitch.holesThatCount(); ++h) {
+                if (!isConflict(group.players[p], h)) continue;
+                const HoleSources& sources = group.players[p].sources[h];
+                conflicts.push_back({g, p, h, sources.marker.strokes, sources.player.strokes});
+            }
+        }
+    }
+    return conflicts;
 }
 
 bool takesEntries(const CTournamentInfo& tournament, int group, int player) {

@@ -25,6 +25,11 @@ RandomBytes systemRandomBytes();
 // Returns the positions of the groups given one, or nothing when the source failed (codes drawn
 // before the failure stay).
 std::optional<std::vector<int>> drawMissingCodes(CTournamentInfo& tournament, const RandomBytes& random);
+// Gives group `group` a new code, distinct from the codes of all groups, for when its code went
+// astray; false when the source failed (the old code stays).
+bool replaceCode(CTournamentInfo& tournament, int group, const RandomBytes& random);
+// The path of a group's phone page, which its QR code links to: "/g/<code>".
+std::string groupPagePath(std::string_view code);
 // The position of the group in use whose code is `typed`, letter case aside; nothing when none.
 std::optional<int> groupWithCode(const CTournamentInfo& tournament, std::string_view typed);
 
@@ -39,6 +44,16 @@ bool organiserHasSet(const CPlayer& player, int hole);
 Setter setterOf(const CPlayer& player, int hole);
 // The marker's and the player's entries differ and the organiser has not set the hole.
 bool isConflict(const CPlayer& player, int hole);
+// A hole in conflict, for the organiser to settle; positions 0-based.
+struct ConflictHole {
+    int group = 0;
+    int player = 0;
+    int hole = 0;
+    int markerStrokes = 0;
+    int playerStrokes = 0;
+};
+// Every hole in conflict of the groups in use, by group, player and hole.
+std::vector<ConflictHole> conflictHoles(const CTournamentInfo& tournament);
 // The organiser's edit on the play screen: `strokes` becomes the organiser's, or, when 0, the
 // organiser's stroke is taken away and the phones' entries stand again. True when it changed
 // the stored stroke or its setter.

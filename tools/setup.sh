@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Teebrook needs on Debian 12, when missing
 # (Debian's Qt HttpServer package asks for the WebSockets one at configure time):
-# also poppler-utils (tests read PDFs back), clang (fuzzing), clang-format and clang-tidy
-# (style check) and dpkg-dev (the package).
+# also libqrencode-dev (the groups' QR codes), poppler-utils (tests read PDFs back), chromium,
+# chromium-driver and python3-selenium (the phone page's browser test), zbar-tools (the cards' QR
+# codes read back), clang (fuzzing), clang-format and clang-tidy (style check) and dpkg-dev (the package).
 set -euo pipefail
 
 packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev qt6-httpserver-dev qt6-websockets-dev
-          fonts-dejavu-core locales xvfb xauth poppler-utils
+          fonts-dejavu-core locales xvfb xauth poppler-utils libqrencode-dev
+          chromium chromium-driver python3-selenium zbar-tools
           clang libclang-rt-14-dev clang-format clang-tidy git dpkg-dev file)
 source "$(dirname "${BASH_SOURCE[0]}")/install-missing.sh"
 install_missing "${packages[@]}"

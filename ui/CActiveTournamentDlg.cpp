@@ -20,6 +20,7 @@
 #include "text/Text.h"
 #include "ui/CClubhouseBoardDlg.h"
 #include "ui/CColorStatic.h"
+#include "ui/CMobileScoringDlg.h"
 #include "ui/CResultsDlg.h"
 #include "ui/ColorSupport.h"
 #include "ui/Controls.h"
@@ -258,10 +259,12 @@ QWidget* CActiveTournamentDlg::buildButtons() {
         layout, bar,
         {{QStringLiteral("Resultatliste"), QStringLiteral("resultListButton"), &resultListButton, EnterKey::AsQt},
          {QStringLiteral("Resultattavle"), QStringLiteral("boardButton"), &boardButton, EnterKey::AsQt},
+         {QStringLiteral("Mobilregistrering..."), QStringLiteral("mobileButton"), &mobileButton, EnterKey::AsQt},
          Stretch,
          {QStringLiteral("Gå til hovedvindu"), QStringLiteral("closeButton"), &closeButton, EnterKey::Default}});
     connect(boardButton, &QPushButton::clicked, this, &CActiveTournamentDlg::openClubhouseBoard);
     connect(resultListButton, &QPushButton::clicked, this, &CActiveTournamentDlg::onResultList);
+    connect(mobileButton, &QPushButton::clicked, this, &CActiveTournamentDlg::openMobileScoring);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
     return bar;
 }
@@ -414,6 +417,11 @@ void CActiveTournamentDlg::showInputRow() {
 void CActiveTournamentDlg::onResultList() {
     CResultsDlg results(this);
     results.exec();
+}
+
+void CActiveTournamentDlg::openMobileScoring() {
+    CMobileScoringDlg mobile(this);
+    mobile.exec();
 }
 
 CClubhouseBoardDlg* CActiveTournamentDlg::clubhouseBoard() const { return board; }

@@ -67,6 +67,7 @@ private:
     void showInputRow();
     void onResultList();
     void openClubhouseBoard();
+    void openMobileScoring();
 
     const CTournament& tournament;
     int currentGroup = 0;
@@ -101,6 +102,7 @@ private:
     std::array<QLabel*, MaxHoles> allocationLabels{};
     QPushButton* resultListButton = nullptr;
     QPushButton* boardButton = nullptr;
+    QPushButton* mobileButton = nullptr;
     QPointer<CClubhouseBoardDlg> board;
     QPushButton* closeButton = nullptr;
 };

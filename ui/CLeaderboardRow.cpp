@@ -5,6 +5,7 @@
 
 #include "print/TextCodec.h"
 #include "scoring/HoleScore.h"
+#include "scoring/LiveScoring.h"
 #include "ui/CColorEdit.h"
 #include "ui/ColorSupport.h"
 #include "ui/FieldText.h"
@@ -22,6 +23,8 @@ void makeBoardField(QLineEdit* field, const QString& objectName, int width, Qt::
     field->setFixedWidth(width);
     field->setAlignment(alignment);
 }
+
+const QString ConflictTip = QStringLiteral("Markør og spiller har registrert ulike slag: skriv hullet for å avgjøre");
 
 // The leaderboard is redrawn at every keystroke; unchanged colours are left alone.
 void showCellColours(CColorEdit* cell, Rgb background) {
@@ -54,7 +57,10 @@ void CLeaderboardRow::showPlayer(const CPlayer& shown, std::string_view classNam
     }
     for (int i = 0; i < MaxHoles; ++i) {
         showText(cells[i], numberText(shown.results[i]));
-        showCellColours(cells[i], holeScoreColour(shown.results[i], pitch.par[i]));
+        // A hole the phones disagree on stands out until the organiser types it.
+        const bool conflict = isConflict(shown, i);
+        showCellColours(cells[i], conflict ? ConflictCellColour : holeScoreColour(shown.results[i], pitch.par[i]));
+        cells[i]->setToolTip(conflict ? ConflictTip : QString());
     }
 }
 
@@ -63,5 +69,6 @@ void CLeaderboardRow::showEmpty() {
     for (CColorEdit* cell : cells) {
         showText(cell, QString());
         showCellColours(cell, EmptyCellColour);
+        cell->setToolTip(QString());
     }
 }

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "app/CTournamentApp.h"
+#include "live/LiveScoringRun.h"
 #include "model/FileNames.h"
 #include "print/ScoreCardPdf.h"
 #include "print/TextCodec.h"
@@ -104,7 +105,8 @@ void CRegisterAllGroupsDlg::writeScoreCards() {
     const std::string path = scoreCardPath(tournament.name);
     const QString shownPath = QDir::toNativeSeparators(
         QDir::cleanPath(QDir::current().absoluteFilePath(QString::fromStdString(path))));
-    if (const files::FileResult written = writeScoreCardsPdf(tournament, path); !written) {
+    if (const files::FileResult written = writeScoreCardsPdf(tournament, path, theLiveScoring().pageAddress());
+        !written) {
         MessageBox::warning(this, withFailureReason(WriteFailedMessage.arg(shownPath), written));
         return;
     }

@@ -17,6 +17,7 @@
 
 #include "app/CTournamentApp.h"
 #include "lists/Lists.h"
+#include "live/LiveScoringRun.h"
 #include "model/Calendar.h"
 #include "model/FileMessages.h"
 #include "model/FileNames.h"
@@ -387,6 +388,7 @@ bool CTournamentDlg::checkNameForFiles() {
 }
 
 void CTournamentDlg::openTournament() {
+    if (!mayLeaveLiveScoring()) return;
     if (!checkNameForFiles()) return;
     const std::string path = tournamentFilePath(fromQString(competitionName));
     // Opening reads into this tournament; unsaved work in it is lost only when the organiser says so.
@@ -429,7 +431,19 @@ bool CTournamentDlg::saveTournament() {
     return static_cast<bool>(saved);
 }
 
+// The phones enter into the tournament held now: it is replaced only once they have stopped.
+bool CTournamentDlg::mayLeaveLiveScoring() {
+    LiveScoringRun& run = theLiveScoring();
+    if (!run.isRunning()) return true;
+    if (!MessageBox::askYesNo(this, QStringLiteral("Mobilregistreringen går. Telefonene kan ikke registrere mer "
+                                                   "når den stoppes. Vil du stoppe den?")))
+        return false;
+    run.stop();
+    return true;
+}
+
 void CTournamentDlg::startNewTournament() {
+    if (!mayLeaveLiveScoring()) return;
     if (theTournament().hasUnsavedChanges() &&
         !MessageBox::mayCloseUnsaved(this, SaveBeforeNewQuestion, [this] { return saveTournament(); }))
         return;

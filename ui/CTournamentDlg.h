@@ -57,6 +57,7 @@ private:
     void warnOfReplacedCharacters(std::size_t count);
     // Saves as "Lagre turneringen" does; false, after telling the user why, when it did not.
     bool saveTournament();
+    bool mayLeaveLiveScoring();
     void startNewTournament();
     void writeStartList();
     void createGroups();

@@ -6,9 +6,11 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTest>
 
 #include "PlayTestSupport.h"
+#include "live/LiveScoringRun.h"
 #include "ui/CRegisterAllGroupsDlg.h"
 #include "ui/CRegisterGroupDlg.h"
 
@@ -109,6 +111,31 @@ TEST_F(ScoreCardButton, WritesACardPerPlayerWithHandicapsAndDotsPerHole) {
         EXPECT_EQ(dotsPerHole(text), cards[c].dots) << text.toStdString();
         for (const char* total : {"Ut", "Inn", "Totalt"}) EXPECT_TRUE(text.contains(QLatin1String(total)));
     }
+}
+
+// What a phone's camera reads of page 1: the QR codes zbarimg finds on it, at 150 dpi.
+QStringList qrCodesOnFirstPage(const QString& pdf) {
+    QProcess pdftoppm;
+    pdftoppm.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("150"), QStringLiteral("-png"),
+                                                QStringLiteral("-singlefile"), pdf, QStringLiteral("side1")});
+    EXPECT_TRUE(pdftoppm.waitForFinished(30000) && pdftoppm.exitCode() == 0) << "pdftoppm failed";
+    QProcess zbarimg;
+    zbarimg.start(QStringLiteral("zbarimg"),
+                  {QStringLiteral("--raw"), QStringLiteral("-q"), QStringLiteral("side1.png")});
+    EXPECT_TRUE(zbarimg.waitForFinished(30000)) << "zbarimg did not finish";
+    return QString::fromUtf8(zbarimg.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+TEST_F(ScoreCardButton, EachCardsQrCodeOpensItsGroupsPage) {
+    if (QStandardPaths::findExecutable(QStringLiteral("zbarimg")).isEmpty()) GTEST_SKIP() << "zbar-tools is missing";
+    setUpTournament(1);
+    tournament().name = "Kortcup";
+    setUpGroup(0, 1, "Morgen", 0, 0, 1);
+    addPlayer(0, "Per", "Berg", 20.0f, 20.0f);
+    addPlayer(0, "Kari", "Lie", 36.2f, 40.0f);
+    pressScoreCards();
+    const QString link = theLiveScoring().pageAddress() + "/g/" + QString::fromStdString(tournament().groups[0].code);
+    EXPECT_EQ(qrCodesOnFirstPage(QStringLiteral("Kortcup_Scorekort.pdf")), QStringList({link, link}));
 }
 
 TEST_F(ScoreCardButton, ANineHoleCourseGivesNineHoleRowsAndOneTotal) {

@@ -29,6 +29,7 @@
 #include "ui/CCreateGroupsDlg.h"
 #include "ui/CImportPitchesDlg.h"
 #include "ui/CImportPlayersDlg.h"
+#include "ui/CMobileScoringDlg.h"
 #include "ui/CRegisterAllGroupsDlg.h"
 #include "ui/CRegisterGroupDlg.h"
 #include "ui/CRegisterPitchDlg.h"
@@ -74,6 +75,7 @@ const std::vector<OpenScreen>& everyScreen() {
         [] { return std::make_unique<CRegisterGroupDlg>(0); },
         opens<CActiveTournamentDlg>(),
         opens<CClubhouseBoardDlg>(),
+        opens<CMobileScoringDlg>(),
         opens<CResultsDlg>(),
         opens<CSetupDlg>(),
         opens<CRegisterPlayersDlg>(),

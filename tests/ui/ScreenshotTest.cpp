@@ -18,7 +18,10 @@
 #include <cstdlib>
 
 #include "UiTestSupport.h"
+#include "app/TournamentSession.h"
+#include "live/LiveScoringRun.h"
 #include "model/CourseTableFile.h"
+#include "print/ScoreCardPdf.h"
 #include "scoring/Handicap.h"
 #include "ui/CActiveTournamentDlg.h"
 #include "ui/CClubhouseBoardDlg.h"
@@ -26,6 +29,7 @@
 #include "ui/CCourseTableDlg.h"
 #include "ui/CCreateGroupsDlg.h"
 #include "ui/CImportPitchesDlg.h"
+#include "ui/CMobileScoringDlg.h"
 #include "ui/CRegisterAllGroupsDlg.h"
 #include "ui/CRegisterGroupDlg.h"
 #include "ui/CResultsDlg.h"
@@ -259,6 +263,24 @@ TEST_F(Screenshots, ClubhouseBoard) {
     board.setGeometry(QApplication::primaryScreen()->geometry());
     const QSize size = QApplication::primaryScreen()->geometry().size();
     save(board, QStringLiteral("resultattavle_%1x%2").arg(size.width()).arg(size.height()).toLatin1().constData());
+}
+
+TEST_F(Screenshots, MobileScoring) {
+    // Six holes played, on hole 6 the marker's and the player's phones disagree.
+    fillTournament();
+    enterStrokes(5);
+    theSession().applyScoreEntry({0, 1, 5, EntryRole::Marker, 5, 1, "markor"});
+    theSession().applyScoreEntry({0, 1, 5, EntryRole::Player, 4, 1, "spiller"});
+    ASSERT_FALSE(theLiveScoring().start());
+    CMobileScoringDlg mobile;
+    mobile.resize(1260, 630);
+    save(mobile, "mobilregistrering");
+    CActiveTournamentDlg play;
+    save(play, "aktiv_turnering_konflikt");
+    // The cards with the groups' QR codes, for a picture made with pdftoppm.
+    EXPECT_TRUE(writeScoreCardsPdf(tournament(), QDir(outputFolder).filePath("scorekort.pdf").toStdString(),
+                                   theLiveScoring().pageAddress()));
+    theLiveScoring().stop();
 }
 
 TEST_F(Screenshots, PairsOnTheRegisterScreenAndTheBoard) {
