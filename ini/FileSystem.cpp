@@ -417,6 +417,29 @@ FileResult replaceFile(const std::string& path, std::string_view bytes) {
     return {};
 }
 
+FolderListing listFiles(const std::string& folder) {
+    FolderListing listing;
+    std::error_code error;
+    // Stepped with an error code: the iterator's own increment would throw on a failed read.
+    for (std::filesystem::directory_iterator it(nativePath(folder), error), end; !error && it != end;
+         it.increment(error)) {
+        const std::filesystem::directory_entry& entry = *it;
+        // An entry that vanished or cannot be looked at is no file of the folder.
+        std::error_code entryError;
+        if (!entry.is_regular_file(entryError)) continue;
+        const auto modified = entry.last_write_time(entryError);
+        if (entryError) continue;
+#ifdef _WIN32
+        std::string name = narrow(entry.path().filename().wstring());
+#else
+        std::string name = entry.path().filename().string();
+#endif
+        listing.files.push_back({std::move(name), static_cast<long long>(modified.time_since_epoch().count())});
+    }
+    if (error) listing.result = failureOf(error, false);
+    return listing;
+}
+
 FileResult createFolders(const std::string& folder) {
     std::error_code error;
     std::filesystem::create_directories(nativePath(folder), error);

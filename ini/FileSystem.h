@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace files {
 
@@ -47,6 +48,20 @@ ReadResult readRegularFile(const std::string& path);
 // the leftovers of earlier killed writes of the same file are removed. On failure the old
 // file is untouched.
 FileResult replaceFile(const std::string& path, std::string_view bytes);
+
+// A file directly in a folder: its name (UTF-8) and when it was last written, in ticks of the
+// file system's clock that only order files.
+struct FolderEntry {
+    std::string name;
+    long long modified = 0;
+};
+struct FolderListing {
+    std::vector<FolderEntry> files;
+    FileResult result;
+};
+// The regular files directly in `folder` (a link to one counts), in no particular order;
+// subfolders and what they hold are left out.
+FolderListing listFiles(const std::string& folder);
 
 // Creates `folder` and its parents where missing.
 FileResult createFolders(const std::string& folder);

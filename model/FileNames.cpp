@@ -52,6 +52,8 @@ std::string tournamentFilePath(std::string_view name) { return pathInWorkDir("./
 
 std::string startListPath(std::string_view name) { return pathInWorkDir("./", name, "_StartListe.txt"); }
 
+std::string startListPdfPath(std::string_view name) { return pathInWorkDir("./", name, "_StartListe.pdf"); }
+
 std::string resultListPath(std::string_view name) { return pathInWorkDir("./", name, "_ResultatListe.txt"); }
 
 std::string scoreCardPath(std::string_view name) { return pathInWorkDir("./", name, "_Scorekort.pdf"); }

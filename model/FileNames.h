@@ -21,6 +21,8 @@ const char* refusalText(NameForFiles verdict);
 std::string tournamentFilePath(std::string_view name);
 // "./<name>_StartListe.txt"
 std::string startListPath(std::string_view name);
+// "./<name>_StartListe.pdf"
+std::string startListPdfPath(std::string_view name);
 // "./<name>_ResultatListe.txt"
 std::string resultListPath(std::string_view name);
 // "./<name>_Scorekort.pdf"
