@@ -12,6 +12,7 @@
 #include "model/FileNames.h"
 #include "print/PrizeListPdf.h"
 #include "print/ScoreCardPdf.h"
+#include "print/StartListPdf.h"
 #include "text/Encoding.h"
 
 namespace {
@@ -25,6 +26,7 @@ struct ListFile {
 files::FileResult writeText(const CTournament& t, const std::string& path) { return writePrizeListText(t, path); }
 files::FileResult writeCsv(const CTournament& t, const std::string& path) { return writePrizeListCsv(t, path); }
 files::FileResult writePdf(const CTournament& t, const std::string& path) { return writePrizeListPdf(t, path); }
+files::FileResult writeStartSheet(const CTournament& t, const std::string& path) { return writeStartListPdf(t, path); }
 files::FileResult writeCards(const CTournament& t, const std::string& path) { return writeScoreCardsPdf(t, path); }
 
 std::string absolute(const std::string& path) {
@@ -59,6 +61,7 @@ int exportLists(TournamentSession& session, const QString& name, std::ostream& o
     const PrizeListPaths prize = prizeListPaths(tournament.name);
     const std::vector<ListFile> files{
         {"Startlisten", startListPath(tournament.name), &writeStartList},
+        {"Startlisten (PDF)", startListPdfPath(tournament.name), &writeStartSheet},
         {"Resultatlisten", resultListPath(tournament.name), &writeResultList},
         {"Premielisten", prize.text, &writeText},
         {"Premielisten (CSV)", prize.csv, &writeCsv},
