@@ -124,7 +124,11 @@ files::FileResult TournamentSession::open(const std::string& path) {
     return read;
 }
 
-files::FileResult TournamentSession::save(const std::string& path) { return tournament_.save(path); }
+files::FileResult TournamentSession::save(const std::string& path) {
+    files::FileResult saved = tournament_.save(path);
+    if (saved) emit tournamentSaved();
+    return saved;
+}
 
 ImportCounts TournamentSession::importPlayers(std::string_view contents) {
     const ImportCounts counts = ::importPlayers(contents, tournament_.groups[0]);

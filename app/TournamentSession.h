@@ -76,6 +76,8 @@ signals:
     void tournamentReplaced();
     // The course table was read again: its names and figures may differ.
     void courseTableChanged();
+    // The tournament was written to its file: nothing is unsaved now.
+    void tournamentSaved();
 
 private:
     // The group or player at a position, or nullptr outside the nine.

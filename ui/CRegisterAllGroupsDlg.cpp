@@ -1,6 +1,7 @@
 #include "ui/CRegisterAllGroupsDlg.h"
 
 #include <QDir>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -15,6 +16,8 @@
 #include "ui/Controls.h"
 #include "ui/FileMessages.h"
 #include "ui/MessageBox.h"
+#include "ui/PrintPreview.h"
+#include "ui/StatusLine.h"
 
 namespace {
 
@@ -23,6 +26,7 @@ constexpr std::size_t MaxCaptionLength = 51;
 
 const QString NoPlayersMessage = QStringLiteral("Ingen spillere er registrert, så det er ingen scorekort å skrive.");
 const QString WriteFailedMessage = QStringLiteral("Scorekortene kunne ikke skrives til %1.");
+const QString WrittenStatus = QStringLiteral("Scorekortene er skrevet til %1");
 const QString WrittenQuestion = QStringLiteral("Scorekortene er skrevet til %1.\n\nVil du åpne dem?");
 
 QString positionLetter(int position) { return QChar(u'A' + position); }
@@ -58,9 +62,16 @@ void CRegisterAllGroupsDlg::buildForm() {
         layout->addWidget(button);
     }
     layout->addSpacing(12);
-    scoreCardButton = makeButton({QStringLiteral("Scorekort"), QStringLiteral("scoreCardButton")}, this);
+    auto* cardRow = new QHBoxLayout;
+    addButtons(cardRow, this,
+               {{QStringLiteral("Scorekort"), QStringLiteral("scoreCardButton"), &scoreCardButton},
+                {QStringLiteral("Skriv ut..."), QStringLiteral("printButton"), &printButton}});
+    cardRow->setStretch(0, 1);
     connect(scoreCardButton, &QPushButton::clicked, this, &CRegisterAllGroupsDlg::writeScoreCards);
-    layout->addWidget(scoreCardButton);
+    connect(printButton, &QPushButton::clicked, this, &CRegisterAllGroupsDlg::printScoreCards);
+    layout->addLayout(cardRow);
+    statusLine = new StatusLine(this);
+    layout->addWidget(statusLine);
     closeButton = addCloseButton(this, layout);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -83,6 +94,16 @@ void CRegisterAllGroupsDlg::registerGroup(int position) {
     dialog.exec();
 }
 
+bool CRegisterAllGroupsDlg::hasCardsToMake() {
+    if (theTournament().totalPlayers() > 0) return true;
+    MessageBox::warning(this, NoPlayersMessage);
+    return false;
+}
+
+void CRegisterAllGroupsDlg::printScoreCards() {
+    if (hasCardsToMake()) printWithPreview(this, scoreCardPages(buildScoreCards(theTournament())));
+}
+
 void CRegisterAllGroupsDlg::writeScoreCards() {
     const CTournament& tournament = theTournament();
     // A name with a folder separator would write the cards outside the working directory.
@@ -90,16 +111,14 @@ void CRegisterAllGroupsDlg::writeScoreCards() {
         MessageBox::warning(this, QString::fromUtf8(refusalText(verdict)));
         return;
     }
-    if (tournament.totalPlayers() == 0) {
-        MessageBox::warning(this, NoPlayersMessage);
-        return;
-    }
+    if (!hasCardsToMake()) return;
     const std::string path = scoreCardPath(tournament.name);
-    const QString shownPath = QDir::toNativeSeparators(
+    const QString absolutePath = QDir::toNativeSeparators(
         QDir::cleanPath(QDir::current().absoluteFilePath(QString::fromStdString(path))));
     if (const files::FileResult written = writeScoreCardsPdf(tournament, path); !written) {
-        MessageBox::warning(this, withFailureReason(WriteFailedMessage.arg(shownPath), written));
+        MessageBox::warning(this, withFailureReason(WriteFailedMessage.arg(absolutePath), written));
         return;
     }
-    if (MessageBox::askYesNo(this, WrittenQuestion.arg(shownPath))) openPdfOrSayWhy(this, shownPath);
+    statusLine->showDone(WrittenStatus.arg(shownPath(path)));
+    if (MessageBox::askYesNo(this, WrittenQuestion.arg(absolutePath))) openPdfOrSayWhy(this, absolutePath);
 }

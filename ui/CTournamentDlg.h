@@ -9,6 +9,7 @@ class CChoiceList;
 class QAction;
 class QLineEdit;
 class QPushButton;
+class StatusLine;
 class TournamentSession;
 
 class CTournamentDlg : public QDialog {
@@ -52,12 +53,22 @@ private:
     void onTypePicked(int index);
 
     void openTournament();
+    // Opens the tournament file at `path`, `shownName` naming it in the questions; a file that
+    // is not there offers the list of saved tournaments instead.
+    void openTournamentFile(const std::string& path, const QString& shownName);
+    // The saved tournaments to pick one from, with `notFound`, the name typed, said above them.
+    void pickTournament(const QString& notFound);
     // "N tegn kunne ikke leses og ble erstattet med «?»." for a file just read.
     void warnOfReplacedCharacters(std::size_t count);
     // Saves as "Lagre turneringen" does; false, after telling the user why, when it did not.
     bool saveTournament();
     void startNewTournament();
     void writeStartList();
+    void printStartList();
+    // "Sommercup[*] – Fernhill", the mark shown while there are unsaved changes.
+    void refreshTitle();
+    // Tells in the status line what was written and where.
+    void showStatus(const QString& done);
     void createGroups();
     void registerGroups();
     void startTournament();
@@ -81,6 +92,8 @@ private:
     QPushButton* saveButton = nullptr;
     QPushButton* newButton = nullptr;
     QPushButton* startListButton = nullptr;
+    QPushButton* printStartListButton = nullptr;
+    StatusLine* statusLine = nullptr;
     QLineEdit* dayEdit = nullptr;
     QLineEdit* monthEdit = nullptr;
     QLineEdit* yearEdit = nullptr;
