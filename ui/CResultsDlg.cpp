@@ -26,7 +26,8 @@ namespace {
 const QString WriteFailedMessage = QStringLiteral("Resultatlisten kunne ikke skrives.");
 const QString PrizeWriteFailedMessage = QStringLiteral("Premielisten kunne ikke skrives: %1");
 const QString ResultsStatus = QStringLiteral("Resultatlisten er skrevet til %1");
-const QString PrizeListStatus = QStringLiteral("Premielisten er skrevet til %1, %2 og %3");
+// The three files share their name but the ending.
+const QString PrizeListStatus = QStringLiteral("Premielisten er skrevet til %1, .csv og .pdf");
 const QString PrizeWrittenQuestion = QStringLiteral("Premielisten er skrevet til\n%1\n\nVil du åpne PDF-filen?");
 
 QString absolutePath(const std::string& path) { return QFileInfo(QString::fromStdString(path)).absoluteFilePath(); }
@@ -114,7 +115,7 @@ void CResultsDlg::writePrizeList() {
             return;
         }
     }
-    statusLine->showDone(PrizeListStatus.arg(shownPath(paths.text), shownPath(paths.csv), shownPath(paths.pdf)));
+    statusLine->showDone(PrizeListStatus.arg(shownPath(paths.text)));
     const QString written =
         QStringList{absolutePath(paths.text), absolutePath(paths.csv), absolutePath(paths.pdf)}.join(u'\n');
     if (!MessageBox::askYesNo(this, PrizeWrittenQuestion.arg(written))) return;

@@ -7,8 +7,10 @@
 StatusLine::StatusLine(QWidget* parent) : QLabel(parent) {
     setObjectName(QStringLiteral("statusLine"));
     setTextFormat(Qt::PlainText);
-    // The line keeps its height while empty, so the window does not move when a text comes.
-    setMinimumHeight(fontMetrics().height() + 4);
+    // Room for two lines, kept while empty, so a long path shows whole in a narrow window and
+    // the window does not move when a text comes; a text never widens the window.
+    setWordWrap(true);
+    setFixedHeight(fontMetrics().lineSpacing() * 2 + 4);
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     setFocusPolicy(Qt::NoFocus);
     clearTimer = new QTimer(this);

@@ -266,16 +266,28 @@ TEST_F(Screenshots, ClubhouseBoard) {
 // save, the list of saved tournaments, the print preview and the lines on the other windows.
 TEST_F(Screenshots, TheOrganisersDesk) {
     fillTournament();
+    ASSERT_TRUE(tournament().save("./data/Sommercupen.ini"));
     CTournamentDlg main;
     main.show();
-    QTest::qWait(200);
-    QTest::mouseClick(childNamed<QPushButton>(&main, QStringLiteral("saveButton")), Qt::LeftButton);
-    QTest::mouseClick(childNamed<QPushButton>(&main, QStringLiteral("startListButton")), Qt::LeftButton);
-    theSession().setDay(15);
-    QTest::qWait(200);
-    // From the screen, so the window manager's title bar shows where there is one.
-    const QRect frame = main.frameGeometry();
-    savePicture(main.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height()), "hovedvindu_lagret");
+    const auto press = [&main](const char* button) {
+        QTest::mouseClick(childNamed<QPushButton>(&main, QString::fromLatin1(button)), Qt::LeftButton);
+    };
+    const auto shoot = [&main, this](const char* name) {
+        QTest::qWait(300);
+        // From the screen, so the window manager's title bar shows where there is one.
+        const QRect frame = main.frameGeometry();
+        savePicture(QApplication::primaryScreen()->grabWindow(0).copy(frame), name);
+    };
+    QTest::keyClicks(childNamed<QLineEdit>(&main, QStringLiteral("nameEdit")), QStringLiteral("Sommercupen"));
+    press("openButton");
+    auto* day = childNamed<QLineEdit>(&main, QStringLiteral("dayEdit"));
+    day->selectAll();
+    QTest::keyClicks(day, QStringLiteral("15"));
+    shoot("hovedvindu_endret");
+    press("saveButton");
+    shoot("hovedvindu_lagret");
+    press("startListButton");
+    shoot("hovedvindu_startliste");
     ASSERT_TRUE(
         writeStartListPdf(tournament(), QDir(outputFolder).filePath(QStringLiteral("startliste.pdf")).toStdString()));
 
