@@ -1,11 +1,9 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
-#include <tuple>
 
 #include "ListTestSupport.h"
 #include "lists/Lists.h"
-#include "lists/StartListSheet.h"
 
 namespace {
 
@@ -123,46 +121,4 @@ TEST_F(StartList, UnwritablePathAnswersFalse) {
     EXPECT_FALSE(writeStartList(tournament, folder.path().string()));
     EXPECT_FALSE(writeStartList(tournament, ""));
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "no-such-folder"));
-}
-
-// The starter's sheet: each group in use with its tee, each player with HCP and Spillehcp.
-TEST_F(StartList, SheetShowsGroupsWithTeeAndPlayersWithHandicaps) {
-    setHeader("Sommercup", 14, 6, 2026);
-    CPitch& course = tournament.pitch;
-    course.name = "Langbanen";
-    course.holes = 18;
-    course.numberOfTees = 1;
-    course.teeName[0] = "Gul";
-    course.slopeValue[0] = 120;
-    course.pitchValue[0] = 70.0f;
-    course.parValue[0] = 72;
-    CPlayGroup& morning = addGroup(1, 0);
-    morning.groupName = "09:00";
-    addPlayer(morning, "Kari", "Nordmann").hcp = 12.4f;
-    morning.players[0].club = "Fana GK";
-    // A tee the course lacks: no tee name and no playing handicap to show.
-    CPlayGroup& noTee = addGroup(0, 1);
-    noTee.tee = 3;
-    addPlayer(noTee, "\xC5se", "Berg").hcp = 30.0f;
-    addGroup(2, 0).groupName = "Tom";
-    addPlayer(tournament.groups[3], "Ola", "Utenfor");
-
-    const StartListDocument sheet = startListDocument(tournament);
-    EXPECT_EQ(sheet.tournament, "Sommercup");
-    EXPECT_EQ(sheet.date, "14 Juni 2026");
-    EXPECT_EQ(sheet.course, "Langbanen");
-    ASSERT_EQ(sheet.groups.size(), 3u);
-    const StartListGroup& first = sheet.groups[0];
-    EXPECT_EQ(
-        std::tie(first.position, first.name, first.className, first.playForm, first.tee),
-        std::make_tuple('A', std::string("09:00"), std::string("Herre"), std::string("Slagspill"), std::string("Gul")));
-    ASSERT_EQ(first.players.size(), 1u);
-    // 12.4 x 120 / 113 + 70 - 72 = 11.17.
-    EXPECT_EQ(
-        std::tie(first.players[0].name, first.players[0].club, first.players[0].hcp, first.players[0].playingHandicap),
-        std::make_tuple(std::string("Kari Nordmann"), std::string("Fana GK"), std::string("12.4"), std::string("11")));
-    EXPECT_EQ(sheet.groups[1].tee, "");
-    EXPECT_EQ(sheet.groups[1].players[0].playingHandicap, "");
-    EXPECT_EQ(sheet.groups[1].players[0].name, "\xC5se Berg");
-    EXPECT_TRUE(sheet.groups[2].players.empty());
 }
