@@ -8,8 +8,11 @@
 #include <vector>
 
 #include "ini/FileSystem.h"
+#include "print/Pages.h"
 #include "scoring/ScoreCard.h"
 
+// The pages of `cards`, for the PDF file and the printer alike.
+PagedDocument scoreCardPages(const std::vector<ScoreCard>& cards);
 // The PDF of `cards`, in their order; no cards give one empty page.
 QByteArray renderScoreCardsPdf(const std::vector<ScoreCard>& cards);
 // Writes the cards of every player through the safe file replacement; when that fails, any

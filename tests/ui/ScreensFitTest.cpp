@@ -29,6 +29,7 @@
 #include "ui/CCreateGroupsDlg.h"
 #include "ui/CImportPitchesDlg.h"
 #include "ui/CImportPlayersDlg.h"
+#include "ui/CPickTournamentDlg.h"
 #include "ui/CRegisterAllGroupsDlg.h"
 #include "ui/CRegisterGroupDlg.h"
 #include "ui/CRegisterPitchDlg.h"
@@ -68,6 +69,7 @@ OpenScreen opens() {
 const std::vector<OpenScreen>& everyScreen() {
     static const std::vector<OpenScreen> screens{
         opens<CTournamentDlg>(),
+        [] { return std::make_unique<CPickTournamentDlg>(QString(49, u'N'), "./data"); },
         opens<CAboutDlg>(),
         opens<CCreateGroupsDlg>(),
         opens<CRegisterAllGroupsDlg>(),
