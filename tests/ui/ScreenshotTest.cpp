@@ -362,5 +362,6 @@ TEST_F(Screenshots, ClubhouseBoardOnOneScreen) {
         QApplication::primaryScreen()->grabWindow(0),
         QStringLiteral("resultattavle_foran_%1x%2").arg(size.width()).arg(size.height()).toLatin1().constData());
     EXPECT_EQ(QApplication::activeWindow(), &play);
-    if (play.clubhouseBoard()) EXPECT_EQ(play.clubhouseBoard()->pageCount(), 1);
+    ASSERT_NE(play.clubhouseBoard(), nullptr);
+    EXPECT_EQ(play.clubhouseBoard()->pageCount(), 1);
 }
