@@ -13,6 +13,7 @@
 #include "model/RecoveryCopy.h"
 #include "print/PrizeListPdf.h"
 #include "print/ScoreCardPdf.h"
+#include "print/StartListPdf.h"
 #include "text/Encoding.h"
 
 namespace {
@@ -26,6 +27,7 @@ struct ListFile {
 files::FileResult writeText(const CTournament& t, const std::string& path) { return writePrizeListText(t, path); }
 files::FileResult writeCsv(const CTournament& t, const std::string& path) { return writePrizeListCsv(t, path); }
 files::FileResult writePdf(const CTournament& t, const std::string& path) { return writePrizeListPdf(t, path); }
+files::FileResult writeStartSheet(const CTournament& t, const std::string& path) { return writeStartListPdf(t, path); }
 files::FileResult writeCards(const CTournament& t, const std::string& path) { return writeScoreCardsPdf(t, path); }
 
 std::string absolute(const std::string& path) {
@@ -63,6 +65,7 @@ int exportLists(TournamentSession& session, const QString& name, std::ostream& o
     const PrizeListPaths prize = prizeListPaths(listName);
     const std::vector<ListFile> files{
         {"Startlisten", startListPath(listName), &writeStartList},
+        {"Startlisten (PDF)", startListPdfPath(listName), &writeStartSheet},
         {"Resultatlisten", resultListPath(listName), &writeResultList},
         {"Premielisten", prize.text, &writeText},
         {"Premielisten (CSV)", prize.csv, &writeCsv},

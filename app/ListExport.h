@@ -6,7 +6,7 @@
 
 class TournamentSession;
 
-// Opens data/<name>.ini in `session` and writes the start list, the result list and the
+// Opens data/<name>.ini in `session` and writes the start list (text and PDF), the result list and the
 // prize list (text, CSV, PDF) and the score cards as the screens would, printing each path
 // written to `out`.
 // Answers the exit code: 0, or 1 after printing the reason to `err`.

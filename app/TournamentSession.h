@@ -107,7 +107,7 @@ signals:
     void strokesChanged(int group, int player, int hole);
     // New, open, restore and import: anything may have changed.
     void tournamentReplaced();
-    // The tournament was written to its file.
+    // The tournament was written to its file: nothing is unsaved now.
     void tournamentSaved();
     // The course table was read again: its names and figures may differ.
     void courseTableChanged();

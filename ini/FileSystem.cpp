@@ -472,6 +472,29 @@ bool secureRandomBytes(unsigned char* into, std::size_t count) {
 #endif
 }
 
+FolderListing listFiles(const std::string& folder) {
+    FolderListing listing;
+    std::error_code error;
+    // Stepped with an error code: the iterator's own increment would throw on a failed read.
+    for (std::filesystem::directory_iterator it(nativePath(folder), error), end; !error && it != end;
+         it.increment(error)) {
+        const std::filesystem::directory_entry& entry = *it;
+        // An entry that vanished or cannot be looked at is no file of the folder.
+        std::error_code entryError;
+        if (!entry.is_regular_file(entryError)) continue;
+        const auto modified = entry.last_write_time(entryError);
+        if (entryError) continue;
+#ifdef _WIN32
+        std::string name = narrow(entry.path().filename().wstring());
+#else
+        std::string name = entry.path().filename().string();
+#endif
+        listing.files.push_back({std::move(name), static_cast<long long>(modified.time_since_epoch().count())});
+    }
+    if (error) listing.result = failureOf(error, false);
+    return listing;
+}
+
 FileResult createFolders(const std::string& folder) {
     std::error_code error;
     std::filesystem::create_directories(nativePath(folder), error);
@@ -480,15 +503,10 @@ FileResult createFolders(const std::string& folder) {
 
 std::vector<std::string> filesIn(const std::string& folder, std::string_view suffix) {
     std::vector<std::string> names;
-    std::error_code error;
-    for (std::filesystem::directory_iterator it(nativePath(folder), error), end; !error && it != end;
-         it.increment(error)) {
-        std::error_code kind;
-        if (!it->is_regular_file(kind)) continue;
-        const std::u8string text = it->path().filename().u8string();
-        const std::string name(text.begin(), text.end());
+    for (FolderEntry& entry : listFiles(folder).files) {
+        const std::string_view name = entry.name;
         if (name.empty() || name.front() == '.' || name.size() <= suffix.size()) continue;
-        if (std::string_view(name).substr(name.size() - suffix.size()) == suffix) names.push_back(name);
+        if (name.substr(name.size() - suffix.size()) == suffix) names.push_back(std::move(entry.name));
     }
     return names;
 }

@@ -61,6 +61,20 @@ FileResult removeIfPresent(const std::string& path);
 // Fills `into` with `count` bytes of the system's secure random source; false when it fails.
 bool secureRandomBytes(unsigned char* into, std::size_t count);
 
+// A file directly in a folder: its name (UTF-8) and when it was last written, in ticks of the
+// file system's clock that only order files.
+struct FolderEntry {
+    std::string name;
+    long long modified = 0;
+};
+struct FolderListing {
+    std::vector<FolderEntry> files;
+    FileResult result;
+};
+// The regular files directly in `folder` (a link to one counts), in no particular order;
+// subfolders and what they hold are left out.
+FolderListing listFiles(const std::string& folder);
+
 // Creates `folder` and its parents where missing.
 FileResult createFolders(const std::string& folder);
 

@@ -29,10 +29,6 @@ private:
     std::string bytes_;
 };
 
-std::string dateText(const CTournamentInfo& tournament) {
-    return text::formatInt(tournament.day) + ' ' + monthText(tournament.month) + ' ' + text::formatInt(tournament.year);
-}
-
 // "i:" then first name, one blank, surname; i counts from 1.
 std::string numberedPlayer(int position, const CPlayer& player) {
     return text::formatInt(position) + ':' + text::withoutLineBreaks(player.text());
@@ -80,11 +76,15 @@ std::string monthText(int month) {
     return text::formatInt(month);
 }
 
+std::string listDateText(const CTournamentInfo& tournament) {
+    return text::formatInt(tournament.day) + ' ' + monthText(tournament.month) + ' ' + text::formatInt(tournament.year);
+}
+
 std::string startListText(const CTournamentInfo& tournament) {
     ListText list;
     list.rule();
     list.line("Turnering : ", tournament.name);
-    list.line("Dato  : " + dateText(tournament));
+    list.line("Dato  : " + listDateText(tournament));
     list.line();
     list.line();
     for (int g = 0; g < tournament.groupsInUse(); ++g) addStartGroup(list, tournament.groups[g]);
@@ -96,7 +96,7 @@ std::string resultListText(const CTournamentInfo& tournament) {
     list.rule();
     list.line("Resultatliste");
     list.line("Turnering       : ", tournament.name);
-    list.line("Dato            : " + dateText(tournament));
+    list.line("Dato            : " + listDateText(tournament));
     list.line("Antall spillere : " + text::formatInt(tournament.totalPlayers()));
     list.rule();
     list.line();

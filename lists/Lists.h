@@ -13,6 +13,8 @@ class CTournament;
 
 // "Januar".."Desember" for 1..12; any other month shows as its number.
 std::string monthText(int month);
+// "14 Juni 2026", as the lists head their pages.
+std::string listDateText(const CTournamentInfo& tournament);
 
 // The start list's bytes.
 std::string startListText(const CTournamentInfo& tournament);

@@ -21,10 +21,6 @@ constexpr std::string_view SideCsvHeader =
 constexpr std::string_view ByteOrderMark = text::Utf8ByteOrderMark;
 constexpr std::string_view ColumnGap = "  ";
 
-std::string dateText(const CTournamentInfo& tournament) {
-    return text::formatInt(tournament.day) + ' ' + monthText(tournament.month) + ' ' + text::formatInt(tournament.year);
-}
-
 std::string competitionTitle(const PrizeCompetition& competition) {
     return std::string(competition.className).append(" – "_cp1252).append(competition.playFormName);
 }
@@ -195,7 +191,7 @@ PrizeListDocument prizeListDocument(const CTournamentInfo& tournament) {
     PrizeListDocument document;
     document.title = "Premieliste";
     document.tournament = text::withoutLineBreaks(tournament.name);
-    document.date = dateText(tournament);
+    document.date = listDateText(tournament);
     document.course = text::withoutLineBreaks(tournament.pitch.name) + ", " +
                       text::formatInt(tournament.pitch.holesThatCount()) + " hull";
     if (playsSides(tournament)) {

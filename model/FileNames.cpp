@@ -60,6 +60,8 @@ std::string journalPathFor(std::string_view tournamentFile) {
 
 std::string startListPath(std::string_view name) { return pathInWorkDir("./", name, "_StartListe.txt"); }
 
+std::string startListPdfPath(std::string_view name) { return pathInWorkDir("./", name, "_StartListe.pdf"); }
+
 std::string resultListPath(std::string_view name) { return pathInWorkDir("./", name, "_ResultatListe.txt"); }
 
 std::string scoreCardPath(std::string_view name) { return pathInWorkDir("./", name, "_Scorekort.pdf"); }

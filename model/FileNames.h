@@ -24,6 +24,8 @@ std::string tournamentFilePath(std::string_view name);
 std::string journalPathFor(std::string_view tournamentFile);
 // "./<name>_StartListe.txt"
 std::string startListPath(std::string_view name);
+// "./<name>_StartListe.pdf"
+std::string startListPdfPath(std::string_view name);
 // "./<name>_ResultatListe.txt"
 std::string resultListPath(std::string_view name);
 // "./<name>_Scorekort.pdf"

@@ -1,13 +1,13 @@
 #include "print/PrizeListPdf.h"
 
-#include <QBuffer>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 #include <algorithm>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -28,7 +28,7 @@ qreal mm(qreal value) { return value * Dpi / 25.4; }
 
 class PrizeListPainter {
 public:
-    PrizeListPainter(QPdfWriter& writer, const PrizeListDocument& document)
+    PrizeListPainter(QPagedPaintDevice& writer, const PrizeListDocument& document)
         : writer_(writer), document_(document), painter_(&writer) {
         page_ = QRectF(0, 0, painter_.device()->width(), painter_.device()->height());
     }
@@ -148,7 +148,7 @@ private:
         y_ += height;
     }
 
-    QPdfWriter& writer_;
+    QPagedPaintDevice& writer_;
     const PrizeListDocument& document_;
     QPainter painter_;
     QRectF page_;
@@ -159,22 +159,15 @@ private:
 
 }  // namespace
 
-QByteArray prizeListPdf(const CTournamentInfo& tournament) {
-    const PrizeListDocument document = prizeListDocument(tournament);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setResolution(Dpi);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(MarginMm, MarginMm, MarginMm, MarginMm), QPageLayout::Millimeter));
-        writer.setTitle(toQString(document.title) + QStringLiteral(" – ") + toQString(document.tournament));
-        writer.setCreator(QStringLiteral("Teebrook"));
-        PrizeListPainter(writer, document).paint();
-    }
-    return bytes;
+PagedDocument prizeListPages(const CTournamentInfo& tournament) {
+    auto document = std::make_shared<const PrizeListDocument>(prizeListDocument(tournament));
+    const QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                             QMarginsF(MarginMm, MarginMm, MarginMm, MarginMm), QPageLayout::Millimeter);
+    return {toQString(document->title) + QStringLiteral(" – ") + toQString(document->tournament), layout, Dpi,
+            [document](QPagedPaintDevice& device) { PrizeListPainter(device, *document).paint(); }};
 }
+
+QByteArray prizeListPdf(const CTournamentInfo& tournament) { return pdfOf(prizeListPages(tournament)); }
 
 files::FileResult writePrizeListPdf(const CTournamentInfo& tournament, const std::string& path) {
     return writePdf(prizeListPdf(tournament), path);

@@ -6,9 +6,12 @@
 #include <string>
 
 #include "ini/FileSystem.h"
+#include "print/Pages.h"
 
 struct CTournamentInfo;
 
+// The pages, for the PDF file and the printer alike.
+PagedDocument prizeListPages(const CTournamentInfo& tournament);
 // The PDF's bytes. Needs a QGuiApplication (the offscreen platform will do).
 QByteArray prizeListPdf(const CTournamentInfo& tournament);
 // Writes the PDF through the safe file replacement; when that fails, any old file is left

@@ -1,10 +1,10 @@
 #include "print/ScoreCardPdf.h"
 
-#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
+#include <memory>
 #include <optional>
 
 #include "print/Pages.h"
@@ -229,24 +229,22 @@ void paintFoldLine(QPainter& painter) {
 
 }  // namespace
 
+PagedDocument scoreCardPages(const std::vector<ScoreCard>& cards, const QString& pageAddress) {
+    auto shared = std::make_shared<const std::vector<ScoreCard>>(cards);
+    // The cards fill the sheet edge to edge, to be cut or folded.
+    const QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF());
+    return {QStringLiteral("Scorekort"), layout, Resolution, [shared, pageAddress](QPagedPaintDevice& device) {
+                QPainter painter(&device);
+                for (std::size_t i = 0; i < shared->size(); ++i) {
+                    if (i > 0 && i % 2 == 0) device.newPage();
+                    if (i % 2 == 0) paintFoldLine(painter);
+                    CardPainter(painter, (*shared)[i], i % 2 == 0 ? 0.0 : CardWidthMm, pageAddress).paint();
+                }
+            }};
+}
+
 QByteArray renderScoreCardsPdf(const std::vector<ScoreCard>& cards, const QString& pageAddress) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setTitle(QStringLiteral("Scorekort"));
-        writer.setCreator(QStringLiteral("Teebrook"));
-        writer.setResolution(Resolution);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF()));
-        QPainter painter(&writer);
-        for (std::size_t i = 0; i < cards.size(); ++i) {
-            if (i > 0 && i % 2 == 0) writer.newPage();
-            if (i % 2 == 0) paintFoldLine(painter);
-            CardPainter(painter, cards[i], i % 2 == 0 ? 0.0 : CardWidthMm, pageAddress).paint();
-        }
-    }
-    return bytes;
+    return pdfOf(scoreCardPages(cards, pageAddress));
 }
 
 files::FileResult writeScoreCardsPdf(const CTournamentInfo& tournament, const std::string& path,

@@ -9,11 +9,14 @@
 #include <vector>
 
 #include "ini/FileSystem.h"
+#include "print/Pages.h"
 #include "scoring/ScoreCard.h"
 
-// The PDF of `cards`, in their order; no cards give one empty page. With the scoring service's
+// The pages of `cards`, for the PDF file and the printer alike. With the scoring service's
 // `pageAddress` ("http://host:port"), a card of a group with a code carries the QR code of the
 // group's phone page.
+PagedDocument scoreCardPages(const std::vector<ScoreCard>& cards, const QString& pageAddress = {});
+// The PDF of `cards`, in their order; no cards give one empty page.
 QByteArray renderScoreCardsPdf(const std::vector<ScoreCard>& cards, const QString& pageAddress = {});
 // Writes the cards of every player through the safe file replacement; when that fails, any
 // old file is left as it was and the answer says why.

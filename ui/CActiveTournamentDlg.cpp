@@ -435,6 +435,8 @@ void CActiveTournamentDlg::openClubhouseBoard() {
     }
     board = new CClubhouseBoardDlg(this);
     board->showOnBestScreen();
-    // Typing goes on here: where a window manager activates the board anyway, take it back.
+    // Typing goes on here: where a window manager activates the board anyway, take it back,
+    // and bring the board in front again, as taking the keyboard raises this screen.
     activateWindow();
+    board->raise();
 }

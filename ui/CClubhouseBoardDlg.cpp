@@ -42,6 +42,13 @@ const QColor StatusColour(0xC8, 0xC8, 0xC8);
 // Lines a full-height board shows, headings included: large enough to read across a room.
 constexpr int LinesPerScreen = 17;
 constexpr int MinimumLineHeight = 24;
+// A board in a window, on the one screen the play screen is on: rows of 1/30 of the screen's
+// height, large enough to read from across the room and a board of 15 lines on half the screen.
+constexpr int WindowedLinesPerScreen = 30;
+// Wide enough for a name and a club at the row's height.
+constexpr int WindowedWidthInLines = 30;
+// Room for the window's frame and title bar, which the available area does not count.
+constexpr int WindowFrameAllowance = 40;
 // Shares of the row's width: place, name, club, holes, gross, net or points.
 constexpr std::array<int, 6> ColumnShares{6, 38, 23, 10, 11, 12};
 
@@ -256,12 +263,26 @@ void CClubhouseBoardDlg::showOnBestScreen() {
         showFullScreen();
         return;
     }
-    if (home) {
-        const QRect area = home->availableGeometry();
-        resize(area.width() * 3 / 4, area.height() * 3 / 4);
-        move(area.center() - rect().center());
-    }
+    if (home) fitInto(home->availableGeometry(), home->geometry().height());
+    // In front of the play screen, which keeps the keyboard: the window manager keeps a
+    // window above the one it belongs to.
+    winId();
+    if (parentWidget() && parentWidget()->window()->windowHandle())
+        windowHandle()->setTransientParent(parentWidget()->window()->windowHandle());
     show();
+    raise();
+}
+
+void CClubhouseBoardDlg::fitInto(const QRect& available, int screenLines) {
+    windowedLineHeight = std::max(MinimumLineHeight, screenLines / WindowedLinesPerScreen);
+    lineHeight = windowedLineHeight;
+    applySizes();
+    const int header = titleLabel->sizeHint().height() + subtitleLabel->sizeHint().height() + 8;
+    const QMargins margins = layout()->contentsMargins();
+    const int wanted = margins.top() + margins.bottom() + header + static_cast<int>(lines.size()) * lineHeight;
+    const int width = std::min(available.width(), windowedLineHeight * WindowedWidthInLines);
+    resize(width, std::min(wanted, available.height() - WindowFrameAllowance));
+    move(available.center() - rect().center());
 }
 
 void CClubhouseBoardDlg::scheduleRefresh() {
@@ -290,7 +311,7 @@ int CClubhouseBoardDlg::rowsPerPage() const {
 }
 
 void CClubhouseBoardDlg::applySizes() {
-    lineHeight = std::max(MinimumLineHeight, height() / LinesPerScreen);
+    lineHeight = windowedLineHeight > 0 ? windowedLineHeight : std::max(MinimumLineHeight, height() / LinesPerScreen);
     QFont font(TypefaceFamily);
     font.setPixelSize(lineHeight * 58 / 100);
     setFont(font);

@@ -1,6 +1,7 @@
 #pragma once
 // "Resultattavle": the leaderboard for the clubhouse screen. A window of its own that never
-// takes the focus from the play screen, full screen on a second screen when there is one.
+// takes the focus from the play screen, full screen on a second screen when there is one,
+// else in front of the play screen and as large as what it shows.
 // Each competition lists its players in prize-list order; when the rows do not fit, the
 // board pages through them. Changes are gathered and shown shortly after, so typing a
 // stroke never waits for the board.
@@ -24,8 +25,14 @@ public:
     explicit CClubhouseBoardDlg(QWidget* parent = nullptr);
     ~CClubhouseBoardDlg() override;
 
-    // Full screen on a screen other than the parent's when there is one, else a normal window.
+    // Full screen on a screen other than the parent's when there is one, else a window in
+    // front of the parent fitted to the board (fitInto).
     void showOnBestScreen();
+    // Rows of 1/30 of the screen's `screenLines` (36 pixels at 1080) and a window as large as
+    // the board's lines take, within `available`; only lines beyond that page.
+    void fitInto(const QRect& available, int screenLines);
+    // The height of a row of the board, in pixels.
+    int rowHeight() const { return lineHeight; }
     // Asks for the board to be redrawn soon; cheap enough for every keystroke.
     void scheduleRefresh();
     // Redraws from the tournament now.
@@ -66,6 +73,8 @@ private:
     std::vector<Line> shown;
     int page = 0;
     int lineHeight = 40;
+    // The row height of a board in a window; 0 while rows follow the board's height.
+    int windowedLineHeight = 0;
 
     QLabel* titleLabel = nullptr;
     QLabel* subtitleLabel = nullptr;

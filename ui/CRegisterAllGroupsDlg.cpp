@@ -1,6 +1,7 @@
 #include "ui/CRegisterAllGroupsDlg.h"
 
 #include <QDir>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -16,6 +17,8 @@
 #include "ui/Controls.h"
 #include "ui/FileMessages.h"
 #include "ui/MessageBox.h"
+#include "ui/PrintPreview.h"
+#include "ui/StatusLine.h"
 
 namespace {
 
@@ -26,6 +29,7 @@ const QString NoPlayersMessage = QStringLiteral("Ingen spillere er registrert, s
 const QString WriteFailedMessage = QStringLiteral("Scorekortene kunne ikke skrives til %1.");
 const QString CodesFailedMessage = QStringLiteral(
     "Kodene til gruppene kunne ikke trekkes: systemets tilfeldighetskilde svarte ikke.");
+const QString WrittenStatus = QStringLiteral("Scorekortene er skrevet til %1");
 const QString WrittenQuestion = QStringLiteral("Scorekortene er skrevet til %1.\n\nVil du åpne dem?");
 
 QString positionLetter(int position) { return QChar(u'A' + position); }
@@ -61,9 +65,16 @@ void CRegisterAllGroupsDlg::buildForm() {
         layout->addWidget(button);
     }
     layout->addSpacing(12);
-    scoreCardButton = makeButton({QStringLiteral("Scorekort"), QStringLiteral("scoreCardButton")}, this);
+    auto* cardRow = new QHBoxLayout;
+    addButtons(cardRow, this,
+               {{QStringLiteral("Scorekort"), QStringLiteral("scoreCardButton"), &scoreCardButton},
+                {QStringLiteral("Skriv ut..."), QStringLiteral("printButton"), &printButton}});
+    cardRow->setStretch(0, 1);
     connect(scoreCardButton, &QPushButton::clicked, this, &CRegisterAllGroupsDlg::writeScoreCards);
-    layout->addWidget(scoreCardButton);
+    connect(printButton, &QPushButton::clicked, this, &CRegisterAllGroupsDlg::printScoreCards);
+    layout->addLayout(cardRow);
+    statusLine = new StatusLine(this);
+    layout->addWidget(statusLine);
     closeButton = addCloseButton(this, layout);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -86,6 +97,24 @@ void CRegisterAllGroupsDlg::registerGroup(int position) {
     dialog.exec();
 }
 
+bool CRegisterAllGroupsDlg::hasCardsToMake() {
+    if (theTournament().totalPlayers() == 0) {
+        MessageBox::warning(this, NoPlayersMessage);
+        return false;
+    }
+    // The cards carry the groups' codes for the phones; a code drawn once stays in the tournament.
+    if (!theSession().drawMissingCodes()) {
+        MessageBox::warning(this, CodesFailedMessage);
+        return false;
+    }
+    return true;
+}
+
+void CRegisterAllGroupsDlg::printScoreCards() {
+    if (hasCardsToMake())
+        printWithPreview(this, scoreCardPages(buildScoreCards(theTournament()), theLiveScoring().pageAddress()));
+}
+
 void CRegisterAllGroupsDlg::writeScoreCards() {
     const CTournament& tournament = theTournament();
     // A name with a folder separator would write the cards outside the working directory.
@@ -93,22 +122,15 @@ void CRegisterAllGroupsDlg::writeScoreCards() {
         MessageBox::warning(this, QString::fromUtf8(refusalText(verdict)));
         return;
     }
-    if (tournament.totalPlayers() == 0) {
-        MessageBox::warning(this, NoPlayersMessage);
-        return;
-    }
-    // The cards carry the groups' codes for the phones; a code drawn once stays in the tournament.
-    if (!theSession().drawMissingCodes()) {
-        MessageBox::warning(this, CodesFailedMessage);
-        return;
-    }
+    if (!hasCardsToMake()) return;
     const std::string path = scoreCardPath(tournament.name);
-    const QString shownPath = QDir::toNativeSeparators(
+    const QString absolutePath = QDir::toNativeSeparators(
         QDir::cleanPath(QDir::current().absoluteFilePath(QString::fromStdString(path))));
     if (const files::FileResult written = writeScoreCardsPdf(tournament, path, theLiveScoring().pageAddress());
         !written) {
-        MessageBox::warning(this, withFailureReason(WriteFailedMessage.arg(shownPath), written));
+        MessageBox::warning(this, withFailureReason(WriteFailedMessage.arg(absolutePath), written));
         return;
     }
-    if (MessageBox::askYesNo(this, WrittenQuestion.arg(shownPath))) openPdfOrSayWhy(this, shownPath);
+    statusLine->showDone(WrittenStatus.arg(shownPath(path)));
+    if (MessageBox::askYesNo(this, WrittenQuestion.arg(absolutePath))) openPdfOrSayWhy(this, absolutePath);
 }

@@ -8,6 +8,7 @@
 #include "model/Records.h"
 
 class QPushButton;
+class StatusLine;
 
 class CRegisterAllGroupsDlg : public QDialog {
     Q_OBJECT
@@ -19,8 +20,13 @@ private:
     void showGroups();
     void registerGroup(int position);
     void writeScoreCards();
+    void printScoreCards();
+    // False, after saying why, when the tournament has no cards to make.
+    bool hasCardsToMake();
 
     std::array<QPushButton*, MaxGroups> groupButtons{};
     QPushButton* scoreCardButton = nullptr;
+    QPushButton* printButton = nullptr;
+    StatusLine* statusLine = nullptr;
     QPushButton* closeButton = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include <QBoxLayout>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -17,11 +18,16 @@
 #include "ui/Controls.h"
 #include "ui/FileMessages.h"
 #include "ui/MessageBox.h"
+#include "ui/PrintPreview.h"
+#include "ui/StatusLine.h"
 
 namespace {
 
 const QString WriteFailedMessage = QStringLiteral("Resultatlisten kunne ikke skrives.");
 const QString PrizeWriteFailedMessage = QStringLiteral("Premielisten kunne ikke skrives: %1");
+const QString ResultsStatus = QStringLiteral("Resultatlisten er skrevet til %1");
+// The three files share their name but the ending.
+const QString PrizeListStatus = QStringLiteral("Premielisten er skrevet til %1, .csv og .pdf");
 const QString PrizeWrittenQuestion = QStringLiteral("Premielisten er skrevet til\n%1\n\nVil du åpne PDF-filen?");
 
 QString absolutePath(const std::string& path) { return QFileInfo(QString::fromStdString(path)).absoluteFilePath(); }
@@ -44,14 +50,30 @@ void CResultsDlg::buildForm() {
     resultsList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     resultsList->setMinimumSize(520, 300);
     layout->addWidget(resultsList);
+    // Each paper's "Skriv ut..." stands beside it: the result list's under the list, the prize
+    // list's beside its button.
+    auto* listRow = new QHBoxLayout;
+    addButtons(listRow, this,
+               {Stretch, {QStringLiteral("Skriv ut..."), QStringLiteral("printResultsButton"), &printResultsButton}});
+    printResultsButton->setToolTip(QStringLiteral("Skriv ut resultatlisten"));
+    connect(printResultsButton, &QPushButton::clicked, this, &CResultsDlg::printResults);
+    layout->addLayout(listRow);
+    statusLine = new StatusLine(this);
+    layout->addWidget(statusLine);
     // Both buttons only close the screen; the line the user may have selected is not used.
     const OkCancelButtons buttons = addOkCancelButtons(this, layout);
     connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
-    QPushButton* prizeButton = makeButton({QStringLiteral("Premieliste"), QStringLiteral("prizeListButton")}, this);
-    connect(prizeButton, &QPushButton::clicked, this, &CResultsDlg::writePrizeList);
     // At the left of the button row.
-    if (auto* row = qobject_cast<QBoxLayout*>(layout->itemAt(layout->count() - 1)->layout()))
-        row->insertWidget(0, prizeButton);
+    if (auto* row = qobject_cast<QBoxLayout*>(layout->itemAt(layout->count() - 1)->layout())) {
+        auto* prizeButtons = new QHBoxLayout;
+        addButtons(prizeButtons, this,
+                   {{QStringLiteral("Premieliste"), QStringLiteral("prizeListButton"), &prizeListButton},
+                    {QStringLiteral("Skriv ut..."), QStringLiteral("printPrizeListButton"), &printPrizeListButton}});
+        printPrizeListButton->setToolTip(QStringLiteral("Skriv ut premielisten"));
+        row->insertLayout(0, prizeButtons);
+    }
+    connect(prizeListButton, &QPushButton::clicked, this, &CResultsDlg::writePrizeList);
+    connect(printPrizeListButton, &QPushButton::clicked, this, &CResultsDlg::printPrizeList);
 }
 
 void CResultsDlg::fillResults() {
@@ -69,9 +91,18 @@ bool CResultsDlg::hasUsableName() {
 
 void CResultsDlg::writeResults() {
     if (!hasUsableName()) return;
-    const files::FileResult written = writeResultList(tournament, resultListPath(tournament.name));
+    const std::string path = resultListPath(tournament.name);
+    const files::FileResult written = writeResultList(tournament, path);
     if (!written) MessageBox::warning(parentWidget(), withFailureReason(WriteFailedMessage, written));
+    else statusLine->showDone(ResultsStatus.arg(shownPath(path)));
 }
+
+void CResultsDlg::printResults() {
+    printWithPreview(
+        this, textPages(QStringLiteral("Resultatliste – ") + toQString(tournament.name), resultListText(tournament)));
+}
+
+void CResultsDlg::printPrizeList() { printWithPreview(this, prizeListPages(tournament)); }
 
 void CResultsDlg::writePrizeList() {
     if (!hasUsableName()) return;
@@ -84,6 +115,7 @@ void CResultsDlg::writePrizeList() {
             return;
         }
     }
+    statusLine->showDone(PrizeListStatus.arg(shownPath(paths.text)));
     const QString written =
         QStringList{absolutePath(paths.text), absolutePath(paths.csv), absolutePath(paths.pdf)}.join(u'\n');
     if (!MessageBox::askYesNo(this, PrizeWrittenQuestion.arg(written))) return;

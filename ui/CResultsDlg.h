@@ -7,7 +7,9 @@
 #include <QStringList>
 
 class QListWidget;
+class QPushButton;
 class CTournament;
+class StatusLine;
 
 class CResultsDlg : public QDialog {
     Q_OBJECT
@@ -22,9 +24,15 @@ private:
     void fillResults();
     void writeResults();
     void writePrizeList();
+    void printResults();
+    void printPrizeList();
     // Refuses an empty name or one that cannot name a file, saying why.
     bool hasUsableName();
 
     const CTournament& tournament;
     QListWidget* resultsList = nullptr;
+    StatusLine* statusLine = nullptr;
+    QPushButton* printResultsButton = nullptr;
+    QPushButton* prizeListButton = nullptr;
+    QPushButton* printPrizeListButton = nullptr;
 };

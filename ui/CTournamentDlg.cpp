@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -21,6 +22,7 @@
 #include "model/Calendar.h"
 #include "model/FileMessages.h"
 #include "model/FileNames.h"
+#include "print/StartListPdf.h"
 #include "print/TextCodec.h"
 #include "text/Text.h"
 #include "ui/Artwork.h"
@@ -29,19 +31,26 @@
 #include "ui/CChoiceList.h"
 #include "ui/CCourseTableDlg.h"
 #include "ui/CCreateGroupsDlg.h"
+#include "ui/CPickTournamentDlg.h"
 #include "ui/CRegisterAllGroupsDlg.h"
 #include "ui/CSetupDlg.h"
 #include "ui/Controls.h"
 #include "ui/FieldText.h"
 #include "ui/FileMessages.h"
 #include "ui/MessageBox.h"
+#include "ui/PrintPreview.h"
+#include "ui/StatusLine.h"
 
 namespace {
 
 const QString FillGroupFieldsMessage = QStringLiteral("Fyll inn de andre feltene før du legger inn gruppene.");
 const QString FillFieldsFirstMessage = QStringLiteral("Fyll inn de andre feltene først.");
 const QString NoTournamentDataMessage = QStringLiteral("Du må legge inn data for en turnering.");
-const QString NoSavedTournamentMessage = QStringLiteral("Finner ingen lagret turnering med dette navnet.");
+const QString ProgramName = QStringLiteral("Fernhill");
+const QString SavedStatus = QStringLiteral("Lagret i %1");
+const QString StartListStatus = QStringLiteral("Startlisten er skrevet til %1 og %2");
+// The saved tournaments are listed from here, the recovery copies in its subfolder left out.
+constexpr const char* DataFolder = "./data";
 const QString ReadFailedMessage = QStringLiteral("Turneringen kunne ikke leses.");
 const QString SaveFailedMessage = QStringLiteral("Turneringen kunne ikke lagres.");
 const QString SaveBeforeQuitQuestion = QStringLiteral("Turneringen er endret. Vil du lagre den før du avslutter?");
@@ -86,7 +95,6 @@ QStringList courseEntries(const CTournament& tournament) {
 }  // namespace
 
 CTournamentDlg::CTournamentDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Fernhill"));
     setWindowIcon(teebrookIcon());
     buildForm();
     connectFields();
@@ -94,6 +102,7 @@ CTournamentDlg::CTournamentDlg(QWidget* parent) : QDialog(parent) {
     setTabOrderOfForm();
     fillLists();
     setupButton->setEnabled(false);
+    refreshTitle();
     // Sized before the window exists, so showing it changes no size hints.
     layout()->activate();
     // Said once the window is up: the course table was read at start-up.
@@ -135,8 +144,10 @@ void CTournamentDlg::buildForm() {
     auto* bottom = new QHBoxLayout;
     addButtons(bottom, this, {Stretch, {QStringLiteral("Avslutt"), QStringLiteral("exitButton"), &exitButton}});
 
+    statusLine = new StatusLine(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(infoFrame);
+    layout->addWidget(statusLine);
     layout->addLayout(bottom);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
 
@@ -163,6 +174,7 @@ QWidget* CTournamentDlg::buildFileButtons() {
                 {QStringLiteral("Lagre turneringen"), QStringLiteral("saveButton"), &saveButton},
                 {QStringLiteral("Ny turnering"), QStringLiteral("newButton"), &newButton},
                 {QStringLiteral("Lag startliste"), QStringLiteral("startListButton"), &startListButton},
+                {QStringLiteral("Skriv ut..."), QStringLiteral("printStartListButton"), &printStartListButton},
                 Stretch});
     return row;
 }
@@ -265,6 +277,7 @@ void CTournamentDlg::connectFields() {
     connect(saveButton, &QPushButton::clicked, this, [this] { saveTournament(); });
     connect(newButton, &QPushButton::clicked, this, &CTournamentDlg::startNewTournament);
     connect(startListButton, &QPushButton::clicked, this, &CTournamentDlg::writeStartList);
+    connect(printStartListButton, &QPushButton::clicked, this, &CTournamentDlg::printStartList);
     connect(createGroupsButton, &QPushButton::clicked, this, &CTournamentDlg::createGroups);
     connect(registerButton, &QPushButton::clicked, this, &CTournamentDlg::registerGroups);
     connect(playButton, &QPushButton::clicked, this, &CTournamentDlg::startTournament);
@@ -279,11 +292,30 @@ void CTournamentDlg::connectFields() {
 }
 
 // A new or opened tournament fills the form; a course table saved in "Baner..." or by a course
-// import refills the course list.
+// import refills the course list. Any change, and a save, may change the title.
 void CTournamentDlg::listenToSession() {
-    connect(&theSession(), &TournamentSession::tournamentReplaced, this, &CTournamentDlg::refreshForm);
-    connect(&theSession(), &TournamentSession::courseTableChanged, this, &CTournamentDlg::refreshCourseList);
+    const TournamentSession* session = &theSession();
+    connect(session, &TournamentSession::tournamentReplaced, this, &CTournamentDlg::refreshForm);
+    connect(session, &TournamentSession::courseTableChanged, this, &CTournamentDlg::refreshCourseList);
+    connect(session, &TournamentSession::headerChanged, this, &CTournamentDlg::refreshTitle);
+    connect(session, &TournamentSession::groupChanged, this, &CTournamentDlg::refreshTitle);
+    connect(session, &TournamentSession::playerChanged, this, &CTournamentDlg::refreshTitle);
+    connect(session, &TournamentSession::strokesChanged, this, &CTournamentDlg::refreshTitle);
+    connect(session, &TournamentSession::tournamentReplaced, this, &CTournamentDlg::refreshTitle);
+    connect(session, &TournamentSession::courseTableChanged, this, &CTournamentDlg::refreshTitle);
+    connect(session, &TournamentSession::tournamentSaved, this, &CTournamentDlg::refreshTitle);
 }
+
+void CTournamentDlg::refreshTitle() {
+    const CTournament& tournament = theTournament();
+    // "[*]" in a name would be taken for the mark; doubled, Qt shows it as typed.
+    const QString name = toQString(tournament.name).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(name.isEmpty() ? ProgramName : name + QStringLiteral("[*] – ") + ProgramName);
+    // Without a name the title has no place for the mark.
+    setWindowModified(!name.isEmpty() && tournament.hasUnsavedChanges());
+}
+
+void CTournamentDlg::showStatus(const QString& done) { statusLine->showDone(done); }
 
 void CTournamentDlg::setTabOrderOfForm() {
     const QList<QWidget*> order{openButton,     saveButton, newButton,      startListButton,
@@ -389,17 +421,34 @@ bool CTournamentDlg::checkNameForFiles() {
 
 void CTournamentDlg::openTournament() {
     if (!mayLeaveLiveScoring()) return;
+    copyBoundFields();
+    if (competitionName.isEmpty()) {
+        pickTournament(QString());
+        return;
+    }
     if (!checkNameForFiles()) return;
-    const std::string path = tournamentFilePath(fromQString(competitionName));
+    openTournamentFile(tournamentFilePath(fromQString(competitionName)), competitionName);
+}
+
+void CTournamentDlg::pickTournament(const QString& notFound) {
+    CPickTournamentDlg dialog(notFound, DataFolder, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const std::string& path = dialog.pickedPath();
+    openTournamentFile(path, QFileInfo(QString::fromStdString(path)).completeBaseName());
+}
+
+void CTournamentDlg::openTournamentFile(const std::string& path, const QString& shownName) {
     // Opening reads into this tournament; unsaved work in it is lost only when the organiser says so.
     if (theTournament().hasUnsavedChangesBesidesName() && storedTournamentAt(path) &&
-        !MessageBox::askYesNo(this, DiscardBeforeOpenQuestion.arg(competitionName)))
+        !MessageBox::askYesNo(this, DiscardBeforeOpenQuestion.arg(shownName)))
         return;
     const files::FileResult read = theSession().open(path);
+    if (read.error == files::FileError::Missing) {
+        pickTournament(shownName);
+        return;
+    }
     if (!read) {
-        MessageBox::warning(this, read.error == files::FileError::Missing
-                                      ? NoSavedTournamentMessage
-                                      : withReadFailureReason(ReadFailedMessage, read));
+        MessageBox::warning(this, withReadFailureReason(ReadFailedMessage, read));
         return;
     }
     warnOfWhatTheFileLacked();
@@ -428,6 +477,7 @@ bool CTournamentDlg::saveTournament() {
         return false;
     const files::FileResult saved = theSession().save(path);
     if (!saved) MessageBox::warning(this, withFailureReason(SaveFailedMessage, saved));
+    else showStatus(SavedStatus.arg(shownPath(path)));
     return static_cast<bool>(saved);
 }
 
@@ -450,11 +500,22 @@ void CTournamentDlg::startNewTournament() {
     theSession().newTournament();
 }
 
+// The text list as ever, and beside it the PDF for the starter.
 void CTournamentDlg::writeStartList() {
     if (!checkNameForFiles()) return;
-    const files::FileResult written = ::writeStartList(theTournament(), startListPath(fromQString(competitionName)));
-    if (!written) MessageBox::warning(this, withFailureReason(StartListFailedMessage, written));
+    const std::string name = fromQString(competitionName);
+    const std::string textPath = startListPath(name);
+    const std::string pdfPath = startListPdfPath(name);
+    files::FileResult written = ::writeStartList(theTournament(), textPath);
+    if (written) written = writeStartListPdf(theTournament(), pdfPath);
+    if (!written) {
+        MessageBox::warning(this, withFailureReason(StartListFailedMessage, written));
+        return;
+    }
+    showStatus(StartListStatus.arg(shownPath(textPath), shownPath(pdfPath)));
 }
+
+void CTournamentDlg::printStartList() { printWithPreview(this, startListPages(theTournament())); }
 
 void CTournamentDlg::createGroups() {
     copyBoundFields();

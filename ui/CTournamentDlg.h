@@ -9,6 +9,7 @@ class CChoiceList;
 class QAction;
 class QLineEdit;
 class QPushButton;
+class StatusLine;
 class TournamentSession;
 
 class CTournamentDlg : public QDialog {
@@ -52,6 +53,11 @@ private:
     void onTypePicked(int index);
 
     void openTournament();
+    // Opens the tournament file at `path`, `shownName` naming it in the questions; a file that
+    // is not there offers the list of saved tournaments instead.
+    void openTournamentFile(const std::string& path, const QString& shownName);
+    // The saved tournaments to pick one from, with `notFound`, the name typed, said above them.
+    void pickTournament(const QString& notFound);
     // "N tegn kunne ikke leses og ble erstattet med «?»." for a file just read.
     void warnOfWhatTheFileLacked();
     void warnOfReplacedCharacters(std::size_t count);
@@ -60,6 +66,11 @@ private:
     bool mayLeaveLiveScoring();
     void startNewTournament();
     void writeStartList();
+    void printStartList();
+    // "Sommercup[*] – Fernhill", the mark shown while there are unsaved changes.
+    void refreshTitle();
+    // Tells in the status line what was written and where.
+    void showStatus(const QString& done);
     void createGroups();
     void registerGroups();
     void startTournament();
@@ -83,6 +94,8 @@ private:
     QPushButton* saveButton = nullptr;
     QPushButton* newButton = nullptr;
     QPushButton* startListButton = nullptr;
+    QPushButton* printStartListButton = nullptr;
+    StatusLine* statusLine = nullptr;
     QLineEdit* dayEdit = nullptr;
     QLineEdit* monthEdit = nullptr;
     QLineEdit* yearEdit = nullptr;

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <memory>
 
 #include "PlayTestSupport.h"
@@ -173,4 +174,32 @@ TEST_F(ClubhouseBoard, RowsThatDoNotFitArePagedEveryTenSeconds) {
     EXPECT_EQ(names.front(), "Spiller 1");
     EXPECT_EQ(names[1], "Spiller 10");
     EXPECT_EQ(names.back(), "Spiller 27");
+}
+
+// On the play screen's own screen the board is a window in front of it, as large as its lines
+// take: twelve players and three headings fit 1080 lines in rows of 36 pixels, and only a board
+// longer than the screen pages.
+TEST_F(ClubhouseBoard, OnOneScreenTheBoardFitsItsLinesInFrontOfThePlayScreen) {
+    setUpTournament(3);
+    for (int g = 0; g < 3; ++g) {
+        setUpGroup(g, g, "Gruppe", 0, 0, 0);
+        for (int p = 0; p < 4; ++p) addRound(g, "Spiller", std::to_string(g * 4 + p + 1), 0.0f, p);
+    }
+    CClubhouseBoardDlg* board = openBoard();
+    ASSERT_NE(board, nullptr);
+    ASSERT_NE(board->windowHandle(), nullptr);
+    EXPECT_EQ(board->windowHandle()->transientParent(), play->windowHandle());
+    EXPECT_EQ(QApplication::activeWindow(), play.get());
+
+    board->fitInto(QRect(0, 0, 1920, 1040), 1080);
+    QApplication::processEvents();
+    EXPECT_GE(board->rowHeight(), 36);
+    EXPECT_EQ(board->pageCount(), 1);
+    EXPECT_EQ(board->shownLines().size(), 15u);
+    EXPECT_LE(board->height(), 1000);
+
+    // Where the lines take more than the screen, the board pages.
+    board->fitInto(QRect(0, 0, 1366, 300), 768);
+    QApplication::processEvents();
+    EXPECT_GT(board->pageCount(), 1);
 }

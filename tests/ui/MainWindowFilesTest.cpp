@@ -226,7 +226,6 @@ TEST_F(MainWindowFiles, FailuresSayWhatWentWrong) {
         const char* button;
         QString message;
     } cases[] = {
-        {QStringLiteral("Mangler"), "openButton", QStringLiteral("Finner ingen lagret turnering med dette navnet.")},
         {QStringLiteral("Mappe"), "openButton", QStringLiteral("Turneringen kunne ikke leses.\n") + notRegular},
         {QStringLiteral("Stor"), "openButton", QStringLiteral("Turneringen kunne ikke leses.\nFilen er for stor.")},
         {QStringLiteral("Mappe"), "saveButton", QStringLiteral("Turneringen kunne ikke lagres.\n") + notRegular},

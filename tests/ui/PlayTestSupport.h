@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QString>
 #include <initializer_list>
 #include <string>
@@ -50,6 +52,16 @@ protected:
         return player;
     }
 };
+
+// The text of the PDF file at `path` with runs of blanks made one, so a check does not depend
+// on column widths.
+inline QString pdfText(const QString& path) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!process.waitForFinished(20000) || process.exitCode() != 0) return QStringLiteral("<pdftotext failed>");
+    return QString::fromUtf8(process.readAllStandardOutput())
+        .replace(QRegularExpression(QStringLiteral(" +")), QStringLiteral(" "));
+}
 
 inline QString textOf(const QWidget* parent, const QString& name) {
     const auto* field = childNamed<QLineEdit>(parent, name);

@@ -30,6 +30,7 @@
 #include "ui/CImportPitchesDlg.h"
 #include "ui/CImportPlayersDlg.h"
 #include "ui/CMobileScoringDlg.h"
+#include "ui/CPickTournamentDlg.h"
 #include "ui/CRegisterAllGroupsDlg.h"
 #include "ui/CRegisterGroupDlg.h"
 #include "ui/CRegisterPitchDlg.h"
@@ -69,6 +70,7 @@ OpenScreen opens() {
 const std::vector<OpenScreen>& everyScreen() {
     static const std::vector<OpenScreen> screens{
         opens<CTournamentDlg>(),
+        [] { return std::make_unique<CPickTournamentDlg>(QString(49, u'N'), "./data"); },
         opens<CAboutDlg>(),
         opens<CCreateGroupsDlg>(),
         opens<CRegisterAllGroupsDlg>(),

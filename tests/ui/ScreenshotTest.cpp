@@ -22,6 +22,7 @@
 #include "live/LiveScoringRun.h"
 #include "model/CourseTableFile.h"
 #include "print/ScoreCardPdf.h"
+#include "print/StartListPdf.h"
 #include "scoring/Handicap.h"
 #include "ui/CActiveTournamentDlg.h"
 #include "ui/CClubhouseBoardDlg.h"
@@ -296,4 +297,93 @@ TEST_F(Screenshots, PairsOnTheRegisterScreenAndTheBoard) {
     CClubhouseBoardDlg board;
     board.resize(1366, 768);
     save(board, "resultattavle_par");
+}
+
+// What the organiser sees of saving, finding, printing: the title and the status line after a
+// save, the list of saved tournaments, the print preview and the lines on the other windows.
+TEST_F(Screenshots, TheOrganisersDesk) {
+    fillTournament();
+    ASSERT_TRUE(tournament().save("./data/Sommercupen.ini"));
+    CTournamentDlg main;
+    main.show();
+    const auto press = [&main](const char* button) {
+        QTest::mouseClick(childNamed<QPushButton>(&main, QString::fromLatin1(button)), Qt::LeftButton);
+    };
+    const auto shoot = [&main, this](const char* name) {
+        QTest::qWait(300);
+        // From the screen, so the window manager's title bar shows where there is one.
+        const QRect frame = main.frameGeometry();
+        savePicture(QApplication::primaryScreen()->grabWindow(0).copy(frame), name);
+    };
+    QTest::keyClicks(childNamed<QLineEdit>(&main, QStringLiteral("nameEdit")), QStringLiteral("Sommercupen"));
+    press("openButton");
+    auto* day = childNamed<QLineEdit>(&main, QStringLiteral("dayEdit"));
+    day->selectAll();
+    QTest::keyClicks(day, QStringLiteral("15"));
+    shoot("hovedvindu_endret");
+    press("saveButton");
+    shoot("hovedvindu_lagret");
+    press("startListButton");
+    shoot("hovedvindu_startliste");
+    ASSERT_TRUE(
+        writeStartListPdf(tournament(), QDir(outputFolder).filePath(QStringLiteral("startliste.pdf")).toStdString()));
+
+    for (const char* other : {"Vaarcupen", "Klubbmesterskap"}) {
+        tournament().name = other;
+        ASSERT_TRUE(tournament().save("./data/" + std::string(other) + ".ini"));
+    }
+    QFile damaged(QStringLiteral("data/Gammel.ini"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("ikke en turnering\r\n");
+    damaged.close();
+    auto* name = childNamed<QLineEdit>(&main, QStringLiteral("nameEdit"));
+    name->setText(QStringLiteral("Sommercup"));
+    answerModal(
+        QStringLiteral("Åpne turnering"),
+        [&] { QTest::mouseClick(childNamed<QPushButton>(&main, QStringLiteral("openButton")), Qt::LeftButton); },
+        [&](QWidget* pick) {
+            QTest::qWait(200);
+            saveShown(*pick, "aapne_turnering");
+            pick->close();
+        });
+    answerModal(
+        QStringLiteral("Skriv ut – Startliste – Sommercup"),
+        [&] {
+            QTest::mouseClick(childNamed<QPushButton>(&main, QStringLiteral("printStartListButton")), Qt::LeftButton);
+        },
+        [&](QWidget* preview) {
+            preview->resize(1000, 700);
+            QTest::qWait(400);
+            saveShown(*preview, "skriv_ut");
+            preview->close();
+        });
+    main.close();
+
+    fillTournament();
+    CResultsDlg results;
+    results.show();
+    QTest::mouseClick(childNamed<QPushButton>(&results, QStringLiteral("prizeListButton")), Qt::LeftButton);
+    save(results, "resultater_skrevet");
+    CRegisterAllGroupsDlg all;
+    all.show();
+    QTest::mouseClick(childNamed<QPushButton>(&all, QStringLiteral("scoreCardButton")), Qt::LeftButton);
+    save(all, "registrer_alle_skrevet");
+}
+
+// On one screen the board comes in front of the play screen, sized to what it shows.
+TEST_F(Screenshots, ClubhouseBoardOnOneScreen) {
+    fillTournament();
+    enterStrokes(18);
+    CActiveTournamentDlg play;
+    play.show();
+    QTest::qWait(200);
+    QTest::mouseClick(childNamed<QPushButton>(&play, QStringLiteral("boardButton")), Qt::LeftButton);
+    QTest::qWait(600);
+    const QSize size = QApplication::primaryScreen()->geometry().size();
+    savePicture(
+        QApplication::primaryScreen()->grabWindow(0),
+        QStringLiteral("resultattavle_foran_%1x%2").arg(size.width()).arg(size.height()).toLatin1().constData());
+    EXPECT_EQ(QApplication::activeWindow(), &play);
+    ASSERT_NE(play.clubhouseBoard(), nullptr);
+    EXPECT_EQ(play.clubhouseBoard()->pageCount(), 1);
 }

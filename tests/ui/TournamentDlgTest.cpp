@@ -10,7 +10,9 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
+#include <QTreeWidget>
 #include <clocale>
 #include <memory>
 #include <tuple>
@@ -172,11 +174,10 @@ TEST_F(MainWindow, ArrowKeysPickTypesAndTypedTextPicksNothing) {
 }
 
 TEST_F(MainWindow, FileCommandsRefuseAnEmptyName) {
-    press("openButton");
     press("saveButton");
     press("startListButton");
     const QString message = QStringLiteral("Skriv inn et Konkuransenavn.");
-    EXPECT_EQ(messages(), QStringList({message, message, message}));
+    EXPECT_EQ(messages(), QStringList({message, message}));
     EXPECT_FALSE(QFile::exists(QStringLiteral("_StartListe.txt")));
 }
 
@@ -196,15 +197,96 @@ TEST_F(MainWindow, FileCommandsRefuseNamesThatCannotNameAFile) {
     EXPECT_FALSE(QFile::exists(QStringLiteral("a/b_StartListe.txt")));
 }
 
-TEST_F(MainWindow, OpeningANameWithoutFileReportsItAndChangesNothing) {
-    fillHeader(QStringLiteral("Finnes ikke"), QStringLiteral("2"));
-    press("openButton");
-    EXPECT_EQ(messages(), QStringList{QStringLiteral("Finner ingen lagret turnering med dette navnet.")});
-    EXPECT_EQ(edit("nameEdit")->text(), QStringLiteral("Finnes ikke"));
-    EXPECT_EQ(edit("dayEdit")->text(), QStringLiteral("1"));
+// A name no file has, or none, lists the saved tournaments instead; picking one opens it, and
+// leaving the list changes nothing.
+TEST_F(MainWindow, OpeningWithoutAFileOfTheNameOffersTheSavedTournaments) {
+    QDir(QStringLiteral("data")).removeRecursively();
+    fillHeader(QStringLiteral("Sommercup"), QStringLiteral("2"));
+    press("saveButton");
+    QDir().mkpath(QStringLiteral("data/.gjenoppretting"));
+    for (const char* file : {"data/Notater.ini", "data/.gjenoppretting/Sommercup.ini"}) {
+        QFile other(QString::fromLatin1(file));
+        ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+        other.write("[Tournament]\r\nDay=1\r\n");
+    }
+    press("newButton");
+    type("nameEdit", QStringLiteral("Finnes ikke"));
+    const auto rows = [](QWidget* modal) {
+        QStringList shown;
+        auto* list = childNamed<QTreeWidget>(modal, QStringLiteral("tournamentList"));
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* item = list->topLevelItem(i);
+            shown << item->text(0) + u'|' + item->text(1) + u'|' + item->text(2) +
+                         (item->flags() & Qt::ItemIsEnabled ? QString() : QStringLiteral("|grå"));
+        }
+        return shown;
+    };
+    answerModal(
+        QStringLiteral("Åpne turnering"), [this] { press("openButton"); },
+        [&](QWidget* modal) {
+            EXPECT_EQ(childNamed<QLabel>(modal, QStringLiteral("notFoundLabel"))->text(),
+                      QStringLiteral("Finner ingen lagret turnering med navnet «Finnes ikke»."));
+            const QStringList shown = rows(modal);
+            EXPECT_EQ(shown.size(), 2);
+            EXPECT_TRUE(shown.contains(QStringLiteral("Sommercup|01.03.2011|"))) << shown.join(u' ').toStdString();
+            EXPECT_TRUE(shown.contains(QStringLiteral("Notater.ini|kan ikke leses||grå")));
+            QTest::mouseClick(childNamed<QPushButton>(modal, QStringLiteral("cancelButton")), Qt::LeftButton);
+        });
     EXPECT_EQ(tournament().name, "Finnes ikke");
-    EXPECT_EQ(tournament().numberOfGroups, 2);
+    EXPECT_EQ(tournament().year, 0);
+
+    edit("nameEdit")->clear();
+    answerModal(
+        QStringLiteral("Åpne turnering"), [this] { press("openButton"); },
+        [&](QWidget* modal) {
+            EXPECT_EQ(modal->findChild<QLabel*>(QStringLiteral("notFoundLabel")), nullptr);
+            QTest::mouseClick(childNamed<QPushButton>(modal, QStringLiteral("okButton")), Qt::LeftButton);
+        });
+    EXPECT_EQ(edit("nameEdit")->text(), QStringLiteral("Sommercup"));
     EXPECT_EQ(tournament().year, 2011);
+    EXPECT_TRUE(messages().isEmpty()) << messages().join(u'|').toStdString();
+}
+
+// The title names the tournament, marked while there are unsaved changes from any screen.
+TEST_F(MainWindow, TitleShowsTheTournamentAndWhetherItIsSaved) {
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Fernhill"));
+    type("nameEdit", QStringLiteral("Sommercup"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Sommercup[*] – Fernhill"));
+    EXPECT_TRUE(window->isWindowModified());
+    press("saveButton");
+    EXPECT_FALSE(window->isWindowModified());
+    theSession().setNumberOfGroups(1);
+    theSession().setFirstName(0, 0, "Kari");
+    EXPECT_TRUE(window->isWindowModified());
+    theSession().setNumberOfGroups(0);
+    EXPECT_FALSE(window->isWindowModified());
+    press("newButton");
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Fernhill"));
+}
+
+// What a file command wrote, and where, shows below the form, with no box to click away.
+TEST_F(MainWindow, StatusLineSaysWhatWasWrittenAndWhere) {
+    const QRegularExpression time(QStringLiteral(" kl\\. \\d\\d:\\d\\d$"));
+    auto* status = childNamed<QLabel>(window.get(), QStringLiteral("statusLine"));
+    EXPECT_TRUE(status->text().isEmpty());
+    fillHeader(QStringLiteral("Sommercup"), QStringLiteral("1"));
+    press("saveButton");
+    EXPECT_TRUE(status->text().startsWith(QStringLiteral("Lagret i data/Sommercup.ini kl. ")))
+        << status->text().toStdString();
+    EXPECT_TRUE(time.match(status->text()).hasMatch());
+    press("startListButton");
+    EXPECT_TRUE(status->text().startsWith(
+        QStringLiteral("Startlisten er skrevet til Sommercup_StartListe.txt og Sommercup_StartListe.pdf kl. ")))
+        << status->text().toStdString();
+    EXPECT_TRUE(QFile::exists(QStringLiteral("Sommercup_StartListe.pdf")));
+    EXPECT_TRUE(messages().isEmpty());
+    // Failures still say why in a box, and leave the line as it was.
+    const QString before = status->text();
+    QDir().mkpath(QStringLiteral("Mappe_StartListe.pdf"));
+    edit("nameEdit")->setText(QStringLiteral("Mappe"));
+    press("startListButton");
+    EXPECT_EQ(messages().size(), 1);
+    EXPECT_EQ(status->text(), before);
 }
 
 TEST_F(MainWindow, SavedTournamentOpensAgainAndFillsTheForm) {
