@@ -12,6 +12,7 @@
 #include "app/RecoveryKeeper.h"
 #include "app/ScriptedDay.h"
 #include "app/StartUp.h"
+#include "live/LiveScoringRun.h"
 #include "ui/CTournamentDlg.h"
 #include "ui/MessageBox.h"
 
@@ -111,6 +112,7 @@ int main(int argc, char** argv) {
     FirstPaintProbe probe;
     if (std::getenv("TEEBROOK_QUIT_AFTER_FIRST_PAINT")) mainWindow.installEventFilter(&probe);
     mainWindow.exec();
+    endLiveScoring();
     keeper.discard();
     return 0;
 }

@@ -85,7 +85,16 @@ std::optional<QString> LiveScoringRun::replaceCode(int group) {
     return std::nullopt;
 }
 
+namespace {
+LiveScoringRun* programRun = nullptr;
+}
+
 LiveScoringRun& theLiveScoring() {
-    static LiveScoringRun* run = new LiveScoringRun(theSession(), qApp);
-    return *run;
+    if (!programRun) programRun = new LiveScoringRun(theSession(), qApp);
+    return *programRun;
+}
+
+void endLiveScoring() {
+    delete programRun;
+    programRun = nullptr;
 }

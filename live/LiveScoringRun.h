@@ -47,3 +47,5 @@ private:
 
 // The program's one run, on the application's session.
 LiveScoringRun& theLiveScoring();
+// Stops and ends it, while the session it serves and the event loop its threads ask still exist.
+void endLiveScoring();

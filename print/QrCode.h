@@ -15,7 +15,9 @@ public:
     static std::optional<QrCode> encode(const QString& text);
 
     int size() const { return size_; }
-    bool isDark(int x, int y) const { return modules_[static_cast<std::size_t>(y * size_ + x)]; }
+    bool isDark(int x, int y) const {
+        return modules_[static_cast<std::size_t>(y) * static_cast<std::size_t>(size_) + static_cast<std::size_t>(x)];
+    }
     // Black modules on white, with the quiet zone of four modules readers need, in the largest
     // square that fits `area`, centred.
     void paint(QPainter& painter, const QRectF& area) const;

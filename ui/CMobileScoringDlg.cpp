@@ -23,6 +23,7 @@
 namespace {
 
 constexpr int TileColumns = 5;
+constexpr int TileWidth = CMobileScoringDlg::QrPixels + 40;
 
 QString groupLetter(int group) { return QString(QChar(u'A' + group)); }
 
@@ -46,6 +47,8 @@ CMobileScoringDlg::CMobileScoringDlg(QWidget* parent) : QDialog(parent) {
     buildForm();
     listenToSession();
     refreshAll();
+    // Five groups side by side, within a 1280x720 display.
+    resize(1180, 620);
 }
 
 void CMobileScoringDlg::buildForm() {
@@ -92,6 +95,7 @@ QWidget* CMobileScoringDlg::buildGroupTiles() {
     for (int g = 0; g < MaxGroups; ++g) {
         GroupTile& tile = tiles[g];
         tile.box = new QGroupBox(area);
+        tile.box->setFixedWidth(TileWidth);
         auto* column = new QVBoxLayout(tile.box);
         tile.qr = new QLabel(tile.box);
         tile.qr->setObjectName(QStringLiteral("qrLabel%1").arg(g));
@@ -190,7 +194,9 @@ void CMobileScoringDlg::showGroup(int group) {
     const CPlayGroup& shown = tournament.groups[group];
     QString title = QStringLiteral("Gruppe %1").arg(groupLetter(group));
     if (!shown.groupName.empty()) title += QStringLiteral(" – ") + toQString(shown.groupName);
-    tile.box->setTitle(title);
+    // A long group name is cut, so five groups stay side by side; the whole name is the tip.
+    tile.box->setTitle(tile.box->fontMetrics().elidedText(title, Qt::ElideRight, TileWidth - 16));
+    tile.box->setToolTip(title);
     tile.code->setText(shown.code.empty() ? QStringLiteral("(ingen kode)") : toQString(shown.code));
     const QString link = shownLink(group);
     tile.link->setText(link);

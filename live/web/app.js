@@ -9,11 +9,18 @@ const RetryMs = [1000, 2000, 4000, 8000, 15000];
 const ReplacedCodeText = 'Koden er byttet – spør arrangøren.';
 
 const $ = (id) => document.getElementById(id);
+// Local storage, mirrored in memory: where the browser refuses to store (private mode, full), the
+// page goes on with what it holds until it is closed.
+const memory = new Map();
 const store = {
   get(key, fallback) {
+    if (memory.has(key)) return memory.get(key);
     try { const v = localStorage.getItem(key); return v === null ? fallback : JSON.parse(v); } catch (e) { return fallback; }
   },
-  set(key, value) { try { localStorage.setItem(key, JSON.stringify(value)); } catch (e) { /* full: kept in memory */ } },
+  set(key, value) {
+    memory.set(key, value);
+    try { localStorage.setItem(key, JSON.stringify(value)); } catch (e) { /* kept in memory only */ }
+  },
 };
 
 const state = { code: '', group: null, hole: 0, role: null, sending: false, retry: 0, stopped: false, timer: 0 };

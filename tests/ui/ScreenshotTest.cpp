@@ -274,7 +274,6 @@ TEST_F(Screenshots, MobileScoring) {
     theSession().applyScoreEntry({0, 1, 5, EntryRole::Player, 4, 1, "spiller"});
     ASSERT_FALSE(theLiveScoring().start());
     CMobileScoringDlg mobile;
-    mobile.resize(1260, 630);
     save(mobile, "mobilregistrering");
     CActiveTournamentDlg play;
     save(play, "aktiv_turnering_konflikt");
