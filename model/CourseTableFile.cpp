@@ -154,15 +154,6 @@ CourseDraft draftOf(const CourseValues& values) {
 
 // --- Writing --------------------------------------------------------------------------
 
-std::string holeList(const std::array<int, MaxHoles>& values, int holes) {
-    std::string list;
-    for (int hole = 0; hole < holes; ++hole) {
-        if (hole > 0) list += ' ';
-        list += text::formatInt(values[hole]);
-    }
-    return list;
-}
-
 // The reader takes a course rating with a point only.
 std::string storedRating(std::string_view typed) {
     std::string rating(trimmed(typed));
@@ -271,4 +262,13 @@ CourseTableWrite writeCourseTable(const std::string& path, std::span<const Cours
     if (!file) return CourseTableWrite::Unreadable;
     putCourseTable(*file, courses);
     return file->writeAtomically(path) ? CourseTableWrite::Written : CourseTableWrite::NotWritten;
+}
+
+std::string holeList(const std::array<int, MaxHoles>& values, int holes) {
+    std::string list;
+    for (int hole = 0; hole < holes; ++hole) {
+        if (hole > 0) list += ' ';
+        list += text::formatInt(values[hole]);
+    }
+    return list;
 }

@@ -80,3 +80,7 @@ enum class CourseTableWrite {
 // Writes `courses` into the course table file at `path`, replacing it safely (a new file
 // renamed over the old one).
 CourseTableWrite writeCourseTable(const std::string& path, std::span<const CourseDraft> courses);
+
+// The figures of the first `holes` holes, blank-separated, as the course table and the tournament
+// file write a hole list.
+std::string holeList(const std::array<int, MaxHoles>& values, int holes);

@@ -8,21 +8,13 @@
 #include "ini/IniFile.h"
 #include "model/CTournament.h"
 #include "model/CourseTable.h"
+#include "model/CourseTableFile.h"
 #include "model/HcpLimits.h"
 #include "text/Text.h"
 
 namespace {
 
 using text::numbered;
-
-std::string resultsText(const std::array<int, MaxHoles>& results) {
-    std::string line;
-    for (int hole = 0; hole < MaxHoles; ++hole) {
-        if (hole > 0) line += ' ';
-        line += text::formatInt(results[hole]);
-    }
-    return line;
-}
 
 char setterLetter(const HoleSources& sources) {
     if (sources.organiser) return 'O';
@@ -112,7 +104,7 @@ void writePlayer(IniFile& file, const std::string& section, int number, const CP
     file.setValue(section, numbered("Club", number), player.club);
     file.setValue(section, numbered("HCP", number), text::formatFixed1(player.hcp));
     file.setValue(section, numbered("SH", number), text::formatFixed1(player.sh));
-    file.setValue(section, numbered("Results", number), resultsText(player.results));
+    file.setValue(section, numbered("Results", number), holeList(player.results, MaxHoles));
     writeSources(file, section, number, player);
 }
 
@@ -137,15 +129,6 @@ std::string ratingText(float rating) {
     // A whole rating keeps its decimal, as the course table writes 72.0.
     if (text.find_first_of(".e") == std::string::npos) text += ".0";
     return text;
-}
-
-std::string holeList(const std::array<int, MaxHoles>& values, int holes) {
-    std::string line;
-    for (int hole = 0; hole < holes; ++hole) {
-        if (hole > 0) line += ' ';
-        line += text::formatInt(values[hole]);
-    }
-    return line;
 }
 
 // The course the tournament plays, with the course table's own keys, so a later edit of the
